@@ -1,0 +1,39 @@
+#include "io/byte_sink.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace tendencia {
+
+std::unique_ptr<FileSink> FileSink::create(const std::string& path) {
+  if (path.find('/') != std::string::npos || path.find('\0') != std::string::npos)
+    return nullptr;
+  // Opening a FIFO for writing would wait for a reader forever.
+  std::error_code error;
+  auto status = std::filesystem::symlink_status(path, error);
+  if (!error && std::filesystem::exists(status) &&
+      !std::filesystem::is_regular_file(std::filesystem::status(path, error)))
+    return nullptr;
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return nullptr;
+  return std::unique_ptr<FileSink>(new FileSink(file));
+}
+
+FileSink::~FileSink() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+bool FileSink::write(std::string_view bytes) {
+  return file_ != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+}
+
+bool FileSink::flush() { return file_ != nullptr && std::fflush(file_) == 0; }
+
+bool FileSink::close() {
+  if (file_ == nullptr) return true;
+  bool ok = std::fclose(file_) == 0;
+  file_ = nullptr;
+  return ok;
+}
+
+}  // namespace tendencia

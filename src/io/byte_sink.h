@@ -1,0 +1,38 @@
+// Where the report's bytes go. A file in the program; a failing or recording sink
+// in tests, so that a write error can be shown to stop the run.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tendencia {
+
+class ByteSink {
+ public:
+  virtual ~ByteSink() = default;
+  // Each returns false when the bytes could not be written.
+  virtual bool write(std::string_view bytes) = 0;
+  virtual bool flush() = 0;
+  virtual bool close() = 0;
+};
+
+class FileSink : public ByteSink {
+ public:
+  // Creates or replaces `path`. Returns nullptr when it cannot be created: a name
+  // with "/" or a NUL (it would not name a file of the current directory), a
+  // directory or other non-regular file of that name, a read-only directory.
+  static std::unique_ptr<FileSink> create(const std::string& path);
+  ~FileSink() override;
+
+  bool write(std::string_view bytes) override;
+  bool flush() override;
+  bool close() override;
+
+ private:
+  explicit FileSink(std::FILE* file) : file_(file) {}
+  std::FILE* file_;
+};
+
+}  // namespace tendencia

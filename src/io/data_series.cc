@@ -1,0 +1,202 @@
+#include "io/data_series.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "model/failure.h"
+#include "ui/conversions.h"
+
+namespace tendencia {
+namespace {
+
+constexpr int kEnd = std::char_traits<char>::eof();
+
+// Hands out the file's bytes with every line end (LF, or CR LF) turned into a
+// single '\n'; a CR not followed by LF stays an ordinary character.
+class LineEndReader {
+ public:
+  explicit LineEndReader(std::istream& in) : buffer_(in.rdbuf()), in_(in) {}
+
+  int peek() {
+    if (!has_ahead_) {
+      ahead_ = fetch();
+      has_ahead_ = true;
+    }
+    return ahead_;
+  }
+
+  int get() {
+    int c = peek();
+    has_ahead_ = false;
+    if (c == '\n') ++line_;
+    return c;
+  }
+
+  long line() const { return line_; }
+
+ private:
+  int fetch() {
+    if (buffer_ == nullptr) return kEnd;
+    int c;
+    try {
+      c = buffer_->sbumpc();
+      if (c == '\r' && buffer_->sgetc() == '\n') c = buffer_->sbumpc();
+    } catch (...) {
+      throw Failure(FailureKind::FileNotReadable);
+    }
+    if (c == kEnd && in_.bad()) throw Failure(FailureKind::FileNotReadable);
+    return c;
+  }
+
+  std::streambuf* buffer_;
+  std::istream& in_;
+  int ahead_ = 0;
+  bool has_ahead_ = false;
+  long line_ = 1;
+};
+
+bool is_blank(int c) { return c == ' ' || c == '\t'; }
+
+class FieldReader {
+ public:
+  FieldReader(std::istream& in, const std::string& where) : reader_(in), where_(where) {}
+
+  // The title line, whole; false when the file has no first line at all.
+  bool skip_title() {
+    if (reader_.peek() == kEnd) return false;
+    int c;
+    do {
+      c = reader_.get();
+    } while (c != '\n' && c != kEnd);
+    return true;
+  }
+
+  // Lines holding only blanks are not rows, wherever they stand; so the end of
+  // the file is tested after skipping blanks and line ends.
+  bool at_end() {
+    skip_blanks_and_line_ends();
+    return reader_.peek() == kEnd;
+  }
+
+  std::optional<SeriesValue> field() {
+    skip_blanks_and_line_ends();
+    if (reader_.peek() == kEnd) return std::nullopt;
+    long line = reader_.line();
+    std::string text;
+    bool quoted = reader_.peek() == '"';
+    if (quoted) {
+      reader_.get();
+      while (reader_.peek() != '"' && reader_.peek() != '\n' && reader_.peek() != kEnd)
+        append(text, reader_.get(), line);
+      if (reader_.peek() == '"') reader_.get();
+    } else {
+      for (int c = reader_.peek(); c != ',' && c != '\n' && c != kEnd && !is_blank(c);
+           c = reader_.peek())
+        append(text, reader_.get(), line);
+    }
+    take_separator();
+    if (quoted || !is_plain_number(text)) return SeriesValue::of_text(std::move(text));
+    return SeriesValue::of_number(located(place(line), [&] { return plain_number_value(text); }));
+  }
+
+  long line() const { return reader_.line(); }
+  std::string place(long line) const { return where_ + ", línea " + std::to_string(line); }
+
+ private:
+  void append(std::string& text, int c, long line) {
+    if (text.size() >= kMaxFieldBytes) throw Failure(FailureKind::FieldTooLong, place(line));
+    text += static_cast<char>(c);
+  }
+
+  void skip_blanks_and_line_ends() {
+    while (is_blank(reader_.peek()) || reader_.peek() == '\n') reader_.get();
+  }
+
+  // After a field: blanks, then one comma or the line end.
+  void take_separator() {
+    while (is_blank(reader_.peek())) reader_.get();
+    if (reader_.peek() == ',' || reader_.peek() == '\n') reader_.get();
+  }
+
+  LineEndReader reader_;
+  const std::string& where_;
+};
+
+bool same_ignoring_ascii_case(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+bool is_regular(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+// The exact name first; a file system that tells case apart may still hold the
+// file the user meant under another case, and one unambiguous match is taken.
+std::optional<std::string> find_data_file(const std::string& name) {
+  if (name.find('/') != std::string::npos || name.find('\0') != std::string::npos)
+    return std::nullopt;
+  if (is_regular(name)) return name;
+  std::optional<std::string> found;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(".", error), end; !error && it != end;
+       it.increment(error)) {
+    std::string candidate = it->path().filename().string();
+    if (!same_ignoring_ascii_case(candidate, name) || !is_regular(it->path())) continue;
+    if (found) return std::nullopt;
+    found = candidate;
+  }
+  return found;
+}
+
+}  // namespace
+
+std::string data_file_name(const std::string& problem_name) {
+  return "D" + problem_name + ".TXT";
+}
+
+DataSeries read_series(std::istream& in, const std::string& where) {
+  FieldReader fields(in, where);
+  if (!fields.skip_title()) throw Failure(FailureKind::EmptyFile, fields.place(1));
+  DataSeries series;
+  while (!fields.at_end()) {
+    std::size_t row = series.values.size() + 1;
+    if (row > kMaxRows)
+      throw Failure(FailureKind::TooManyRows,
+                    fields.place(fields.line()) + ", fila " + std::to_string(row));
+    fields.field();  // the sequence number: the program numbers the values itself
+    std::optional<SeriesValue> value = fields.field();
+    if (!value)
+      throw Failure(FailureKind::MissingField,
+                    where + ", fila " + std::to_string(row) + " al final del fichero");
+    series.values.push_back(std::move(*value));
+  }
+  return series;
+}
+
+DataSeries read_data_file(const std::string& problem_name) {
+  std::string name = data_file_name(problem_name);
+  std::string where = "fichero de datos " + name;
+  std::optional<std::string> path = find_data_file(name);
+  if (!path) throw Failure(FailureKind::FileNotFound, where);
+  if (*path != name) where = "fichero de datos " + *path;
+  std::ifstream in(*path, std::ios::binary);
+  if (!in) throw Failure(FailureKind::FileNotReadable, where);
+  return read_series(in, where);
+}
+
+double series_number(const SeriesValue& value, int row, const Separators& separators) {
+  if (!value.is_text) return value.number;
+  return located("valor " + std::to_string(row) + " de la serie",
+                 [&] { return as_typed_number(value.text, separators); });
+}
+
+}  // namespace tendencia

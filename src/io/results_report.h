@@ -1,0 +1,65 @@
+// The results file: lines of items laid out in 14-column print zones, written in
+// Windows-1252 with CR LF line ends.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "io/byte_sink.h"
+#include "ui/separators.h"
+
+namespace tendencia {
+
+// One report line under construction. Items follow each other directly (the ";"
+// separator); next_zone() is the "," separator.
+class ReportLine {
+ public:
+  explicit ReportLine(const Separators& separators) : separators_(&separators) {}
+
+  ReportLine& text(std::string_view utf8);      // the program's texts, typed answers
+  ReportLine& raw(std::string_view cp1252);     // bytes read from the data file
+  ReportLine& number(double value);             // print form
+  // Pads with blanks to the first zone start (columns 1, 15, 29, ...) strictly
+  // after the write position, so a "," at a zone start skips that whole zone.
+  ReportLine& next_zone();
+
+  const std::string& bytes() const { return bytes_; }
+  void clear() { bytes_.clear(); }
+
+  static constexpr std::size_t kZoneWidth = 14;
+
+ private:
+  const Separators* separators_;
+  std::string bytes_;
+};
+
+class ResultsReport {
+ public:
+  ResultsReport(std::unique_ptr<ByteSink> sink, Separators separators);
+  ResultsReport(ResultsReport&&) = default;
+  ResultsReport& operator=(ResultsReport&&) = default;
+  // A run that stops by an exception still leaves every written line on disk.
+  ~ResultsReport();
+
+  // Creates or replaces "E" + name + ".TXT"; FileNotCreatable failure otherwise.
+  static ResultsReport create(const std::string& file_name, const Separators& separators);
+
+  const Separators& separators() const { return separators_; }
+  ReportLine line() const { return ReportLine(separators_); }
+
+  void write(const ReportLine& line);
+  void write_blank();
+  // Every dialogue and every stop flushes, so no written line is ever lost.
+  void flush();
+  void close();
+
+ private:
+  void put(std::string_view bytes);
+
+  std::unique_ptr<ByteSink> sink_;
+  Separators separators_;
+  std::string pending_;
+};
+
+}  // namespace tendencia

@@ -1,0 +1,63 @@
+// Every way a run can stop. The program never recovers from one: the exception
+// travels up to main, which reports it in Spanish and exits 1.
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace tendencia {
+
+enum class FailureKind {
+  NotANumber,
+  Overflow,
+  DivisionByZero,
+  LogarithmOfNonPositive,
+  SquareRootOfNegative,
+  PowerWithoutRealValue,
+  SubscriptOutOfRange,
+  FileNotFound,
+  FileNotCreatable,
+  FileNotReadable,
+  EmptyFile,
+  TooManyRows,
+  MissingField,
+  FieldTooLong,
+  WriteFailed,
+};
+
+// The operation that failed, in Spanish ("división por cero").
+const char* describe(FailureKind kind);
+
+class Failure : public std::exception {
+ public:
+  explicit Failure(FailureKind kind, std::string place = {});
+
+  FailureKind kind() const { return kind_; }
+  const std::string& place() const { return place_; }
+
+  // Arithmetic helpers know what failed but not where; the caller that knows the
+  // place names it once, and an inner, more precise place is never overwritten.
+  void locate(const std::string& place);
+
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  void compose();
+
+  FailureKind kind_;
+  std::string place_;
+  std::string message_;
+};
+
+// Runs body; a Failure leaving it without a place gets `place`.
+template <typename Body>
+auto located(const std::string& place, Body&& body) -> decltype(body()) {
+  try {
+    return body();
+  } catch (Failure& failure) {
+    failure.locate(place);
+    throw;
+  }
+}
+
+}  // namespace tendencia

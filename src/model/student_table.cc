@@ -1,0 +1,107 @@
+#include "model/student_table.h"
+
+#include <array>
+#include <cmath>
+
+#include "ui/conversions.h"
+
+namespace tendencia {
+namespace {
+
+// Each value takes the six characters after the preceding comma.
+const char* const kTableTexts[3] = {
+    " 6.314, 2.920, 2.353, 2.132, 2.015, 1.943, 1.895, 1.860, 1.833, 1.812, 1.796, 1.782, "
+    "1.771, 1.761, 1.753, 1.746, 1.740, 1.734, 1.729, 1.725, 1.721, 1.717, 1.714, 1.711, "
+    "1.708, 1.706, 1.703, 1.701, 1.699, 1.697",
+    "12.706, 4.303, 3.182, 2.776, 2.571, 2.447, 2.365, 2.306, 2.262, 2.228, 2.201, 2.179, "
+    "2.160, 2.145, 2.131, 2.120, 2.110, 2.101, 2.093, 2.086, 2.080, 2.074, 2.069, 2.064, "
+    "2.060, 2.056, 2.052, 2.048, 2.045, 2.042",
+    "63.657, 9.925, 5.841, 4.604, 4.032, 3.707, 3.499, 3.355, 3.250, 3.169, 3.106, 3.055, "
+    "3.012, 2.977, 2.947, 2.921, 2.898, 2.878, 2.861, 2.845, 2.831, 2.819, 2.807, 2.797, "
+    "2.787, 2.779, 2.771, 2.763, 2.756, 2.750",
+};
+
+constexpr double kWholeNumberTolerance = 0.000001;
+
+using Grid = std::array<std::array<std::optional<double>, 31>, 4>;
+
+Grid parse_tables() {
+  Grid grid;
+  for (int k = 1; k <= 3; ++k) {
+    std::string text = kTableTexts[k - 1];
+    std::size_t p = 0;  // 1-based position of the last comma, 0 at the start
+    for (int j = 1; j <= 30; ++j) {
+      grid[k][j] = leading_number(text.substr(p, 6));
+      std::size_t comma = text.find(',', p);
+      p = comma == std::string::npos ? 0 : comma + 1;
+    }
+  }
+  return grid;
+}
+
+const Grid& tables() {
+  static const Grid grid = parse_tables();
+  return grid;
+}
+
+}  // namespace
+
+std::optional<double> table_entry(int confidence_index, int degrees) {
+  return tables().at(confidence_index).at(degrees);
+}
+
+TSelection select_t(int confidence_index, Int16 values_read, Dialogue& dialogue,
+                    ResultsReport& report) {
+  const Separators& separators = report.separators();
+  TSelection selection;
+  selection.points = values_read;
+  bool typed = false;
+  const std::string where = "respuesta a la pregunta de la t de Student";
+  if (values_read >= 33) {
+    for (;;) {
+      std::string answer =
+          dialogue.ask("INTRODUZCA EL VALOR DE LA T DE STUDENT O UN NUMERO DE PUNTOS < 33");
+      double u = located(where, [&] { return as_typed_number(answer, separators); });
+      if (u - std::floor(u) >= kWholeNumberTolerance) {
+        selection.t = {StudentT::Kind::Typed, 0.0, answer};
+        typed = true;
+        break;
+      }
+      if (u < 33) {
+        selection.points = located(where, [&] { return whole_number(answer, separators); });
+        break;
+      }
+    }
+  }
+  if (!typed) {
+    Int16 degrees = located("grados de libertad N - 2",
+                            [&] { return sub16(selection.points, 2); });
+    if (degrees < 0 || degrees > 30)
+      throw Failure(FailureKind::SubscriptOutOfRange,
+                    "tabla de la t de Student, N - 2 = " + std::to_string(degrees));
+    std::optional<double> entry = table_entry(confidence_index, degrees);
+    if (entry) selection.t = {StudentT::Kind::Table, *entry, {}};
+  }
+
+  report.write_blank();
+  ReportLine line = report.line();
+  line.text("El valor considerado para la t de Student es: ");
+  if (selection.t.kind == StudentT::Kind::Table) line.number(selection.t.table_value);
+  if (selection.t.kind == StudentT::Kind::Typed) line.text(selection.t.typed);
+  report.write(line);
+  report.write_blank();
+  report.write(report.line().text("El número de puntos considerado es: ").number(selection.points));
+  return selection;
+}
+
+double t_number(const StudentT& t, const Separators& separators) {
+  switch (t.kind) {
+    case StudentT::Kind::Table: return t.table_value;
+    case StudentT::Kind::Empty: return 0.0;
+    case StudentT::Kind::Typed:
+      return located("t de Student", [&] { return as_typed_number(t.typed, separators); });
+  }
+  return 0.0;
+}
+
+}  // namespace tendencia

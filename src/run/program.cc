@@ -1,0 +1,56 @@
+#include "run/program.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "model/failure.h"
+#include "run/run_sequence.h"
+
+namespace tendencia {
+
+std::string error_report(const std::exception& error) {
+  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
+    return "Error: memoria insuficiente. El programa se detiene; el fichero de resultados "
+           "conserva las líneas escritas.";
+  return std::string("Error: ") + error.what() +
+         ". El programa se detiene; el fichero de resultados conserva las líneas escritas.";
+}
+
+int program_main(int argc, char** argv, const FrontEnd& front_end) {
+  if (argc > 1) {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+      std::printf(
+          "Uso: %s\n\n"
+          "Proyecta la tendencia de una serie y su intervalo de predicción.\n"
+          "Lee la serie de \"D\" + nombre del problema + \".TXT\" en la carpeta actual,\n"
+          "pregunta los 25 coeficientes de F(X) y escribe el informe en\n"
+          "\"E\" + nombre del problema + \".TXT\". No admite opciones.\n",
+          front_end.program_name);
+      return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+      std::printf("%s 1.0\n", front_end.program_name);
+      return 0;
+    }
+    std::fprintf(stderr, "Uso: %s (sin argumentos; --help para la ayuda)\n",
+                 front_end.program_name);
+    return 2;
+  }
+#ifdef SIGPIPE
+  // A closed stdout must not kill the run: the report is what matters.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
+  Separators separators = separators_from_locale();
+  try {
+    return front_end.start(separators, [&](Dialogue& dialogue) {
+      run_sequence(dialogue, separators);
+    });
+  } catch (const std::exception& error) {
+    front_end.report_error(error_report(error));
+    return 1;
+  }
+}
+
+}  // namespace tendencia

@@ -1,0 +1,71 @@
+#include "run/regression_report.h"
+
+#include "model/regression_fit.h"
+#include "ui/conversions.h"
+
+namespace tendencia {
+
+void write_regression_report(const Coefficients& coefficients, const DataSeries& series,
+                             const TSelection& selection, Int16 points_to_project,
+                             Dialogue& dialogue, ResultsReport& report) {
+  const Separators& separators = report.separators();
+  const Int16 n = selection.points;
+  std::vector<double> f_values;
+  Fit fit = fit_line(coefficients, series.values, n, separators, f_values);
+
+  report.write_blank();
+  report.write(report.line()
+                   .text("Recta de regresion: Y = ")
+                   .text(fit.slope_text)
+                   .text(" F(X) + ")
+                   .number(fit.b));
+  report.write_blank();
+  report.write(report.line()
+                   .text("Año o periodo").next_zone()
+                   .text(" TENDENCIA").next_zone()
+                   .next_zone()
+                   .text("MINIMO    ").next_zone()
+                   .next_zone()
+                   .text("MAXIMO    "));
+
+  const std::string where = "año o periodo inicial";
+  std::string answer = dialogue.ask("¿Año o Periodo inicial? (el primero de datos)");
+  Int16 first_period = located(where, [&] { return whole_number(answer, separators); });
+  Int16 base = located(where + " - 1", [&] { return sub16(first_period, 1); });
+  report.write_blank();
+
+  ReportLine line = report.line();
+  for (Int16 i = 1; i <= n; i = add16(i, 1)) {
+    Int16 label = located("etiqueta de la fila observada " + std::to_string(i),
+                          [&] { return add16(base, i); });
+    const SeriesValue& value = series.values.at(static_cast<std::size_t>(i - 1));
+    line.clear();
+    line.number(label).next_zone();
+    if (value.is_text) line.raw(value.text);
+    else line.number(value.number);
+    report.write(line);
+  }
+
+  if (points_to_project < 1) return;
+  // A typed t is held as text and becomes a number only here, where it is used.
+  double t = t_number(selection.t, separators);
+  Int16 last_observed = located("etiqueta de la fila observada " + std::to_string(n),
+                                [&] { return add16(base, n); });
+  for (Int16 l = 1; l <= points_to_project; ++l) {
+    ProjectedPoint point = project(fit, coefficients, n, t, l);
+    Int16 label;
+    try {
+      label = add16(last_observed, l);
+    } catch (Failure& failure) {
+      failure.locate("etiqueta del periodo X = " + std::to_string(point.x));
+      throw;
+    }
+    line.clear();
+    line.number(label).next_zone().number(point.trend).next_zone().number(point.lower)
+        .next_zone().number(point.upper);
+    report.write(line);
+    if (l == points_to_project) break;  // the counter's own step must not overflow
+  }
+}
+
+}  // namespace tendencia

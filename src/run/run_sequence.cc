@@ -1,0 +1,96 @@
+#include "run/run_sequence.h"
+
+#include "io/data_series.h"
+#include "io/results_report.h"
+#include "model/student_table.h"
+#include "model/trend_function.h"
+#include "run/flushing_dialogue.h"
+#include "run/regression_report.h"
+#include "ui/conversions.h"
+#include "ui/number_forms.h"
+#include "ui/text_encoding.h"
+
+namespace tendencia {
+namespace {
+
+const std::string LF = "\n";
+
+std::string ask_problem_name(Dialogue& dialogue) {
+  for (;;) {
+    std::string name = dialogue.ask("Nombre del problema (hasta 7 caracteres)");
+    if (count_characters(name) <= 7) return name;
+  }
+}
+
+std::string data_file_instructions(const std::string& name) {
+  return "EL FICHERO DE DATOS SE DEBE LLAMAR D" + name + ".TXT" + LF + LF +
+         " y contendrá una tabla de dos columas de 14 dígitos cada una, con el formato "
+         "siguiente:" + LF + LF +
+         "   Primera fila:    Año o periodo          NUMERO" + LF +
+         "   Resto filas:     1, 2, 3, .....             El número correspondiente de la serie";
+}
+
+std::string confidence_prompt() {
+  return "¿GRADO DE CONFIANZA? (%) ( 90 / 95 / 99 / Otro )" + LF + LF +
+         "Si contesta con un valor distinto de 90, 95 ó 99" + LF +
+         " o si su tabla de datos tiene más de 32 puntos" + LF +
+         "tendrá que introducir posteriormente la t de Student correspondiente";
+}
+
+int confidence_index(Int16 level) {
+  switch (level) {
+    case 90: return 1;
+    case 95: return 2;
+    case 99: return 3;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+void run_sequence(Dialogue& user, const Separators& separators) {
+  std::string name = ask_problem_name(user);
+  user.show_message(data_file_instructions(name));
+
+  ResultsReport report = ResultsReport::create("E" + name + ".TXT", separators);
+  FlushingDialogue dialogue(user, report);
+
+  std::string answer = dialogue.ask("¿CUANTOS PUNTOS DESEA EXTRAPOLAR?");
+  Int16 points_to_project = located("pregunta de los puntos a extrapolar",
+                                    [&] { return whole_number(answer, separators); });
+  report.write(report.line().text("Se extrapolan " + sign_blank_form(points_to_project) +
+                                  "  puntos"));
+  report.write_blank();
+
+  // The level question, the data file and the coefficients repeat together until
+  // the level is one the tables know.
+  DataSeries series;
+  Coefficients coefficients;
+  int index = 0;
+  while (index == 0) {
+    answer = dialogue.ask(confidence_prompt());
+    Int16 level = located("pregunta del grado de confianza",
+                          [&] { return whole_number(answer, separators); });
+    report.write(report.line().text("El grado de confianza de los intervalos es: " +
+                                    sign_blank_form(level) + " %"));
+    report.flush();  // the data file may be missing: keep the level line
+    series = read_data_file(name);
+    coefficients = enter_coefficients(dialogue);
+    index = confidence_index(level);
+  }
+
+  TSelection selection = select_t(index, static_cast<Int16>(series.values.size()), dialogue,
+                                  report);
+
+  report.write_blank();
+  for (const std::string& formula_line : formula_lines(coefficients))
+    report.write(report.line().text(formula_line));
+  write_regression_report(coefficients, series, selection, points_to_project, dialogue,
+                          report);
+
+  dialogue.show_message("En el fichero E" + name + " tiene los resultados");
+  dialogue.show_message("¡Hasta la proxima!");
+  report.close();
+}
+
+}  // namespace tendencia

@@ -1,0 +1,33 @@
+// How numbers become text: in prompts, in the formula lines and in the report.
+// All forms share one digit rule: the value rounded to 15 significant digits,
+// trailing zeros dropped, exponent form ("1.5E-07", "1E+15") exactly when C's %.15G
+// would use it, and zero of either sign written as "0".
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "ui/separators.h"
+
+namespace tendencia {
+
+// Longest text the digit rule can make: "-1.23456789012345E-308".
+constexpr std::size_t kMaxNumberChars = 24;
+
+// Writes the digits of |value| with "." as decimal point; returns the length.
+// `out` needs kMaxNumberChars bytes.
+std::size_t magnitude_digits(double value, char* out);
+
+// " 5", "-3", " 0", " 2.5": the form used inside prompts and formula lines.
+std::string sign_blank_form(double value);
+
+// Sign-blank form with the locale's decimal separator and one trailing blank: the
+// form of a number item in a report line.
+std::string print_form(double value, const Separators& separators);
+void append_print_form(std::string& out, double value, const Separators& separators);
+
+// The regression slope as text: like the print form without its leading blank for
+// non-negative values and without the trailing blank.
+std::string slope_text_form(double value, const Separators& separators);
+
+}  // namespace tendencia
