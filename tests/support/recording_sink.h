@@ -1,0 +1,39 @@
+// A ByteSink for tests: keeps what reaches it, and can refuse writes from a chosen
+// moment on, the way a full disk does.
+#pragma once
+
+#include <string>
+
+#include "io/byte_sink.h"
+
+namespace tendencia::testing {
+
+struct SinkLog {
+  std::string written;  // bytes the sink accepted
+  int flushes = 0;
+  bool closed = false;
+  bool refuse_writes = false;
+};
+
+class RecordingSink : public ByteSink {
+ public:
+  explicit RecordingSink(SinkLog& log) : log_(log) {}
+  bool write(std::string_view bytes) override {
+    if (log_.refuse_writes && !bytes.empty()) return false;
+    log_.written.append(bytes);
+    return true;
+  }
+  bool flush() override {
+    ++log_.flushes;
+    return !log_.refuse_writes;
+  }
+  bool close() override {
+    log_.closed = true;
+    return true;
+  }
+
+ private:
+  SinkLog& log_;
+};
+
+}  // namespace tendencia::testing

@@ -1,0 +1,55 @@
+// Runs a test inside a fresh directory of its own, removed afterwards.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace tendencia::testing {
+
+class TempDirectory {
+ public:
+  TempDirectory() : previous_(std::filesystem::current_path()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tendencia-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+    std::filesystem::current_path(path_);
+  }
+  ~TempDirectory() {
+    std::filesystem::current_path(previous_);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+inline void write_file(const std::string& name, const std::string& bytes) {
+  std::ofstream(name, std::ios::binary) << bytes;
+}
+
+inline std::string read_file(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Answers of a whole run: name, points, level, the 25 coefficients (b1 = 1,
+// b2 = 1 unless given: F(X) = X), the extra answers (t, initial period, ...).
+inline std::vector<std::string> run_answers(const std::string& name, const std::string& points,
+                                            const std::string& level,
+                                            std::vector<std::string> coefficients,
+                                            const std::vector<std::string>& rest) {
+  std::vector<std::string> answers = {name, points, level};
+  if (coefficients.empty()) coefficients = {"", "1", "1"};
+  coefficients.resize(25);
+  answers.insert(answers.end(), coefficients.begin(), coefficients.end());
+  answers.insert(answers.end(), rest.begin(), rest.end());
+  return answers;
+}
+
+}  // namespace tendencia::testing
