@@ -4,7 +4,7 @@ BUILD := build
 ASAN := build-asan
 CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) $(3) > /dev/null
 
-.PHONY: all build run test deps conformance clean
+.PHONY: all build run test deps bench conformance clean
 
 all: build
 
@@ -26,8 +26,15 @@ test: deps build
 	cmake --build $(ASAN) -j $(JOBS)
 	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
 
+# Benchmarks are never part of make test: timings belong here, not in tests.
+bench: deps
+	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF)
+	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia
+	cd build-bench && ./bench/report_benchmark
+	sh bench/peak_memory.sh build-bench/tendencia
+
 conformance: build
 	../shared/conformance/run $(BUILD)/tendencia
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) build-bench

@@ -97,7 +97,8 @@ class FieldReader {
     }
     take_separator();
     if (quoted || !is_plain_number(text)) return SeriesValue::of_text(std::move(text));
-    return SeriesValue::of_number(located(place(line), [&] { return plain_number_value(text); }));
+    return SeriesValue::of_number(
+        located([&] { return place(line); }, [&] { return plain_number_value(text); }));
   }
 
   long line() const { return reader_.line(); }

@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <string>
+#include <type_traits>
 
 namespace tendencia {
 
@@ -49,13 +50,16 @@ class Failure : public std::exception {
   std::string message_;
 };
 
-// Runs body; a Failure leaving it without a place gets `place`.
-template <typename Body>
-auto located(const std::string& place, Body&& body) -> decltype(body()) {
+// Runs body; a Failure leaving it without a place gets `place`: a text, or a
+// callable that makes the text, so code run thousands of times a report builds
+// no text unless it fails.
+template <typename Place, typename Body>
+auto located(Place&& place, Body&& body) -> decltype(body()) {
   try {
     return body();
   } catch (Failure& failure) {
-    failure.locate(place);
+    if constexpr (std::is_invocable_v<Place>) failure.locate(place());
+    else failure.locate(place);
     throw;
   }
 }

@@ -10,7 +10,7 @@ Fit fit_line(const Coefficients& coefficients, const std::vector<SeriesValue>& v
              Int16 n, const Separators& separators, std::vector<double>& f_values) {
   using namespace checked;
   Fit fit;
-  const std::string where = "ajuste de la recta de regresión";
+  const char* const where = "ajuste de la recta de regresión";
   std::vector<double> y(static_cast<std::size_t>(n));
   f_values.assign(static_cast<std::size_t>(n), 0.0);
 
@@ -54,7 +54,7 @@ ProjectedPoint project(const Fit& fit, const Coefficients& coefficients, Int16 n
   ProjectedPoint point;
   point.x = located("índice de periodo X = N + l", [&] { return add16(n, l); });
   double f = evaluate(coefficients, point.x);
-  try {
+  located([&] { return "periodo proyectado X = " + std::to_string(point.x); }, [&] {
     point.trend = add(mul(fit.a, f), fit.b);
     double c = add(1.0, div(1.0, n));
     double distance = sub(f, fit.mean_f);
@@ -62,10 +62,7 @@ ProjectedPoint project(const Fit& fit, const Coefficients& coefficients, Int16 n
     double half_width = mul(t, point.h);
     point.lower = sub(point.trend, half_width);
     point.upper = add(point.trend, half_width);
-  } catch (Failure& failure) {
-    failure.locate("periodo proyectado X = " + std::to_string(point.x));
-    throw;
-  }
+  });
   return point;
 }
 

@@ -36,7 +36,7 @@ void write_regression_report(const Coefficients& coefficients, const DataSeries&
 
   ReportLine line = report.line();
   for (Int16 i = 1; i <= n; i = add16(i, 1)) {
-    Int16 label = located("etiqueta de la fila observada " + std::to_string(i),
+    Int16 label = located([&] { return "etiqueta de la fila observada " + std::to_string(i); },
                           [&] { return add16(base, i); });
     const SeriesValue& value = series.values.at(static_cast<std::size_t>(i - 1));
     line.clear();
@@ -53,13 +53,8 @@ void write_regression_report(const Coefficients& coefficients, const DataSeries&
                                 [&] { return add16(base, n); });
   for (Int16 l = 1; l <= points_to_project; ++l) {
     ProjectedPoint point = project(fit, coefficients, n, t, l);
-    Int16 label;
-    try {
-      label = add16(last_observed, l);
-    } catch (Failure& failure) {
-      failure.locate("etiqueta del periodo X = " + std::to_string(point.x));
-      throw;
-    }
+    Int16 label = located([&] { return "etiqueta del periodo X = " + std::to_string(point.x); },
+                          [&] { return add16(last_observed, l); });
     line.clear();
     line.number(label).next_zone().number(point.trend).next_zone().number(point.lower)
         .next_zone().number(point.upper);
