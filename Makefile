@@ -4,7 +4,7 @@ BUILD := build
 ASAN := build-asan
 CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) $(3) > /dev/null
 
-.PHONY: all build run test deps bench conformance clean
+.PHONY: all build run run-gui test deps bench conformance clean
 
 all: build
 
@@ -15,14 +15,24 @@ build:
 run: build
 	cd examples && ../$(BUILD)/tendencia
 
+run-gui: build
+	@test -x $(BUILD)/tendencia-gui || { echo "tendencia-gui no se ha construido: falta FLTK 1.3 (libfltk1.3-dev)"; exit 1; }
+	cd examples && ../$(BUILD)/tendencia-gui
+
+# What the tests need beyond the compiler: the desktop front end (FLTK), a
+# display server and xdotool to drive it, ImageMagick for its screenshots.
+TEST_PACKAGES := libfltk1.3-dev xvfb xdotool imagemagick
+
 deps:
-	sh tools/install-deps.sh
+	sh tools/install-deps.sh $(TEST_PACKAGES)
 
 # Every test through CTest, then the unit and end-to-end tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
-test: deps build
+test: deps
+	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON)
+	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
-	$(call CONFIGURE,$(ASAN),Debug,-DTENDENCIA_SANITIZE=ON)
+	$(call CONFIGURE,$(ASAN),Debug,-DTENDENCIA_SANITIZE=ON -DTENDENCIA_GUI=OFF)
 	cmake --build $(ASAN) -j $(JOBS)
 	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
 

@@ -10,12 +10,11 @@ int main(int argc, char** argv) {
   using namespace tendencia;
   FrontEnd front_end;
   front_end.program_name = "tendencia";
-  front_end.start = [](const Separators&, const std::function<void(Dialogue&)>& run) {
+  front_end.start = [](const std::function<int(Dialogue&)>& run) {
     TerminalDialogue dialogue(stdin, stdout, isatty(STDIN_FILENO) != 0);
-    run(dialogue);
-    return 0;
+    return run(dialogue);
   };
-  front_end.report_error = [](const std::string& message) {
+  front_end.report_error = [](const std::string& message, Dialogue*) {
     std::fflush(stdout);
     std::fprintf(stderr, "%s\n", message.c_str());
   };

@@ -7,15 +7,19 @@
 
 #include "model/failure.h"
 #include "run/run_sequence.h"
+#include "ui/separators.h"
 
 namespace tendencia {
 
+namespace {
+const char* const kStopped =
+    "El programa se detiene; el fichero de resultados conserva las líneas escritas.";
+}  // namespace
+
 std::string error_report(const std::exception& error) {
   if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
-    return "Error: memoria insuficiente. El programa se detiene; el fichero de resultados "
-           "conserva las líneas escritas.";
-  return std::string("Error: ") + error.what() +
-         ". El programa se detiene; el fichero de resultados conserva las líneas escritas.";
+    return "Error: memoria insuficiente.\n" + std::string(kStopped);
+  return std::string("Error: ") + error.what() + ".\n" + kStopped;
 }
 
 int program_main(int argc, char** argv, const FrontEnd& front_end) {
@@ -44,11 +48,17 @@ int program_main(int argc, char** argv, const FrontEnd& front_end) {
 #endif
   Separators separators = separators_from_locale();
   try {
-    return front_end.start(separators, [&](Dialogue& dialogue) {
-      run_sequence(dialogue, separators);
+    return front_end.start([&](Dialogue& dialogue) {
+      try {
+        run_sequence(dialogue, separators);
+        return 0;
+      } catch (const std::exception& error) {
+        front_end.report_error(error_report(error), &dialogue);
+        return 1;
+      }
     });
   } catch (const std::exception& error) {
-    front_end.report_error(error_report(error));
+    front_end.report_error(error_report(error), nullptr);
     return 1;
   }
 }

@@ -6,16 +6,16 @@
 #include <string>
 
 #include "ui/dialogue.h"
-#include "ui/separators.h"
 
 namespace tendencia {
 
 struct FrontEnd {
-  const char* program_name;
-  // Builds the dialogue once the command line has been accepted.
-  std::function<int(const Separators&, const std::function<void(Dialogue&)>& run)> start;
-  // Shows the error report (stderr always; the desktop adds an alert box).
-  std::function<void(const std::string& message)> report_error;
+  const char* program_name = "";
+  // Makes the front end's dialogue and calls `run` with it; returns its status.
+  std::function<int(const std::function<int(Dialogue&)>& run)> start;
+  // Shows the error report of a stopped run. `dialogue` is the front end's own,
+  // or null when the run stopped before there was one.
+  std::function<void(const std::string& message, Dialogue* dialogue)> report_error;
 };
 
 int program_main(int argc, char** argv, const FrontEnd& front_end);

@@ -1,0 +1,21 @@
+// Dialogue on the desktop: real modal message and input boxes (FLTK), captioned
+// "Tendencia", texts in a fixed-width font so the formula lines of the
+// coefficient prompt line up character by character.
+#pragma once
+
+#include <string>
+
+#include "ui/dialogue.h"
+
+namespace tendencia {
+
+class DesktopDialogue : public Dialogue {
+ public:
+  void show_message(const std::string& text) override;
+  std::string ask(const std::string& prompt) override;
+
+  // The error report of a stopped run, as an alert box.
+  void show_alert(const std::string& text);
+};
+
+}  // namespace tendencia
