@@ -4,7 +4,7 @@ BUILD := build
 ASAN := build-asan
 CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) $(3) > /dev/null
 
-.PHONY: all build run run-gui test deps bench conformance clean
+.PHONY: all build run run-gui test deps bench fuzz conformance clean
 
 all: build
 
@@ -21,7 +21,8 @@ run-gui: build
 
 # What the tests need beyond the compiler: the desktop front end (FLTK), a
 # display server and xdotool to drive it, ImageMagick for its screenshots.
-TEST_PACKAGES := libfltk1.3-dev xvfb xdotool imagemagick
+# clang and its runtime for the libFuzzer targets, valgrind for the memcheck run.
+TEST_PACKAGES := libfltk1.3-dev xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind
 
 deps:
 	sh tools/install-deps.sh $(TEST_PACKAGES)
@@ -35,6 +36,23 @@ test: deps
 	$(call CONFIGURE,$(ASAN),Debug,-DTENDENCIA_SANITIZE=ON -DTENDENCIA_GUI=OFF)
 	cmake --build $(ASAN) -j $(JOBS)
 	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
+	$(call CONFIGURE_FUZZ)
+	cmake --build $(FUZZ) -j $(JOBS)
+	ctest --test-dir $(FUZZ) --output-on-failure
+
+# The fuzz targets, each for FUZZ_SECONDS; what they find stays in build-fuzz/corpus.
+FUZZ := build-fuzz
+FUZZ_SECONDS ?= 300
+CONFIGURE_FUZZ = $(call CONFIGURE,$(FUZZ),RelWithDebInfo,-DCMAKE_CXX_COMPILER=clang++ \
+	-DTENDENCIA_TESTS=OFF -DTENDENCIA_GUI=OFF -DTENDENCIA_FUZZ=ON)
+fuzz: deps
+	$(call CONFIGURE_FUZZ)
+	cmake --build $(FUZZ) -j $(JOBS)
+	for t in data_file conversions whole_run; do \
+	  mkdir -p $(FUZZ)/corpus/$$t && \
+	  $(FUZZ)/tests/fuzz/$${t}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=20 \
+	    -rss_limit_mb=2048 -print_final_stats=1 $(FUZZ)/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
+	done
 
 # Benchmarks are never part of make test: timings belong here, not in tests.
 bench: deps
@@ -47,4 +65,4 @@ conformance: build
 	../shared/conformance/run $(BUILD)/tendencia
 
 clean:
-	rm -rf $(BUILD) $(ASAN) build-bench
+	rm -rf $(BUILD) $(ASAN) $(FUZZ) build-bench

@@ -46,6 +46,10 @@ int program_main(int argc, char** argv, const FrontEnd& front_end) {
   // A closed stdout must not kill the run: the report is what matters.
   std::signal(SIGPIPE, SIG_IGN);
 #endif
+#ifdef SIGXFSZ
+  // A file-size limit must make the write fail and be reported, not kill us.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   Separators separators = separators_from_locale();
   try {
     return front_end.start([&](Dialogue& dialogue) {

@@ -1,0 +1,192 @@
+// The promise to the user, checked on the terminal program: it writes the whole
+// report or stops with a clear message and exit status 1, and every line written
+// before a stop is in the results file; no input makes it crash or hold memory.
+#include <sys/mount.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/child_process.h"
+#include "support/temp_directory.h"
+
+namespace tendencia {
+namespace {
+
+using namespace testing;
+
+const std::string kWorkedData = "A\xf1o   NUMERO\r\n1 2\r\n2 4\r\n3 7\r\n";
+
+// Answers of the worked example, M points projected.
+std::vector<std::string> worked_answers(const std::string& points = "2") {
+  return run_answers("t", points, "95", {}, {"2001"});
+}
+
+struct Stop {
+  int status;
+  std::string err;
+  long max_rss_kb;
+};
+
+Stop run_to_the_end(const std::vector<std::string>& answers, long file_size_limit = 0,
+                    std::vector<std::string> argv = {TENDENCIA_BINARY}) {
+  ChildProcess child(argv, file_size_limit);
+  for (const std::string& a : answers) child.write_line(a);
+  child.close_stdin();
+  int status = child.wait();
+  return {status, child.err(), child.max_rss_kb()};
+}
+
+bool exited_with(int status, int code) { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+
+class Hardening : public ::testing::Test {
+ protected:
+  Hardening() { write_file("Dt.TXT", kWorkedData); }
+
+  // The complete report of the same answers, made without any obstacle.
+  std::string complete_report(const std::vector<std::string>& answers) {
+    Stop stop = run_to_the_end(answers);
+    EXPECT_TRUE(exited_with(stop.status, 0)) << stop.err;
+    std::string report = read_file("Et.TXT");
+    std::filesystem::remove("Et.TXT");
+    return report;
+  }
+
+  TempDirectory directory;
+};
+
+TEST_F(Hardening, AWriteRefusedByAFileSizeLimitIsAFailureNotASuccess) {
+  std::vector<std::string> answers = worked_answers("300");
+  std::string complete = complete_report(answers);
+  ASSERT_GT(complete.size(), 20000u);
+  Stop stop = run_to_the_end(answers, 8192);
+  EXPECT_TRUE(exited_with(stop.status, 1)) << stop.status;
+  EXPECT_NE(stop.err.find("no se puede escribir el fichero"), std::string::npos) << stop.err;
+  std::string kept = read_file("Et.TXT");
+  EXPECT_EQ(kept.size(), 8192u);
+  EXPECT_EQ(complete.compare(0, kept.size(), kept), 0) << "what is kept is not the report's start";
+}
+
+TEST_F(Hardening, AFullFilesystemIsAFailureNotASuccess) {
+  std::filesystem::create_directory("small");
+  if (mount("tmpfs", "small", "tmpfs", 0, "size=16k") != 0)
+    GTEST_SKIP() << "this machine does not allow mounting a small file system";
+  std::filesystem::current_path("small");
+  write_file("Dt.TXT", kWorkedData);
+  Stop stop = run_to_the_end(worked_answers("1000"));
+  std::string kept = read_file("Et.TXT");
+  std::filesystem::current_path("..");
+  umount("small");
+  EXPECT_TRUE(exited_with(stop.status, 1)) << stop.status;
+  EXPECT_NE(stop.err.find("no se puede escribir el fichero"), std::string::npos) << stop.err;
+  EXPECT_EQ(kept.rfind("Se extrapolan  1000  puntos\r\n", 0), 0u);
+  EXPECT_GT(kept.size(), 4096u);
+}
+
+// At each input box of a full run, an interrupt or a termination ends the
+// program (never with status 0) and the results file holds exactly the lines
+// written before that question.
+TEST_F(Hardening, ASignalAtAnyQuestionLosesNoLine) {
+  std::vector<std::string> answers = worked_answers();
+  std::string complete = complete_report(answers);
+  auto prefix_until = [&](const std::string& marker) {
+    return complete.substr(0, complete.find(marker) + marker.size());
+  };
+  const std::string after_points = prefix_until("puntos\r\n\r\n");
+  const std::string after_level = prefix_until("95 %\r\n");
+  const std::string after_header = prefix_until("MAXIMO    \r\n");
+  for (int signal_number : {SIGINT, SIGTERM}) {
+    for (std::size_t question = 0; question < answers.size(); ++question) {
+      std::filesystem::remove("Et.TXT");
+      ChildProcess child({TENDENCIA_BINARY});
+      for (std::size_t k = 0; k < question; ++k) child.write_line(answers[k]);
+      ASSERT_TRUE(child.wait_for_output("\n> ", question + 1)) << "question " << question;
+      child.signal(signal_number);
+      int status = child.wait();
+      EXPECT_FALSE(exited_with(status, 0)) << "question " << question;
+      std::string expected = question == 0   ? "(none)"
+                             : question == 1 ? ""
+                             : question == 2 ? after_points
+                             : question < answers.size() - 1 ? after_level
+                                                             : after_header;
+      std::string kept = std::filesystem::exists("Et.TXT") ? read_file("Et.TXT") : "(none)";
+      EXPECT_EQ(kept, expected) << "signal " << signal_number << " at question " << question;
+    }
+  }
+}
+
+TEST_F(Hardening, AResultsFileThatCannotBeCreatedStopsAtThatStep) {
+  // A name with "/" would name a file in another folder: nothing is created.
+  std::filesystem::create_directory("Ea");
+  write_file("Da", "");
+  Stop slash = run_to_the_end({"a/b", "2", "95"});
+  EXPECT_TRUE(exited_with(slash.status, 1));
+  EXPECT_NE(slash.err.find("no se puede crear el fichero"), std::string::npos) << slash.err;
+  EXPECT_TRUE(std::filesystem::is_empty("Ea"));
+
+  // A folder of that name.
+  std::filesystem::create_directory("Eq.TXT");
+  Stop folder = run_to_the_end({"q", "2", "95"});
+  EXPECT_TRUE(exited_with(folder.status, 1));
+  EXPECT_NE(folder.err.find("fichero de resultados Eq.TXT"), std::string::npos) << folder.err;
+  EXPECT_TRUE(std::filesystem::is_empty("Eq.TXT"));
+
+  // A read-only folder (root ignores permissions: run as nobody then).
+  std::filesystem::create_directory("ro");
+  std::filesystem::permissions(directory.path(), std::filesystem::perms::all);
+  std::filesystem::current_path("ro");
+  write_file("Dt.TXT", kWorkedData);
+  std::filesystem::permissions(".", std::filesystem::perms::owner_read |
+                                        std::filesystem::perms::owner_exec |
+                                        std::filesystem::perms::group_read |
+                                        std::filesystem::perms::group_exec |
+                                        std::filesystem::perms::others_read |
+                                        std::filesystem::perms::others_exec);
+  std::vector<std::string> argv = {TENDENCIA_BINARY};
+  if (geteuid() == 0)
+    argv = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+            TENDENCIA_BINARY};
+  Stop read_only = run_to_the_end(worked_answers(), 0, argv);
+  std::filesystem::permissions(".", std::filesystem::perms::owner_all);
+  EXPECT_TRUE(exited_with(read_only.status, 1)) << read_only.err;
+  EXPECT_NE(read_only.err.find("no se puede crear el fichero"), std::string::npos) << read_only.err;
+  EXPECT_FALSE(std::filesystem::exists("Et.TXT"));
+  std::filesystem::current_path("..");
+}
+
+// A data file far larger than any series is refused early, in little memory.
+TEST_F(Hardening, HugeDataFilesAreRefusedWithoutBeingHeldInMemory) {
+  constexpr long kHuge = 300L << 20;  // sparse: takes no disk
+  {
+    std::ofstream("Dt.TXT", std::ios::binary) << "T\r\n1 ";
+  }
+  std::filesystem::resize_file("Dt.TXT", kHuge);  // then NUL bytes, no line end
+  Stop one_field = run_to_the_end(worked_answers());
+  EXPECT_TRUE(exited_with(one_field.status, 1));
+  EXPECT_NE(one_field.err.find("campo demasiado largo"), std::string::npos) << one_field.err;
+  EXPECT_LT(one_field.max_rss_kb, 16 * 1024);
+
+  {
+    std::ofstream out("Dt.TXT", std::ios::binary);
+    out << "T\r\n";
+    for (int i = 1; i <= 1000000; ++i) out << i << ' ' << i << "\r\n";
+  }
+  Stop million = run_to_the_end(worked_answers());
+  EXPECT_TRUE(exited_with(million.status, 1));
+  EXPECT_NE(million.err.find("demasiadas filas"), std::string::npos) << million.err;
+  EXPECT_NE(million.err.find("fila 1001"), std::string::npos) << million.err;
+  EXPECT_LT(million.max_rss_kb, 16 * 1024);
+
+  {
+    std::ofstream out("Dt.TXT", std::ios::binary);
+    out << "T\r\n";
+  }
+  std::filesystem::resize_file("Dt.TXT", kHuge);  // one field of blanks and NULs
+  std::ofstream("Dt.TXT", std::ios::binary | std::ios::in | std::ios::out).seekp(3) << "1";
+  Stop blanks = run_to_the_end(worked_answers());
+  EXPECT_TRUE(exited_with(blanks.status, 1));
+  EXPECT_LT(blanks.max_rss_kb, 16 * 1024);
+}
+
+}  // namespace
+}  // namespace tendencia
