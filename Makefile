@@ -4,7 +4,7 @@ BUILD := build
 ASAN := build-asan
 CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) $(3) > /dev/null
 
-.PHONY: all build run run-gui test deps bench fuzz conformance clean
+.PHONY: all build run run-gui chart test deps bench fuzz conformance clean
 
 all: build
 
@@ -22,7 +22,16 @@ run-gui: build
 # What the tests need beyond the compiler: the desktop front end (FLTK), a
 # display server and xdotool to drive it, ImageMagick for its screenshots.
 # clang and its runtime for the libFuzzer targets, valgrind for the memcheck run.
-TEST_PACKAGES := libfltk1.3-dev xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind
+# cairo for the chart program.
+TEST_PACKAGES := libfltk1.3-dev xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind \
+	libcairo2-dev pkg-config
+
+# The fan chart of the example (run `make run` first, or it runs the example
+# from a script).
+chart: build
+	cd examples && { test -f Eventas.TXT || { printf 'ventas\n5\n95\n120\n15\n0.9\n'; \
+	  yes '' | head -22; echo 2001; } | ../$(BUILD)/tendencia > /dev/null; } && \
+	  ../$(BUILD)/tendencia-grafico ventas
 
 deps:
 	sh tools/install-deps.sh $(TEST_PACKAGES)
@@ -30,10 +39,10 @@ deps:
 # Every test through CTest, then the unit and end-to-end tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 test: deps
-	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON)
+	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON)
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
-	$(call CONFIGURE,$(ASAN),Debug,-DTENDENCIA_SANITIZE=ON -DTENDENCIA_GUI=OFF)
+	$(call CONFIGURE,$(ASAN),Debug,-DTENDENCIA_SANITIZE=ON -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF)
 	cmake --build $(ASAN) -j $(JOBS)
 	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
 	$(call CONFIGURE_FUZZ)
@@ -44,7 +53,7 @@ test: deps
 FUZZ := build-fuzz
 FUZZ_SECONDS ?= 300
 CONFIGURE_FUZZ = $(call CONFIGURE,$(FUZZ),RelWithDebInfo,-DCMAKE_CXX_COMPILER=clang++ \
-	-DTENDENCIA_TESTS=OFF -DTENDENCIA_GUI=OFF -DTENDENCIA_FUZZ=ON)
+	-DTENDENCIA_TESTS=OFF -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FUZZ=ON)
 fuzz: deps
 	$(call CONFIGURE_FUZZ)
 	cmake --build $(FUZZ) -j $(JOBS)

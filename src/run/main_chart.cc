@@ -1,0 +1,45 @@
+// tendencia-grafico NAME: the fan chart of the results file "E" + NAME + ".TXT",
+// written as "G" + NAME + ".SVG" and "G" + NAME + ".PNG" beside it.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "chart/fan_chart.h"
+#include "chart/forecast_report.h"
+
+int main(int argc, char** argv) {
+  using namespace tendencia;
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    std::printf("Uso: tendencia-grafico NOMBRE\n\n"
+                "Dibuja el gráfico de abanico del fichero de resultados \"E\" + NOMBRE + \".TXT\"\n"
+                "de la carpeta actual en \"G\" + NOMBRE + \".SVG\" y \"G\" + NOMBRE + \".PNG\".\n");
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("tendencia-grafico 1.0\n");
+    return 0;
+  }
+  if (argc != 2) {
+    std::fprintf(stderr, "Uso: tendencia-grafico NOMBRE (--help para la ayuda)\n");
+    return 2;
+  }
+  const std::string name = argv[1];
+  const std::string file = "E" + name + ".TXT";
+  try {
+    if (name.find('/') != std::string::npos)
+      throw ReportRefused("el nombre del problema no puede contener \"/\"");
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw ReportRefused("no se encuentra el fichero " + file);
+    std::string bytes(std::istreambuf_iterator<char>(in), {});
+    Separators separators = separators_from_locale();
+    ForecastReport report = parse_forecast_report(bytes, separators);
+    write_fan_chart(report, name, separators.decimal);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "Error: %s (%s). No se dibuja ningún gráfico.\n", error.what(),
+                 file.c_str());
+    return 1;
+  }
+  std::printf("Gráfico escrito en G%s.SVG y G%s.PNG\n", name.c_str(), name.c_str());
+  return 0;
+}

@@ -1,0 +1,210 @@
+#include "chart/fan_chart.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+#include "support/temp_directory.h"
+
+namespace tendencia {
+namespace {
+
+using namespace testing;
+
+// A report as the run writes it: N = 4 observed values (one of them text),
+// M = 3 projected rows.
+std::string known_report(int announced = 3, int projected_rows = 3, bool text_value = true) {
+  std::string r =
+      "Se extrapolan " + std::string(announced < 0 ? "" : " ") + std::to_string(announced) +
+      "  puntos\r\n\r\n"
+      "El grado de confianza de los intervalos es:  80 %\r\n"
+      "El grado de confianza de los intervalos es:  95 %\r\n\r\n"
+      "El valor considerado para la t de Student es:  4.303 \r\n\r\n"
+      "El n\xfamero de puntos considerado es:  4 \r\n\r\n"
+      "F(X) =  0 +  1*X^( 1) +  0*X^( 0) +  0*exp( 0*X) +  0*log(X+ 0)\r\n"
+      "      +  0*cos( 0*X+ 0) +  0*cos( 0*X+ 0)\r\n"
+      "      +  0*X/( 0+X) +  0*exp( 0*X)/(1+ 0*exp( 0*X))\r\n"
+      "      +  0*exp( 0*X)/(1+ 0*exp( 0*X))\r\n\r\n"
+      "Recta de regresion: Y = 2.5 F(X) + -0.5 \r\n\r\n"
+      "A\xf1o o periodo  TENDENCIA                  MINIMO                      MAXIMO    \r\n\r\n"
+      " 2001          2 \r\n"
+      " 2002          4.5 \r\n" +  // not in line with its neighbours: cairo would merge it
+      std::string(text_value ? " 2003         6\r\n" : " 2003          6 \r\n") +
+      " 2004          8 \r\n";
+  const char* rows[] = {
+      " 2005          12            8.5              15.5 \r\n",
+      " 2006          14.5          10.2             18.8 \r\n",
+      " 2007          17.5          11.5             22.5 \r\n"};
+  for (int i = 0; i < projected_rows; ++i) r += rows[i];
+  return r;
+}
+
+struct SvgPath {
+  std::string style;
+  std::vector<std::pair<double, double>> points;  // the M and L vertices
+  bool curved = false;
+};
+
+std::vector<SvgPath> svg_paths(const std::string& svg) {
+  std::vector<SvgPath> paths;
+  std::regex element(R"re(<path style="([^"]*)" d="([^"]*)")re");
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element); it != std::sregex_iterator(); ++it) {
+    SvgPath path;
+    path.style = (*it)[1];
+    std::istringstream d((*it)[2]);
+    bool closed = false;
+    for (std::string command; d >> command;) {
+      if (command == "Z") {
+        closed = true;  // cairo moves back to the start after closing: not a vertex
+      } else if (command == "M" || command == "L") {
+        double x, y;
+        d >> x >> y;
+        if (!closed) path.points.push_back({x, y});
+      } else if (command == "C") {
+        path.curved = true;
+        double ignored;
+        for (int k = 0; k < 6; ++k) d >> ignored;
+      }
+    }
+    paths.push_back(path);
+  }
+  return paths;
+}
+
+std::string svg_colour(Rgb c) {
+  auto percent = [](double v) {
+    std::ostringstream out;
+    out << v * 100 << "%";
+    return out.str();
+  };
+  return "rgb(" + percent(c.r) + "," + percent(c.g) + "," + percent(c.b) + ")";
+}
+
+// The path of that colour with the most vertices (legend swatches have few).
+const SvgPath* largest(const std::vector<SvgPath>& paths, const std::string& key) {
+  const SvgPath* best = nullptr;
+  for (const SvgPath& p : paths)
+    if (p.style.find(key) != std::string::npos && (!best || p.points.size() > best->points.size()))
+      best = &p;
+  return best;
+}
+
+class FanChart : public ::testing::Test {
+ protected:
+  TempDirectory directory;
+};
+
+TEST_F(FanChart, ReadsTheReportBack) {
+  ForecastReport report = parse_forecast_report(known_report(), Separators{});
+  EXPECT_EQ(report.points_announced, 3);
+  EXPECT_EQ(report.level_line, "El grado de confianza de los intervalos es:  95 %");
+  EXPECT_EQ(report.regression_line, "Recta de regresion: Y = 2.5 F(X) + -0.5 ");
+  ASSERT_EQ(report.observed.size(), 4u);  // the text "7" is still a number
+  EXPECT_EQ(report.observed[1].value, 4.5);
+  ASSERT_EQ(report.projected.size(), 3u);
+  EXPECT_EQ(report.projected[2].period, 2007);
+  EXPECT_EQ(report.projected[1].lower, 10.2);
+
+  std::string spanish = known_report();
+  for (std::size_t at = spanish.find("MAXIMO"); at < spanish.size(); ++at)
+    if (spanish[at] == '.') spanish[at] = ',';
+  EXPECT_EQ(parse_forecast_report(spanish, Separators{",", "."}).observed[1].value, 4.5);
+}
+
+TEST_F(FanChart, TheSvgHoldsEveryPointAndABandAroundTheTrend) {
+  std::string text = known_report();
+  text.replace(text.find(" 2003         6\r\n"), 17, " 2003         seis\r\n");
+  ForecastReport report = parse_forecast_report(text, Separators{});
+  ASSERT_EQ(report.observed.size(), 3u);  // a text value is skipped
+  write_fan_chart(report, "k", ".");
+  std::vector<SvgPath> paths = svg_paths(read_file("Gk.SVG"));
+  EXPECT_TRUE(std::filesystem::exists("Gk.PNG"));
+
+  int markers = 0;
+  for (const SvgPath& p : paths)
+    markers += p.curved && p.style.find("fill:" + svg_colour(kObservedColour)) != std::string::npos;
+  EXPECT_EQ(markers, 3);
+  const SvgPath* observed = largest(paths, "stroke:" + svg_colour(kObservedColour));
+  ASSERT_NE(observed, nullptr);
+  EXPECT_EQ(observed->points.size(), 3u);
+
+  const SvgPath* trend = largest(paths, "stroke:" + svg_colour(kTrendColour));
+  const SvgPath* band = largest(paths, "fill:" + svg_colour(kBandColour));
+  ASSERT_NE(trend, nullptr);
+  ASSERT_NE(band, nullptr);
+  ASSERT_EQ(trend->points.size(), 3u);
+  ASSERT_EQ(band->points.size(), 6u);
+  for (std::size_t k = 0; k < trend->points.size(); ++k) {
+    auto [x, y] = trend->points[k];
+    auto upper = band->points[k];
+    auto lower = band->points[band->points.size() - 1 - k];
+    EXPECT_DOUBLE_EQ(upper.first, x);
+    EXPECT_DOUBLE_EQ(lower.first, x);
+    EXPECT_LT(upper.second, y) << "period " << k;  // screen y grows downwards
+    EXPECT_GT(lower.second, y) << "period " << k;
+  }
+  // The periods run left to right, the projection after the observations.
+  EXPECT_LT(observed->points.back().first, trend->points.front().first);
+}
+
+TEST_F(FanChart, NoProjectedPointsDrawsTheObservedValuesOnly) {
+  ForecastReport report = parse_forecast_report(known_report(0, 0), Separators{});
+  write_fan_chart(report, "z", ".");
+  std::vector<SvgPath> paths = svg_paths(read_file("Gz.SVG"));
+  // Only the legend's swatch (a rectangle) has the band's colour.
+  EXPECT_EQ(largest(paths, "fill:" + svg_colour(kBandColour))->points.size(), 4u);
+  EXPECT_EQ(largest(paths, "stroke:" + svg_colour(kObservedColour))->points.size(), 4u);
+  EXPECT_EQ(parse_forecast_report(known_report(-3, 0), Separators{}).projected.size(), 0u);
+}
+
+TEST_F(FanChart, AReportCutShortIsRefused) {
+  std::string full = known_report();
+  // Fewer projected rows than announced.
+  EXPECT_THROW(parse_forecast_report(known_report(3, 2), Separators{}), ReportRefused);
+  // No table: the run stopped in the fit.
+  EXPECT_THROW(parse_forecast_report(full.substr(0, full.find("Recta")), Separators{}), ReportRefused);
+  // Stopped at the initial period, among the observed rows, or inside a row.
+  EXPECT_THROW(parse_forecast_report(full.substr(0, full.find(" 2001")), Separators{}), ReportRefused);
+  EXPECT_THROW(parse_forecast_report(full.substr(0, full.find(" 2003")), Separators{}), ReportRefused);
+  EXPECT_THROW(parse_forecast_report(full.substr(0, full.size() - 5), Separators{}), ReportRefused);
+  // Not a report at all.
+  EXPECT_THROW(parse_forecast_report("", Separators{}), ReportRefused);
+  EXPECT_THROW(parse_forecast_report("hola\r\n", Separators{}), ReportRefused);
+  EXPECT_THROW(parse_forecast_report(std::string(1000, '\0'), Separators{}), ReportRefused);
+}
+
+TEST_F(FanChart, HandlesTheLongestReport) {
+  std::string r = known_report(32000, 0);
+  for (int l = 1; l <= 32000; ++l)
+    r += " " + std::to_string(l) + "          " + std::to_string(l * 0.5) + "   " +
+         std::to_string(l * 0.5 - 1) + "   " + std::to_string(l * 0.5 + 1) + " \r\n";
+  ForecastReport report = parse_forecast_report(r, Separators{});
+  ASSERT_EQ(report.projected.size(), 32000u);
+  write_fan_chart(report, "h", ".");
+  EXPECT_GT(std::filesystem::file_size("Gh.PNG"), 1000u);
+}
+
+// The program as the user calls it.
+TEST_F(FanChart, TheProgramRefusesAndWritesNothing) {
+  auto run = [](const std::string& name) {
+    std::string command = std::string(TENDENCIA_CHART_BINARY) + " '" + name + "' > out.txt 2> err.txt";
+    int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  };
+  EXPECT_EQ(run("nada"), 1);  // missing
+  EXPECT_NE(read_file("err.txt").find("no se encuentra el fichero Enada.TXT"), std::string::npos);
+  write_file("Ecorto.TXT", known_report(3, 1));
+  EXPECT_EQ(run("corto"), 1);
+  EXPECT_NE(read_file("err.txt").find("incompleto"), std::string::npos) << read_file("err.txt");
+  write_file("Eotro.TXT", "Not a report\r\n");
+  EXPECT_EQ(run("otro"), 1);
+  EXPECT_FALSE(std::filesystem::exists("Gnada.SVG") || std::filesystem::exists("Gcorto.SVG") ||
+               std::filesystem::exists("Gcorto.PNG") || std::filesystem::exists("Gotro.PNG"));
+  write_file("Ebien.TXT", known_report());
+  EXPECT_EQ(run("bien"), 0);
+  EXPECT_TRUE(std::filesystem::exists("Gbien.SVG") && std::filesystem::exists("Gbien.PNG"));
+}
+
+}  // namespace
+}  // namespace tendencia
