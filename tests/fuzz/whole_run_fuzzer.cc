@@ -18,19 +18,29 @@
 
 namespace {
 
-void enter_scratch_directory() {
-  static bool entered = false;
-  if (entered) return;
-  char pattern[] = "/tmp/tendencia-fuzz-XXXXXX";
-  if (mkdtemp(pattern) == nullptr || chdir(pattern) != 0) std::abort();
-  entered = true;
-}
+// The run works in the current directory; libFuzzer reads and writes its corpus
+// by relative paths, so each input runs in a scratch directory and comes back.
+class ScratchDirectory {
+ public:
+  ScratchDirectory() : home_(std::filesystem::current_path()) {
+    static const std::filesystem::path scratch = [] {
+      char pattern[] = "/tmp/tendencia-fuzz-XXXXXX";
+      if (mkdtemp(pattern) == nullptr) std::abort();
+      return std::filesystem::path(pattern);
+    }();
+    std::filesystem::current_path(scratch);
+  }
+  ~ScratchDirectory() { std::filesystem::current_path(home_); }
+
+ private:
+  std::filesystem::path home_;
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tendencia;
-  enter_scratch_directory();
+  ScratchDirectory scratch;
   std::string input(reinterpret_cast<const char*>(data), size);
   std::size_t split = input.find('\0');
   std::string data_file = input.substr(0, split);
