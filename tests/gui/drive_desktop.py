@@ -40,7 +40,7 @@ def start_display():
         if os.path.exists("/tmp/.X%d-lock" % number):
             continue
         display = ":%d" % number
-        server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         STARTED.append(server)
         env = dict(os.environ, DISPLAY=display)
@@ -74,8 +74,8 @@ class Desktop:
         deadline = time.time() + STEP_TIMEOUT
         while time.time() < deadline:
             if self.process.poll() is not None:
-                fail("the program ended (status %s) while waiting for %s"
-                     % (self.process.returncode, what))
+                fail("the program ended (status %s) while waiting for %s; stderr: %r"
+                     % (self.process.returncode, what, self.process.stderr.read()))
             ids = [w for w in self.xdotool("search", "--onlyvisible", "--name", "^Tendencia$").split()
                    if w not in self.seen]
             if ids:
@@ -203,10 +203,15 @@ def main():
         else:
             fail("unknown mode " + mode)
     finally:
+        # Terminated, not killed: Xvfb then removes its lock file.
         for process in reversed(STARTED):
             if process.poll() is None:
+                process.terminate()
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
                 process.kill()
-            process.wait()
+                process.wait()
 
 
 if __name__ == "__main__":
