@@ -75,9 +75,8 @@ bool to_plain(std::string_view text, const Separators& separators, std::string& 
     mantissa_digits += fraction;
   }
   if (mantissa_digits == 0) return false;
-  std::size_t after = parse_exponent(text, p, plain);
-  if (after == p && p < text.size()) return false;  // "1e", "1x"
-  return after == text.size();
+  // Anything after the number ("1e", "1x", "1 2") makes the whole text not one.
+  return parse_exponent(text, p, plain) == text.size();
 }
 
 }  // namespace
