@@ -22,9 +22,9 @@ run-gui: build
 # What the tests need beyond the compiler: the desktop front end (FLTK), a
 # display server and xdotool to drive it, ImageMagick for its screenshots.
 # clang and its runtime for the libFuzzer targets, valgrind for the memcheck run.
-# cairo for the chart program.
+# cairo for the chart program, and a font for the desktop and chart texts.
 TEST_PACKAGES := libfltk1.3-dev xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind \
-	libcairo2-dev pkg-config
+	libcairo2-dev pkg-config fonts-dejavu-core
 
 # The fan chart of the example (run `make run` first, or it runs the example
 # from a script).
