@@ -84,8 +84,7 @@ std::string pad_to_next_zone(std::string line) {
 
 void report_with_snprintf(const char* path) {
   const Problem& p = problem();
-  std::vector<double> f;
-  Fit fit = fit_line(p.coefficients, p.series.values, kObserved, Separators{}, f);
+  Fit fit = fit_line(p.coefficients, p.series.values, kObserved, Separators{});
   std::FILE* out = std::fopen(path, "wb");
   std::fputs("\r\n", out);
   std::fputs(("Recta de regresion: Y = " + fit.slope_text + " F(X) + " +
@@ -145,8 +144,7 @@ BENCHMARK(BM_ReportWithSnprintf)->Unit(benchmark::kMillisecond);
 
 void BM_FormattingOnly(benchmark::State& state) {
   const Problem& p = problem();
-  std::vector<double> f;
-  Fit fit = fit_line(p.coefficients, p.series.values, kObserved, Separators{}, f);
+  Fit fit = fit_line(p.coefficients, p.series.values, kObserved, Separators{});
   std::vector<double> numbers;
   for (int l = 1; l <= kProjected; ++l) {
     ProjectedPoint q = project(fit, p.coefficients, kObserved, 1.96, static_cast<Int16>(l));

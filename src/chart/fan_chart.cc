@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "io/report_texts.h"
+
 namespace tendencia {
 namespace {
 
@@ -115,7 +117,7 @@ void draw_fan_chart(cairo_t* cr, const ForecastReport& report, const std::string
   cairo_set_source_rgb(cr, 0.2, 0.2, 0.2);
   cairo_rectangle(cr, kLeft, kTop, width - kLeft - kRight, height - kTop - kBottom);
   cairo_stroke(cr);
-  text_at(cr, "Año o periodo", (kLeft + width - kRight) / 2, height - 22, 0.5, 0);
+  text_at(cr, report_text::kPeriodTitle, (kLeft + width - kRight) / 2, height - 22, 0.5, 0);
 
   if (!report.projected.empty()) {
     // The band: upper bounds left to right, lower bounds back.
@@ -168,26 +170,30 @@ void draw_fan_chart(cairo_t* cr, const ForecastReport& report, const std::string
   cairo_set_font_size(cr, 13);
   text_at(cr, report.regression_line, kLeft, 36, 0, 0);
 
-  double lx = width - kRight - 520, ly = 58;
-  colour(cr, kObservedColour);
-  cairo_set_line_width(cr, 1.5);
-  cairo_move_to(cr, lx, ly);
-  cairo_line_to(cr, lx + 24, ly);
-  cairo_stroke(cr);
-  cairo_set_source_rgb(cr, 0, 0, 0);
-  text_at(cr, "Observado", lx + 30, ly, 0, 0.5);
-  colour(cr, kTrendColour);
-  cairo_set_line_width(cr, 2);
-  cairo_move_to(cr, lx + 140, ly);
-  cairo_line_to(cr, lx + 164, ly);
-  cairo_stroke(cr);
-  cairo_set_source_rgb(cr, 0, 0, 0);
-  text_at(cr, "Tendencia", lx + 170, ly, 0, 0.5);
-  cairo_set_source_rgba(cr, kBandColour.r, kBandColour.g, kBandColour.b, 0.6);
-  cairo_rectangle(cr, lx + 280, ly - 6, 24, 12);
-  cairo_fill(cr);
-  cairo_set_source_rgb(cr, 0, 0, 0);
-  text_at(cr, "Intervalo de predicción", lx + 310, ly, 0, 0.5);
+  // Legend: a 24-pixel swatch, then its label.
+  const double ly = 58;
+  auto entry = [&](double x, const char* label, auto&& swatch) {
+    swatch(x);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    text_at(cr, label, x + 30, ly, 0, 0.5);
+  };
+  auto line_swatch = [&](Rgb c, double line_width) {
+    return [&, c, line_width](double x) {
+      colour(cr, c);
+      cairo_set_line_width(cr, line_width);
+      cairo_move_to(cr, x, ly);
+      cairo_line_to(cr, x + 24, ly);
+      cairo_stroke(cr);
+    };
+  };
+  const double lx = width - kRight - 520;
+  entry(lx, "Observado", line_swatch(kObservedColour, 1.5));
+  entry(lx + 140, "Tendencia", line_swatch(kTrendColour, 2));
+  entry(lx + 280, "Intervalo de predicción", [&](double x) {
+    colour(cr, kBandColour, 0.6);
+    cairo_rectangle(cr, x, ly - 6, 24, 12);
+    cairo_fill(cr);
+  });
 }
 
 void write_fan_chart(const ForecastReport& report, const std::string& name,

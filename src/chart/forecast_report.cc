@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "io/report_texts.h"
+#include "io/results_report.h"
 #include "model/failure.h"
 #include "ui/conversions.h"
 #include "ui/text_encoding.h"
@@ -59,17 +61,17 @@ ForecastReport parse_forecast_report(const std::string& bytes, const Separators&
   const std::vector<std::string> lines = split_lines(bytes);
   ForecastReport report;
 
-  const std::string announce = "Se extrapolan ", points_end = "  puntos";
+  const std::string announce = report_text::kPointsToProject, points_end = report_text::kPoints;
   if (lines.empty() || !starts_with(lines[0], announce) || lines[0].size() <= announce.size() + points_end.size() ||
       lines[0].compare(lines[0].size() - points_end.size(), points_end.size(), points_end) != 0 ||
       !whole(lines[0].substr(announce.size(), lines[0].size() - announce.size() - points_end.size()),
              report.points_announced))
     throw ReportRefused("no es un fichero de resultados de tendencia (falta la línea \"Se extrapolan ... puntos\")");
 
-  const std::string level = "El grado de confianza de los intervalos es: ";
-  const std::string points = utf8_to_cp1252("El número de puntos considerado es: ");
-  const std::string regression = "Recta de regresion: Y = ";
-  const std::string header = utf8_to_cp1252("Año o periodo");
+  const std::string level = report_text::kConfidenceLevel;
+  const std::string points = utf8_to_cp1252(report_text::kPointsConsidered);
+  const std::string regression = report_text::kRegressionLine;
+  const std::string header = utf8_to_cp1252(report_text::kPeriodTitle);
   int points_considered = -1;
   std::size_t table = 0;
   for (std::size_t i = 1; i < lines.size() && table == 0; ++i) {
@@ -92,12 +94,14 @@ ForecastReport parse_forecast_report(const std::string& bytes, const Separators&
     if (row >= lines.size())
       throw ReportRefused("el informe está incompleto: faltan filas observadas");
     const std::string& line = lines[row];
-    std::vector<std::string> items = tokens(line.substr(0, 14));
+    // The label fills the first print zone; the value starts at the second.
+    const std::size_t zone = ReportLine::kZoneWidth;
+    std::vector<std::string> items = tokens(line.substr(0, zone));
     ObservedPoint point;
     if (items.size() != 1 || !whole(items[0], point.period))
       throw ReportRefused("fila observada ilegible: " + cp1252_to_utf8(line));
     // An observed value that is text is skipped, not drawn.
-    std::vector<std::string> value = tokens(line.size() > 14 ? line.substr(14) : "");
+    std::vector<std::string> value = tokens(line.size() > zone ? line.substr(zone) : "");
     if (value.size() == 1 && number(value[0], separators, point.value))
       report.observed.push_back(point);
   }

@@ -7,12 +7,12 @@
 namespace tendencia {
 
 Fit fit_line(const Coefficients& coefficients, const std::vector<SeriesValue>& values,
-             Int16 n, const Separators& separators, std::vector<double>& f_values) {
+             Int16 n, const Separators& separators) {
   using namespace checked;
   Fit fit;
   const char* const where = "ajuste de la recta de regresión";
   std::vector<double> y(static_cast<std::size_t>(n));
-  f_values.assign(static_cast<std::size_t>(n), 0.0);
+  std::vector<double> f_values(static_cast<std::size_t>(n));
 
   for (Int16 i = 1; i <= n; i = add16(i, 1)) {
     const std::size_t k = static_cast<std::size_t>(i - 1);

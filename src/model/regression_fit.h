@@ -23,9 +23,9 @@ struct Fit {
   double rss = 0, s = 0;
 };
 
-// Fits over Y(1..n). `f_values` receives F(1..n), evaluated once each.
+// Fits over Y(1..n), evaluating F once at each of 1..n.
 Fit fit_line(const Coefficients& coefficients, const std::vector<SeriesValue>& values,
-             Int16 n, const Separators& separators, std::vector<double>& f_values);
+             Int16 n, const Separators& separators);
 
 struct ProjectedPoint {
   Int16 x = 0;

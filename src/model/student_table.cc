@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "io/report_texts.h"
 #include "ui/conversions.h"
 
 namespace tendencia {
@@ -85,12 +86,12 @@ TSelection select_t(int confidence_index, Int16 values_read, Dialogue& dialogue,
 
   report.write_blank();
   ReportLine line = report.line();
-  line.text("El valor considerado para la t de Student es: ");
+  line.text(report_text::kStudentT);
   if (selection.t.kind == StudentT::Kind::Table) line.number(selection.t.table_value);
   if (selection.t.kind == StudentT::Kind::Typed) line.text(selection.t.typed);
   report.write(line);
   report.write_blank();
-  report.write(report.line().text("El número de puntos considerado es: ").number(selection.points));
+  report.write(report.line().text(report_text::kPointsConsidered).number(selection.points));
   return selection;
 }
 

@@ -1,25 +1,20 @@
 // tendencia-grafico NAME: the fan chart of the results file "E" + NAME + ".TXT",
 // written as "G" + NAME + ".SVG" and "G" + NAME + ".PNG" beside it.
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 
 #include "chart/fan_chart.h"
 #include "chart/forecast_report.h"
+#include "run/program.h"
 
 int main(int argc, char** argv) {
   using namespace tendencia;
-  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-    std::printf("Uso: tendencia-grafico NOMBRE\n\n"
-                "Dibuja el gráfico de abanico del fichero de resultados \"E\" + NOMBRE + \".TXT\"\n"
-                "de la carpeta actual en \"G\" + NOMBRE + \".SVG\" y \"G\" + NOMBRE + \".PNG\".\n");
-    return 0;
-  }
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("tendencia-grafico 1.0\n");
-    return 0;
-  }
+  const char* help =
+      "Uso: tendencia-grafico NOMBRE\n\n"
+      "Dibuja el gráfico de abanico del fichero de resultados \"E\" + NOMBRE + \".TXT\"\n"
+      "de la carpeta actual en \"G\" + NOMBRE + \".SVG\" y \"G\" + NOMBRE + \".PNG\".\n";
+  if (auto status = answer_help_or_version(argc, argv, "tendencia-grafico", help)) return *status;
   if (argc != 2) {
     std::fprintf(stderr, "Uso: tendencia-grafico NOMBRE (--help para la ayuda)\n");
     return 2;

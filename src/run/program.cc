@@ -22,22 +22,31 @@ std::string error_report(const std::exception& error) {
   return std::string("Error: ") + error.what() + ".\n" + kStopped;
 }
 
+std::optional<int> answer_help_or_version(int argc, char** argv, const char* program_name,
+                                          const char* help) {
+  if (argc != 2) return std::nullopt;
+  if (std::strcmp(argv[1], "--help") == 0) {
+    std::printf("%s", help);
+    return 0;
+  }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::printf("%s 1.0\n", program_name);
+    return 0;
+  }
+  return std::nullopt;
+}
+
 int program_main(int argc, char** argv, const FrontEnd& front_end) {
+  const std::string help =
+      "Uso: " + std::string(front_end.program_name) +
+      "\n\n"
+      "Proyecta la tendencia de una serie y su intervalo de predicción.\n"
+      "Lee la serie de \"D\" + nombre del problema + \".TXT\" en la carpeta actual,\n"
+      "pregunta los 25 coeficientes de F(X) y escribe el informe en\n"
+      "\"E\" + nombre del problema + \".TXT\". No admite opciones.\n";
+  if (auto status = answer_help_or_version(argc, argv, front_end.program_name, help.c_str()))
+    return *status;
   if (argc > 1) {
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-      std::printf(
-          "Uso: %s\n\n"
-          "Proyecta la tendencia de una serie y su intervalo de predicción.\n"
-          "Lee la serie de \"D\" + nombre del problema + \".TXT\" en la carpeta actual,\n"
-          "pregunta los 25 coeficientes de F(X) y escribe el informe en\n"
-          "\"E\" + nombre del problema + \".TXT\". No admite opciones.\n",
-          front_end.program_name);
-      return 0;
-    }
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-      std::printf("%s 1.0\n", front_end.program_name);
-      return 0;
-    }
     std::fprintf(stderr, "Uso: %s (sin argumentos; --help para la ayuda)\n",
                  front_end.program_name);
     return 2;

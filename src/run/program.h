@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ui/dialogue.h"
@@ -19,6 +20,11 @@ struct FrontEnd {
 };
 
 int program_main(int argc, char** argv, const FrontEnd& front_end);
+
+// "--help" prints `help`, "--version" the program's version; either gives the
+// exit status 0. Any other command line gives nothing: the caller goes on.
+std::optional<int> answer_help_or_version(int argc, char** argv, const char* program_name,
+                                          const char* help);
 
 // The error report for a run stopped by an exception.
 std::string error_report(const std::exception& error);

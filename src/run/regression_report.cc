@@ -1,5 +1,6 @@
 #include "run/regression_report.h"
 
+#include "io/report_texts.h"
 #include "model/regression_fit.h"
 #include "ui/conversions.h"
 
@@ -10,18 +11,17 @@ void write_regression_report(const Coefficients& coefficients, const DataSeries&
                              Dialogue& dialogue, ResultsReport& report) {
   const Separators& separators = report.separators();
   const Int16 n = selection.points;
-  std::vector<double> f_values;
-  Fit fit = fit_line(coefficients, series.values, n, separators, f_values);
+  Fit fit = fit_line(coefficients, series.values, n, separators);
 
   report.write_blank();
   report.write(report.line()
-                   .text("Recta de regresion: Y = ")
+                   .text(report_text::kRegressionLine)
                    .text(fit.slope_text)
                    .text(" F(X) + ")
                    .number(fit.b));
   report.write_blank();
   report.write(report.line()
-                   .text("Año o periodo").next_zone()
+                   .text(report_text::kPeriodTitle).next_zone()
                    .text(" TENDENCIA").next_zone()
                    .next_zone()
                    .text("MINIMO    ").next_zone()

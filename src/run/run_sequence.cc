@@ -1,6 +1,7 @@
 #include "run/run_sequence.h"
 
 #include "io/data_series.h"
+#include "io/report_texts.h"
 #include "io/results_report.h"
 #include "model/student_table.h"
 #include "model/trend_function.h"
@@ -58,8 +59,10 @@ void run_sequence(Dialogue& user, const Separators& separators) {
   std::string answer = dialogue.ask("¿CUANTOS PUNTOS DESEA EXTRAPOLAR?");
   Int16 points_to_project = located("pregunta de los puntos a extrapolar",
                                     [&] { return whole_number(answer, separators); });
-  report.write(report.line().text("Se extrapolan " + sign_blank_form(points_to_project) +
-                                  "  puntos"));
+  report.write(report.line()
+                   .text(report_text::kPointsToProject)
+                   .text(sign_blank_form(points_to_project))
+                   .text(report_text::kPoints));
   report.write_blank();
 
   // The level question, the data file and the coefficients repeat together until
@@ -71,8 +74,9 @@ void run_sequence(Dialogue& user, const Separators& separators) {
     answer = dialogue.ask(confidence_prompt());
     Int16 level = located("pregunta del grado de confianza",
                           [&] { return whole_number(answer, separators); });
-    report.write(report.line().text("El grado de confianza de los intervalos es: " +
-                                    sign_blank_form(level) + " %"));
+    report.write(report.line()
+                     .text(report_text::kConfidenceLevel)
+                     .text(sign_blank_form(level) + " %"));
     report.flush();  // the data file may be missing: keep the level line
     series = read_data_file(name);
     coefficients = enter_coefficients(dialogue);

@@ -23,8 +23,7 @@ std::vector<SeriesValue> series(std::initializer_list<double> ys) {
 }
 
 Fit fit_of(const Coefficients& c, const std::vector<SeriesValue>& ys) {
-  std::vector<double> f;
-  return fit_line(c, ys, static_cast<Int16>(ys.size()), Separators{}, f);
+  return fit_line(c, ys, static_cast<Int16>(ys.size()), Separators{});
 }
 
 std::string failure_of(const Coefficients& c, const std::vector<SeriesValue>& ys) {
@@ -69,10 +68,7 @@ TEST(RegressionFit, UsesTheSlopeRoundedToFifteenDigits) {
   EXPECT_EQ(fit.a, 0.333333333333333);
   EXPECT_EQ(fit.b, 2 - 0.333333333333333 * 6);
   EXPECT_NE(fit.b, 0.0);
-  Fit spanish = [] {
-    std::vector<double> f;
-    return fit_line(linear(3), series({1, 2, 3}), 3, Separators{",", "."}, f);
-  }();
+  Fit spanish = fit_line(linear(3), series({1, 2, 3}), 3, Separators{",", "."});
   EXPECT_EQ(spanish.slope_text, "0,333333333333333");
   EXPECT_EQ(spanish.a, 0.333333333333333);
 }

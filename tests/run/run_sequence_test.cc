@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/failure.h"
+#include "support/strings.h"
 #include "support/temp_directory.h"
 #include "ui/scripted_dialogue.h"
 
@@ -25,10 +26,6 @@ std::string row(int label, const std::string& value) {
   std::string line = (label < 0 ? "" : " ") + std::to_string(label) + " ";
   line.resize(14, ' ');
   return line + value + "\r\n";
-}
-
-bool ends_with(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 struct Outcome {

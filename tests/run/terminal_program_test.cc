@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/strings.h"
 #include "support/temp_directory.h"
 
 namespace tendencia {
@@ -28,12 +29,6 @@ Result run_program(const std::vector<std::string>& answers, const std::string& a
   result.out = read_file("../stdout.out");
   result.err = read_file("../stderr.out");
   return result;
-}
-
-std::size_t occurrences(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
 }
 
 class TerminalProgram : public ::testing::Test {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "support/strings.h"
+
 namespace tendencia::testing {
 
 class ChildProcess {
@@ -100,12 +102,6 @@ class ChildProcess {
   const std::string& out() const { return out_; }
   const std::string& err() const { return err_; }
   long max_rss_kb() const { return max_rss_kb_; }
-
-  static std::size_t occurrences(const std::string& text, const std::string& part) {
-    std::size_t n = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
-  }
 
  private:
   static void drain(int fd, std::string& into) {
