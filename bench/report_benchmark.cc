@@ -28,8 +28,8 @@
 #include "model/student_table.h"
 #include "model/trend_function.h"
 #include "run/regression_report.h"
-#include "ui/number_forms.h"
-#include "ui/scripted_dialogue.h"
+#include "text/number_forms.h"
+#include "support/scripted_dialogue.h"
 
 namespace tendencia {
 namespace {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "io/problem_files.h"
 #include "io/report_texts.h"
 
 namespace tendencia {
@@ -198,7 +199,7 @@ void draw_fan_chart(cairo_t* cr, const ForecastReport& report, const std::string
 
 void write_fan_chart(const ForecastReport& report, const std::string& name,
                      const std::string& decimal) {
-  const std::string svg = "G" + name + ".SVG", png = "G" + name + ".PNG";
+  const std::string svg = chart_file_name(name, "SVG"), png = chart_file_name(name, "PNG");
   cairo_surface_t* vector = cairo_svg_surface_create(svg.c_str(), kChartWidth, kChartHeight);
   cairo_t* cr = cairo_create(vector);
   draw_fan_chart(cr, report, decimal);

@@ -1,12 +1,14 @@
 #include "chart/forecast_report.h"
 
+#include <cmath>
 #include <sstream>
 
+#include "core/failure.h"
 #include "io/report_texts.h"
 #include "io/results_report.h"
-#include "model/failure.h"
-#include "ui/conversions.h"
-#include "ui/text_encoding.h"
+#include "text/characters.h"
+#include "text/conversions.h"
+#include "text/text_encoding.h"
 
 namespace tendencia {
 namespace {
@@ -33,10 +35,6 @@ std::vector<std::string> tokens(const std::string& line) {
   return out;
 }
 
-bool starts_with(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 bool number(const std::string& token, const Separators& separators, double& value) {
   try {
     value = as_typed_number(token, separators);
@@ -46,9 +44,13 @@ bool number(const std::string& token, const Separators& separators, double& valu
   }
 }
 
+// Counts and period labels are 16-bit in every report the run writes; anything
+// else (1E+300, 2.5) is refused before it is turned into an int.
 bool whole(const std::string& token, int& value) {
   double d;
-  if (!number(token, Separators{}, d) || d != static_cast<int>(d)) return false;
+  if (!number(token, Separators{}, d) || !(d >= -32768.0 && d <= 32767.0) ||
+      d != std::floor(d))
+    return false;
   value = static_cast<int>(d);
   return true;
 }

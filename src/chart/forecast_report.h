@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/separators.h"
+#include "text/separators.h"
 
 namespace tendencia {
 

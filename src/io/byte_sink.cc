@@ -1,13 +1,16 @@
 #include "io/byte_sink.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <system_error>
+
+#include "io/problem_files.h"
 
 namespace tendencia {
 
 std::unique_ptr<FileSink> FileSink::create(const std::string& path) {
-  if (path.find('/') != std::string::npos || path.find('\0') != std::string::npos)
-    return nullptr;
+  if (!names_a_file_here(path)) return nullptr;
   // Opening a FIFO for writing would wait for a reader forever.
   std::error_code error;
   auto status = std::filesystem::symlink_status(path, error);
@@ -28,6 +31,8 @@ bool FileSink::write(std::string_view bytes) {
 }
 
 bool FileSink::flush() { return file_ != nullptr && std::fflush(file_) == 0; }
+
+bool FileSink::sync() { return flush() && ::fsync(fileno(file_)) == 0; }
 
 bool FileSink::close() {
   if (file_ == nullptr) return true;

@@ -15,6 +15,8 @@ class ByteSink {
   // Each returns false when the bytes could not be written.
   virtual bool write(std::string_view bytes) = 0;
   virtual bool flush() = 0;
+  // Flushes and waits until the bytes are on the storage device itself.
+  virtual bool sync() = 0;
   virtual bool close() = 0;
 };
 
@@ -28,6 +30,7 @@ class FileSink : public ByteSink {
 
   bool write(std::string_view bytes) override;
   bool flush() override;
+  bool sync() override;
   bool close() override;
 
  private:

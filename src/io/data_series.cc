@@ -4,8 +4,10 @@
 #include <fstream>
 #include <optional>
 
-#include "model/failure.h"
-#include "ui/conversions.h"
+#include "core/failure.h"
+#include "io/problem_files.h"
+#include "text/characters.h"
+#include "text/conversions.h"
 
 namespace tendencia {
 namespace {
@@ -55,8 +57,6 @@ class LineEndReader {
   bool has_ahead_ = false;
   long line_ = 1;
 };
-
-bool is_blank(int c) { return c == ' ' || c == '\t'; }
 
 class FieldReader {
  public:
@@ -143,8 +143,7 @@ bool is_regular(const std::filesystem::path& path) {
 // The exact name first; a file system that tells case apart may still hold the
 // file the user meant under another case, and one unambiguous match is taken.
 std::optional<std::string> find_data_file(const std::string& name) {
-  if (name.find('/') != std::string::npos || name.find('\0') != std::string::npos)
-    return std::nullopt;
+  if (!names_a_file_here(name)) return std::nullopt;
   if (is_regular(name)) return name;
   std::optional<std::string> found;
   std::error_code error;
@@ -159,10 +158,6 @@ std::optional<std::string> find_data_file(const std::string& name) {
 }
 
 }  // namespace
-
-std::string data_file_name(const std::string& problem_name) {
-  return "D" + problem_name + ".TXT";
-}
 
 DataSeries read_series(std::istream& in, const std::string& where) {
   FieldReader fields(in, where);
@@ -192,12 +187,6 @@ DataSeries read_data_file(const std::string& problem_name) {
   std::ifstream in(*path, std::ios::binary);
   if (!in) throw Failure(FailureKind::FileNotReadable, where);
   return read_series(in, where);
-}
-
-double series_number(const SeriesValue& value, int row, const Separators& separators) {
-  if (!value.is_text) return value.number;
-  return located("valor " + std::to_string(row) + " de la serie",
-                 [&] { return as_typed_number(value.text, separators); });
 }
 
 }  // namespace tendencia

@@ -1,8 +1,8 @@
 #include "io/results_report.h"
 
-#include "model/failure.h"
-#include "ui/number_forms.h"
-#include "ui/text_encoding.h"
+#include "core/failure.h"
+#include "text/number_forms.h"
+#include "text/text_encoding.h"
 
 namespace tendencia {
 
@@ -63,6 +63,11 @@ void ResultsReport::flush() {
   bool ok = sink_->write(pending_) && sink_->flush();
   pending_.clear();
   if (!ok) throw Failure(FailureKind::WriteFailed, "fichero de resultados");
+}
+
+void ResultsReport::sync() {
+  flush();
+  if (sink_ && !sink_->sync()) throw Failure(FailureKind::WriteFailed, "fichero de resultados");
 }
 
 void ResultsReport::close() {

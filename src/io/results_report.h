@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "io/byte_sink.h"
-#include "ui/separators.h"
+#include "text/separators.h"
 
 namespace tendencia {
 
@@ -52,6 +52,9 @@ class ResultsReport {
   void write_blank();
   // Every dialogue and every stop flushes, so no written line is ever lost.
   void flush();
+  // Flushes and puts the file on the disk itself, so a report the program
+  // announces survives a power cut; WriteFailed when the system refuses.
+  void sync();
   void close();
 
  private:

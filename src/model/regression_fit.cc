@@ -1,8 +1,8 @@
 #include "model/regression_fit.h"
 
-#include "model/checked_math.h"
-#include "ui/conversions.h"
-#include "ui/number_forms.h"
+#include "core/checked_math.h"
+#include "text/conversions.h"
+#include "text/number_forms.h"
 
 namespace tendencia {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "io/data_series.h"
-#include "model/int16_arithmetic.h"
+#include "model/series.h"
+#include "core/int16_arithmetic.h"
 #include "model/trend_function.h"
-#include "ui/separators.h"
+#include "text/separators.h"
 
 namespace tendencia {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cmath>
 
-#include "io/report_texts.h"
-#include "ui/conversions.h"
+#include "core/failure.h"
+#include "text/conversions.h"
 
 namespace tendencia {
 namespace {
@@ -51,49 +51,17 @@ std::optional<double> table_entry(int confidence_index, int degrees) {
   return tables().at(confidence_index).at(degrees);
 }
 
-TSelection select_t(int confidence_index, Int16 values_read, Dialogue& dialogue,
-                    ResultsReport& report) {
-  const Separators& separators = report.separators();
-  TSelection selection;
-  selection.points = values_read;
-  bool typed = false;
-  const std::string where = "respuesta a la pregunta de la t de Student";
-  if (values_read >= 33) {
-    for (;;) {
-      std::string answer =
-          dialogue.ask("INTRODUZCA EL VALOR DE LA T DE STUDENT O UN NUMERO DE PUNTOS < 33");
-      double u = located(where, [&] { return as_typed_number(answer, separators); });
-      if (u - std::floor(u) >= kWholeNumberTolerance) {
-        selection.t = {StudentT::Kind::Typed, 0.0, answer};
-        typed = true;
-        break;
-      }
-      if (u < 33) {
-        selection.points = located(where, [&] { return whole_number(answer, separators); });
-        break;
-      }
-    }
-  }
-  if (!typed) {
-    Int16 degrees = located("grados de libertad N - 2",
-                            [&] { return sub16(selection.points, 2); });
-    if (degrees < 0 || degrees > 30)
-      throw Failure(FailureKind::SubscriptOutOfRange,
-                    "tabla de la t de Student, N - 2 = " + std::to_string(degrees));
-    std::optional<double> entry = table_entry(confidence_index, degrees);
-    if (entry) selection.t = {StudentT::Kind::Table, *entry, {}};
-  }
-
-  report.write_blank();
-  ReportLine line = report.line();
-  line.text(report_text::kStudentT);
-  if (selection.t.kind == StudentT::Kind::Table) line.number(selection.t.table_value);
-  if (selection.t.kind == StudentT::Kind::Typed) line.text(selection.t.typed);
-  report.write(line);
-  report.write_blank();
-  report.write(report.line().text(report_text::kPointsConsidered).number(selection.points));
-  return selection;
+StudentT table_t(int confidence_index, Int16 points) {
+  Int16 degrees = located("grados de libertad N - 2", [&] { return sub16(points, 2); });
+  if (degrees < 0 || degrees > 30)
+    throw Failure(FailureKind::SubscriptOutOfRange,
+                  "tabla de la t de Student, N - 2 = " + std::to_string(degrees));
+  std::optional<double> entry = table_entry(confidence_index, degrees);
+  if (!entry) return {};
+  return {StudentT::Kind::Table, *entry, {}};
 }
+
+bool is_t_value(double u) { return u - std::floor(u) >= kWholeNumberTolerance; }
 
 double t_number(const StudentT& t, const Separators& separators) {
   switch (t.kind) {

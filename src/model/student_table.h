@@ -5,10 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "io/results_report.h"
-#include "model/int16_arithmetic.h"
-#include "ui/dialogue.h"
-#include "ui/separators.h"
+#include "core/int16_arithmetic.h"
+#include "text/separators.h"
 
 namespace tendencia {
 
@@ -29,10 +27,14 @@ struct TSelection {
 // column 0 exist and are empty.
 std::optional<double> table_entry(int confidence_index, int degrees);
 
-// Asks for t or a shorter count when the series has 33 or more values, looks t up
-// otherwise, and writes the t and N report lines.
-TSelection select_t(int confidence_index, Int16 values_read, Dialogue& dialogue,
-                    ResultsReport& report);
+// The t of the table for `points` points considered (N - 2 degrees of freedom);
+// an empty entry for N = 2. Fewer than 2 or more than 32 points are out of the
+// table: SubscriptOutOfRange, or Overflow when N - 2 leaves the 16-bit range.
+StudentT table_t(int confidence_index, Int16 points);
+
+// Is a typed answer u a t value (its fraction not below one millionth) rather
+// than a count of points?
+bool is_t_value(double u);
 
 // t as arithmetic sees it: the table value, 0 for an empty entry, or the typed
 // text through the as-typed conversion.

@@ -21,6 +21,8 @@ class FlushingDialogue : public Dialogue {
     return inner_.ask(prompt);
   }
 
+  void show_failure(const std::string& report) override { inner_.show_failure(report); }
+
  private:
   Dialogue& inner_;
   ResultsReport& report_;

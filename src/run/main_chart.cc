@@ -6,7 +6,9 @@
 
 #include "chart/fan_chart.h"
 #include "chart/forecast_report.h"
+#include "io/problem_files.h"
 #include "run/program.h"
+#include "text/separators.h"
 
 int main(int argc, char** argv) {
   using namespace tendencia;
@@ -20,9 +22,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string name = argv[1];
-  const std::string file = "E" + name + ".TXT";
+  const std::string file = results_file_name(name);
   try {
-    if (name.find('/') != std::string::npos)
+    if (!names_a_file_here(file))
       throw ReportRefused("el nombre del problema no puede contener \"/\"");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw ReportRefused("no se encuentra el fichero " + file);
@@ -35,6 +37,7 @@ int main(int argc, char** argv) {
                  file.c_str());
     return 1;
   }
-  std::printf("Gráfico escrito en G%s.SVG y G%s.PNG\n", name.c_str(), name.c_str());
+  std::printf("Gráfico escrito en %s y %s\n", chart_file_name(name, "SVG").c_str(),
+              chart_file_name(name, "PNG").c_str());
   return 0;
 }

@@ -4,11 +4,16 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "run/program.h"
+#include "run/working_folder.h"
 #include "ui/desktop_dialogue.h"
+#include "ui/folder_chooser.h"
 
 namespace {
+
+const char* const kUsage = "Uso: tendencia-gui [CARPETA | --elegir-carpeta]";
 
 // FLTK's fatal errors (no display to open) end the program; say so in Spanish,
 // with the same exit status as any other failure.
@@ -22,20 +27,39 @@ void fatal(const char* format, ...) {
   std::exit(1);
 }
 
+std::string help() {
+  return std::string(kUsage) + "\n\n" + tendencia::run_description() +
+         "\n"
+         "  tendencia-gui                   trabaja en la carpeta actual\n"
+         "  tendencia-gui CARPETA           trabaja en CARPETA, como si se iniciara allí\n"
+         "  tendencia-gui --elegir-carpeta  pide antes la carpeta de los datos\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace tendencia;
-  FrontEnd front_end;
-  front_end.program_name = "tendencia-gui";
-  front_end.start = [](const std::function<int(Dialogue&)>& run) {
-    Fl::fatal = fatal;
-    DesktopDialogue desktop;
-    return run(desktop);
-  };
-  front_end.report_error = [](const std::string& message, Dialogue* dialogue) {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    if (dialogue != nullptr) static_cast<DesktopDialogue*>(dialogue)->show_alert(message);
-  };
-  return program_main(argc, argv, front_end);
+  if (auto status = answer_help_or_version(argc, argv, "tendencia-gui", help())) return *status;
+  if (argc > 2 || (argc == 2 && argv[1][0] == '-' &&
+                   std::string(argv[1]) != "--elegir-carpeta")) {
+    std::fprintf(stderr, "%s (--help para la ayuda)\n", kUsage);
+    return 2;
+  }
+  ignore_write_signals();
+  Fl::fatal = fatal;
+  DesktopDialogue dialogue;
+  if (argc == 2) {
+    std::string folder = argv[1];
+    if (folder == "--elegir-carpeta") {
+      std::optional<std::string> chosen = choose_folder("Carpeta de los datos");
+      if (!chosen) return 0;
+      folder = *chosen;
+    }
+    std::string refused = enter_folder(folder);
+    if (!refused.empty()) {
+      dialogue.show_failure(refused);
+      return 2;
+    }
+  }
+  return run_program(dialogue);
 }

@@ -8,15 +8,13 @@
 
 int main(int argc, char** argv) {
   using namespace tendencia;
-  FrontEnd front_end;
-  front_end.program_name = "tendencia";
-  front_end.start = [](const std::function<int(Dialogue&)>& run) {
-    TerminalDialogue dialogue(stdin, stdout, isatty(STDIN_FILENO) != 0);
-    return run(dialogue);
-  };
-  front_end.report_error = [](const std::string& message, Dialogue*) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", message.c_str());
-  };
-  return program_main(argc, argv, front_end);
+  const std::string help = "Uso: tendencia\n\n" + run_description() + "No admite opciones.\n";
+  if (auto status = answer_help_or_version(argc, argv, "tendencia", help)) return *status;
+  if (argc > 1) {
+    std::fprintf(stderr, "Uso: tendencia (sin argumentos; --help para la ayuda)\n");
+    return 2;
+  }
+  ignore_write_signals();
+  TerminalDialogue dialogue(stdin, stdout, stderr, isatty(STDIN_FILENO) != 0);
+  return run_program(dialogue);
 }

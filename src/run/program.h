@@ -1,8 +1,8 @@
-// What both front ends share around the run: the command line, the locale, and
-// turning a failure into an error report and exit status 1.
+// What the programs share around their work: the answers to --help and
+// --version, the process set-up, and the run with its error report.
 #pragma once
 
-#include <functional>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -10,21 +10,21 @@
 
 namespace tendencia {
 
-struct FrontEnd {
-  const char* program_name = "";
-  // Makes the front end's dialogue and calls `run` with it; returns its status.
-  std::function<int(const std::function<int(Dialogue&)>& run)> start;
-  // Shows the error report of a stopped run. `dialogue` is the front end's own,
-  // or null when the run stopped before there was one.
-  std::function<void(const std::string& message, Dialogue* dialogue)> report_error;
-};
-
-int program_main(int argc, char** argv, const FrontEnd& front_end);
-
 // "--help" prints `help`, "--version" the program's version; either gives the
 // exit status 0. Any other command line gives nothing: the caller goes on.
 std::optional<int> answer_help_or_version(int argc, char** argv, const char* program_name,
-                                          const char* help);
+                                          const std::string& help);
+
+// The description of the run every front end shares, for its --help.
+std::string run_description();
+
+// A closed stdout or a file-size limit must make a write fail and be reported,
+// not kill the process: call once at start.
+void ignore_write_signals();
+
+// One whole run through `dialogue` with the locale's separators. A failure is
+// shown through the dialogue itself. Returns the exit status: 0 or 1.
+int run_program(Dialogue& dialogue);
 
 // The error report for a run stopped by an exception.
 std::string error_report(const std::exception& error);

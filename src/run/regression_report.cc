@@ -2,7 +2,7 @@
 
 #include "io/report_texts.h"
 #include "model/regression_fit.h"
-#include "ui/conversions.h"
+#include "text/conversions.h"
 
 namespace tendencia {
 

@@ -2,8 +2,8 @@
 // initial-period question in between.
 #pragma once
 
-#include "io/data_series.h"
 #include "io/results_report.h"
+#include "model/series.h"
 #include "model/student_table.h"
 #include "model/trend_function.h"
 #include "ui/dialogue.h"

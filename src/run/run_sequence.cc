@@ -1,15 +1,16 @@
 #include "run/run_sequence.h"
 
 #include "io/data_series.h"
+#include "io/problem_files.h"
 #include "io/report_texts.h"
 #include "io/results_report.h"
-#include "model/student_table.h"
-#include "model/trend_function.h"
+#include "run/coefficient_entry.h"
 #include "run/flushing_dialogue.h"
 #include "run/regression_report.h"
-#include "ui/conversions.h"
-#include "ui/number_forms.h"
-#include "ui/text_encoding.h"
+#include "run/student_t_selection.h"
+#include "text/conversions.h"
+#include "text/number_forms.h"
+#include "text/text_encoding.h"
 
 namespace tendencia {
 namespace {
@@ -24,7 +25,7 @@ std::string ask_problem_name(Dialogue& dialogue) {
 }
 
 std::string data_file_instructions(const std::string& name) {
-  return "EL FICHERO DE DATOS SE DEBE LLAMAR D" + name + ".TXT" + LF + LF +
+  return "EL FICHERO DE DATOS SE DEBE LLAMAR " + data_file_name(name) + LF + LF +
          " y contendrá una tabla de dos columas de 14 dígitos cada una, con el formato "
          "siguiente:" + LF + LF +
          "   Primera fila:    Año o periodo          NUMERO" + LF +
@@ -53,7 +54,7 @@ void run_sequence(Dialogue& user, const Separators& separators) {
   std::string name = ask_problem_name(user);
   user.show_message(data_file_instructions(name));
 
-  ResultsReport report = ResultsReport::create("E" + name + ".TXT", separators);
+  ResultsReport report = ResultsReport::create(results_file_name(name), separators);
   FlushingDialogue dialogue(user, report);
 
   std::string answer = dialogue.ask("¿CUANTOS PUNTOS DESEA EXTRAPOLAR?");
@@ -92,6 +93,7 @@ void run_sequence(Dialogue& user, const Separators& separators) {
   write_regression_report(coefficients, series, selection, points_to_project, dialogue,
                           report);
 
+  report.sync();
   dialogue.show_message("En el fichero E" + name + " tiene los resultados");
   dialogue.show_message("¡Hasta la proxima!");
   report.close();

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ui/dialogue.h"
-#include "ui/separators.h"
+#include "text/separators.h"
 
 namespace tendencia {
 

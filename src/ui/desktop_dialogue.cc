@@ -8,6 +8,7 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace tendencia {
@@ -110,9 +111,11 @@ std::string DesktopDialogue::ask(const std::string& prompt) {
   return box.input->value();
 }
 
-void DesktopDialogue::show_alert(const std::string& text) {
+void DesktopDialogue::show_failure(const std::string& report) {
+  std::fprintf(stderr, "%s\n", report.c_str());
+  std::fflush(stderr);
   Box box;
-  run_box(box, text, false, FL_DARK_RED);
+  run_box(box, report, false, FL_DARK_RED);
 }
 
 }  // namespace tendencia

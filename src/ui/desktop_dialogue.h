@@ -13,9 +13,8 @@ class DesktopDialogue : public Dialogue {
  public:
   void show_message(const std::string& text) override;
   std::string ask(const std::string& prompt) override;
-
-  // The error report of a stopped run, as an alert box.
-  void show_alert(const std::string& text);
+  // On stderr too, for whoever started the program from a terminal or a script.
+  void show_failure(const std::string& report) override;
 };
 
 }  // namespace tendencia

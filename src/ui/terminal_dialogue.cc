@@ -2,8 +2,9 @@
 
 namespace tendencia {
 
-TerminalDialogue::TerminalDialogue(std::FILE* in, std::FILE* out, bool interactive)
-    : in_(in), out_(out), interactive_(interactive) {}
+TerminalDialogue::TerminalDialogue(std::FILE* in, std::FILE* out, std::FILE* err,
+                                   bool interactive)
+    : in_(in), out_(out), err_(err), interactive_(interactive) {}
 
 bool TerminalDialogue::read_line(std::string& line) {
   line.clear();
@@ -24,13 +25,25 @@ void TerminalDialogue::show_message(const std::string& text) {
   std::fputs("\n", out_);
   std::fwrite(text.data(), 1, text.size(), out_);
   std::fputs("\n", out_);
-  if (interactive_ && !ended_) {
+  // Someone who takes the message for a question types the answer here; dropping
+  // it without a word would hand that answer to the next question instead.
+  std::string typed;
+  while (interactive_ && !ended_) {
     std::fputs("[Aceptar: pulse Intro] ", out_);
     std::fflush(out_);
-    std::string ignored;
-    read_line(ignored);
+    read_line(typed);
+    if (typed.empty()) break;
+    std::fputs(kNotAQuestion, out_);
+    std::fputs("\n", out_);
   }
   std::fflush(out_);
+}
+
+void TerminalDialogue::show_failure(const std::string& report) {
+  std::fflush(out_);
+  std::fwrite(report.data(), 1, report.size(), err_);
+  std::fputs("\n", err_);
+  std::fflush(err_);
 }
 
 std::string TerminalDialogue::ask(const std::string& prompt) {

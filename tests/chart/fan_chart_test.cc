@@ -5,40 +5,13 @@
 #include <regex>
 #include <sstream>
 
+#include "support/forecast_report_text.h"
 #include "support/temp_directory.h"
 
 namespace tendencia {
 namespace {
 
 using namespace testing;
-
-// A report as the run writes it: N = 4 observed values (one of them text),
-// M = 3 projected rows.
-std::string known_report(int announced = 3, int projected_rows = 3, bool text_value = true) {
-  std::string r =
-      "Se extrapolan " + std::string(announced < 0 ? "" : " ") + std::to_string(announced) +
-      "  puntos\r\n\r\n"
-      "El grado de confianza de los intervalos es:  80 %\r\n"
-      "El grado de confianza de los intervalos es:  95 %\r\n\r\n"
-      "El valor considerado para la t de Student es:  4.303 \r\n\r\n"
-      "El n\xfamero de puntos considerado es:  4 \r\n\r\n"
-      "F(X) =  0 +  1*X^( 1) +  0*X^( 0) +  0*exp( 0*X) +  0*log(X+ 0)\r\n"
-      "      +  0*cos( 0*X+ 0) +  0*cos( 0*X+ 0)\r\n"
-      "      +  0*X/( 0+X) +  0*exp( 0*X)/(1+ 0*exp( 0*X))\r\n"
-      "      +  0*exp( 0*X)/(1+ 0*exp( 0*X))\r\n\r\n"
-      "Recta de regresion: Y = 2.5 F(X) + -0.5 \r\n\r\n"
-      "A\xf1o o periodo  TENDENCIA                  MINIMO                      MAXIMO    \r\n\r\n"
-      " 2001          2 \r\n"
-      " 2002          4.5 \r\n" +  // not in line with its neighbours: cairo would merge it
-      std::string(text_value ? " 2003         6\r\n" : " 2003          6 \r\n") +
-      " 2004          8 \r\n";
-  const char* rows[] = {
-      " 2005          12            8.5              15.5 \r\n",
-      " 2006          14.5          10.2             18.8 \r\n",
-      " 2007          17.5          11.5             22.5 \r\n"};
-  for (int i = 0; i < projected_rows; ++i) r += rows[i];
-  return r;
-}
 
 struct SvgPath {
   std::string style;
@@ -95,23 +68,6 @@ class FanChart : public ::testing::Test {
   TempDirectory directory;
 };
 
-TEST_F(FanChart, ReadsTheReportBack) {
-  ForecastReport report = parse_forecast_report(known_report(), Separators{});
-  EXPECT_EQ(report.points_announced, 3);
-  EXPECT_EQ(report.level_line, "El grado de confianza de los intervalos es:  95 %");
-  EXPECT_EQ(report.regression_line, "Recta de regresion: Y = 2.5 F(X) + -0.5 ");
-  ASSERT_EQ(report.observed.size(), 4u);  // the text "7" is still a number
-  EXPECT_EQ(report.observed[1].value, 4.5);
-  ASSERT_EQ(report.projected.size(), 3u);
-  EXPECT_EQ(report.projected[2].period, 2007);
-  EXPECT_EQ(report.projected[1].lower, 10.2);
-
-  std::string spanish = known_report();
-  for (std::size_t at = spanish.find("MAXIMO"); at < spanish.size(); ++at)
-    if (spanish[at] == '.') spanish[at] = ',';
-  EXPECT_EQ(parse_forecast_report(spanish, Separators{",", "."}).observed[1].value, 4.5);
-}
-
 TEST_F(FanChart, TheSvgHoldsEveryPointAndABandAroundTheTrend) {
   std::string text = known_report();
   text.replace(text.find(" 2003         6\r\n"), 17, " 2003         seis\r\n");
@@ -156,22 +112,6 @@ TEST_F(FanChart, NoProjectedPointsDrawsTheObservedValuesOnly) {
   EXPECT_EQ(largest(paths, "fill:" + svg_colour(kBandColour))->points.size(), 4u);
   EXPECT_EQ(largest(paths, "stroke:" + svg_colour(kObservedColour))->points.size(), 4u);
   EXPECT_EQ(parse_forecast_report(known_report(-3, 0), Separators{}).projected.size(), 0u);
-}
-
-TEST_F(FanChart, AReportCutShortIsRefused) {
-  std::string full = known_report();
-  // Fewer projected rows than announced.
-  EXPECT_THROW(parse_forecast_report(known_report(3, 2), Separators{}), ReportRefused);
-  // No table: the run stopped in the fit.
-  EXPECT_THROW(parse_forecast_report(full.substr(0, full.find("Recta")), Separators{}), ReportRefused);
-  // Stopped at the initial period, among the observed rows, or inside a row.
-  EXPECT_THROW(parse_forecast_report(full.substr(0, full.find(" 2001")), Separators{}), ReportRefused);
-  EXPECT_THROW(parse_forecast_report(full.substr(0, full.find(" 2003")), Separators{}), ReportRefused);
-  EXPECT_THROW(parse_forecast_report(full.substr(0, full.size() - 5), Separators{}), ReportRefused);
-  // Not a report at all.
-  EXPECT_THROW(parse_forecast_report("", Separators{}), ReportRefused);
-  EXPECT_THROW(parse_forecast_report("hola\r\n", Separators{}), ReportRefused);
-  EXPECT_THROW(parse_forecast_report(std::string(1000, '\0'), Separators{}), ReportRefused);
 }
 
 TEST_F(FanChart, HandlesTheLongestReport) {

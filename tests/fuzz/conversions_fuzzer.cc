@@ -7,10 +7,10 @@
 #include <cstring>
 #include <string>
 
-#include "model/failure.h"
-#include "ui/conversions.h"
-#include "ui/number_forms.h"
-#include "ui/text_encoding.h"
+#include "core/failure.h"
+#include "text/conversions.h"
+#include "text/number_forms.h"
+#include "text/text_encoding.h"
 
 namespace {
 

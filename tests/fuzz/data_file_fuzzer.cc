@@ -7,7 +7,7 @@
 #include <string>
 
 #include "io/data_series.h"
-#include "model/failure.h"
+#include "core/failure.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tendencia;

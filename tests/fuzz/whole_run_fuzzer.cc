@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "model/failure.h"
+#include "core/failure.h"
 #include "run/run_sequence.h"
-#include "ui/scripted_dialogue.h"
+#include "support/scripted_dialogue.h"
 
 namespace {
 

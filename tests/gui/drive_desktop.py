@@ -2,14 +2,24 @@
 """Drives tendencia-gui under Xvfb with real keystrokes and mouse clicks (xdotool).
 
     drive_desktop.py complete GUI TERMINAL EXAMPLES SHOTS
+    drive_desktop.py folder-argument GUI TERMINAL EXAMPLES SHOTS
     drive_desktop.py missing-data GUI SHOTS
+    drive_desktop.py choose-folder-cancelled GUI SHOTS
+    drive_desktop.py missing-folder GUI SHOTS
 
 complete: a whole run of the example problem; one coefficient is answered with
 the Cancel button. Its results file must equal, byte for byte, the terminal
 program's on the same answers. Screenshots of the coefficient message box and
 of an input box go to SHOTS.
+folder-argument: the same run, started from another folder with the data's
+folder on the command line; the report lands in that folder.
 missing-data: the data file is missing; the alert box must show, the program
 must exit 1, and the results file must keep its first lines.
+
+choose-folder-cancelled: --elegir-carpeta, and the folder chooser cancelled with
+Escape: exit 0 and no file written.
+missing-folder: a folder that does not exist: an alert naming it, exit 2, no
+file written.
 
 Any missing piece (no Xvfb, no xdotool, a window that never shows) is a failure,
 never a skip.
@@ -57,10 +67,10 @@ def start_display():
 
 
 class Desktop:
-    def __init__(self, env, program, cwd):
+    def __init__(self, env, program, cwd, arguments=()):
         self.env = env
         self.seen = set()
-        self.process = subprocess.Popen([program], cwd=cwd, env=env,
+        self.process = subprocess.Popen([program] + list(arguments), cwd=cwd, env=env,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         STARTED.append(self.process)
 
@@ -69,14 +79,14 @@ class Desktop:
                                 text=True)
         return result.stdout.strip()
 
-    def next_box(self, what):
-        """Waits for a new visible box captioned Tendencia and gives it the focus."""
+    def next_box(self, what, caption="Tendencia"):
+        """Waits for a new visible window of that caption and gives it the focus."""
         deadline = time.time() + STEP_TIMEOUT
         while time.time() < deadline:
             if self.process.poll() is not None:
                 fail("the program ended (status %s) while waiting for %s; stderr: %r"
                      % (self.process.returncode, what, self.process.stderr.read()))
-            ids = [w for w in self.xdotool("search", "--onlyvisible", "--name", "^Tendencia$").split()
+            ids = [w for w in self.xdotool("search", "--onlyvisible", "--name", "^%s$" % caption).split()
                    if w not in self.seen]
             if ids:
                 window = ids[0]
@@ -127,11 +137,15 @@ class Desktop:
 COEFFICIENTS = ["120", "15", "0.9"]  # b3 is cancelled, b4..b24 left empty
 
 
-def complete_run(env, gui, terminal, examples, shots):
-    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as term:
+def complete_run(env, gui, terminal, examples, shots, folder_argument=False):
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as term, \
+            tempfile.TemporaryDirectory() as elsewhere:
         for folder in (desk, term):
             shutil.copy(os.path.join(examples, "Dventas.TXT"), folder)
-        d = Desktop(env, gui, desk)
+        if folder_argument:
+            d = Desktop(env, gui, elsewhere, [desk])
+        else:
+            d = Desktop(env, gui, desk)
         d.answer("the problem name", "ventas", os.path.join(shots, "name-input-box.png"))
         d.accept_message("the data-file instructions")
         d.answer("the points to project", "5")
@@ -159,7 +173,41 @@ def complete_run(env, gui, terminal, examples, shots):
             fail("the desktop report differs from the terminal's")
         if b" 2025 " not in desktop_report:
             fail("the report is not complete")
-    print("complete run: %d bytes, identical to the terminal program's" % len(desktop_report))
+        if os.listdir(elsewhere):
+            fail("files written in the folder it was started from: %r" % os.listdir(elsewhere))
+    print("complete run%s: %d bytes, identical to the terminal program's"
+          % (" in the folder named on the command line" if folder_argument else "",
+             len(desktop_report)))
+
+
+def choose_folder_cancelled(env, gui, shots):
+    with tempfile.TemporaryDirectory() as desk:
+        d = Desktop(env, gui, desk, ["--elegir-carpeta"])
+        window = d.next_box("the folder chooser", caption="Carpeta de los datos")
+        d.screenshot(window, os.path.join(shots, "folder-chooser.png"))
+        d.xdotool("key", "Escape")
+        status, out, err = d.finish()
+        if status != 0:
+            fail("exit status %d, expected 0; stderr %r" % (status, err))
+        if os.listdir(desk):
+            fail("files written: %r" % os.listdir(desk))
+    print("folder chooser cancelled: exit 0, nothing written")
+
+
+def missing_folder(env, gui, shots):
+    with tempfile.TemporaryDirectory() as desk:
+        d = Desktop(env, gui, desk, ["no-existe"])
+        window = d.next_box("the alert")
+        d.screenshot(window, os.path.join(shots, "missing-folder-alert.png"))
+        d.xdotool("key", "Return")
+        status, out, err = d.finish()
+        if status != 2:
+            fail("exit status %d, expected 2" % status)
+        if 'la carpeta "no-existe": no existe' not in err:
+            fail("stderr lacks the reason: %r" % err)
+        if os.listdir(desk):
+            fail("files written: %r" % os.listdir(desk))
+    print("missing folder: alert shown, exit 2, nothing written")
 
 
 def missing_data(env, gui, shots):
@@ -196,6 +244,18 @@ def main():
             gui, terminal, examples, shots = sys.argv[2:6]
             os.makedirs(shots, exist_ok=True)
             complete_run(env, gui, terminal, examples, shots)
+        elif mode == "folder-argument":
+            gui, terminal, examples, shots = sys.argv[2:6]
+            os.makedirs(shots, exist_ok=True)
+            complete_run(env, gui, terminal, examples, shots, folder_argument=True)
+        elif mode == "choose-folder-cancelled":
+            gui, shots = sys.argv[2:4]
+            os.makedirs(shots, exist_ok=True)
+            choose_folder_cancelled(env, gui, shots)
+        elif mode == "missing-folder":
+            gui, shots = sys.argv[2:4]
+            os.makedirs(shots, exist_ok=True)
+            missing_folder(env, gui, shots)
         elif mode == "missing-data":
             gui, shots = sys.argv[2:4]
             os.makedirs(shots, exist_ok=True)

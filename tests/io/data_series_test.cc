@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "model/failure.h"
+#include "core/failure.h"
 
 namespace tendencia {
 namespace {

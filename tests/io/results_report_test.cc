@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/failure.h"
+#include "core/failure.h"
 #include "support/recording_sink.h"
 
 namespace tendencia {
@@ -80,6 +80,22 @@ TEST(ResultsReport, AWriteErrorIsAFailureNotASuccess) {
   try {
     report.flush();
     FAIL() << "a refused write was not reported";
+  } catch (const Failure& f) {
+    EXPECT_EQ(f.kind(), FailureKind::WriteFailed);
+  }
+}
+
+TEST(ResultsReport, SyncPutsPendingLinesOnTheDeviceAndAFailingSyncIsAFailure) {
+  SinkLog log;
+  ResultsReport report(std::make_unique<RecordingSink>(log), kC);
+  report.write(report.line().text("line"));
+  report.sync();
+  EXPECT_EQ(log.written, "line\r\n");
+  EXPECT_EQ(log.syncs, 1);
+  log.refuse_sync = true;
+  try {
+    report.sync();
+    FAIL() << "a refused sync was not reported";
   } catch (const Failure& f) {
     EXPECT_EQ(f.kind(), FailureKind::WriteFailed);
   }

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "model/failure.h"
+#include "core/failure.h"
 
 namespace tendencia {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "model/failure.h"
+#include "core/failure.h"
 #include "support/strings.h"
 #include "support/temp_directory.h"
-#include "ui/scripted_dialogue.h"
+#include "support/scripted_dialogue.h"
 
 namespace tendencia {
 namespace {
@@ -72,6 +72,25 @@ TEST_F(RunSequence, WorkedExampleWritesTheWholeReport) {
   ASSERT_GE(outcome.shown.size(), 2u);
   EXPECT_EQ(outcome.shown[outcome.shown.size() - 2].text, "En el fichero Et tiene los resultados");
   EXPECT_EQ(outcome.shown.back().text, "¡Hasta la proxima!");
+}
+
+// Records what the results file holds on disk when the results message shows.
+class ReportWatchingDialogue : public ScriptedDialogue {
+ public:
+  using ScriptedDialogue::ScriptedDialogue;
+  void show_message(const std::string& text) override {
+    if (text.rfind("En el fichero", 0) == 0) on_disk_at_announcement = read_file("Et.TXT");
+    ScriptedDialogue::show_message(text);
+  }
+  std::string on_disk_at_announcement;
+};
+
+TEST_F(RunSequence, TheWholeReportIsOnDiskWhenItIsAnnounced) {
+  write_file("Dt.TXT", "A\xf1o   NUMERO\r\n1 2\r\n2 4\r\n3 7\r\n");
+  ReportWatchingDialogue dialogue(run_answers("t", "2", "95", {}, {"2001"}));
+  run_sequence(dialogue, Separators{});
+  EXPECT_FALSE(dialogue.on_disk_at_announcement.empty());
+  EXPECT_EQ(dialogue.on_disk_at_announcement, read_file("Et.TXT"));
 }
 
 TEST_F(RunSequence, ASpanishLocaleWritesDecimalCommasInTheReportOnly) {

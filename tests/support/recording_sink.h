@@ -11,8 +11,10 @@ namespace tendencia::testing {
 struct SinkLog {
   std::string written;  // bytes the sink accepted
   int flushes = 0;
+  int syncs = 0;
   bool closed = false;
   bool refuse_writes = false;
+  bool refuse_sync = false;  // the device refuses, as fsync can on a failing disk
 };
 
 class RecordingSink : public ByteSink {
@@ -26,6 +28,10 @@ class RecordingSink : public ByteSink {
   bool flush() override {
     ++log_.flushes;
     return !log_.refuse_writes;
+  }
+  bool sync() override {
+    ++log_.syncs;
+    return !log_.refuse_writes && !log_.refuse_sync;
   }
   bool close() override {
     log_.closed = true;

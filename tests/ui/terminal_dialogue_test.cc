@@ -4,15 +4,17 @@
 
 #include <cstdio>
 
+#include "support/strings.h"
+
 namespace tendencia {
 namespace {
 
 // Runs the dialogue over in-memory streams.
 struct Terminal {
-  explicit Terminal(const std::string& input)
+  explicit Terminal(const std::string& input, bool interactive = false)
       : in(fmemopen(const_cast<char*>(input_copy(input)), input.size(), "r")),
         out(open_memstream(&out_buffer, &out_size)),
-        dialogue(in, out, false) {}
+        dialogue(in, out, out, interactive) {}
   ~Terminal() {
     std::fclose(in);
     std::fclose(out);
@@ -63,6 +65,23 @@ TEST(TerminalDialogue, ARunawayLineIsCutNotHeldWhole) {
   Terminal t(huge + "\nnext\n");
   EXPECT_EQ(t.dialogue.ask("a").size(), TerminalDialogue::kMaxAnswerBytes);
   EXPECT_EQ(t.dialogue.ask("b"), "next");
+}
+
+TEST(TerminalDialogue, OnATerminalAMessageWaitsForEnterAndSaysSoWhenAnAnswerIsTyped) {
+  Terminal t("120\n\n120\n", true);
+  t.dialogue.show_message("Introduzca los coeficientes");
+  EXPECT_EQ(t.dialogue.ask("b0"), "120");  // the answer typed too early is not b0's
+  std::string shown = t.shown();
+  EXPECT_EQ(testing::occurrences(shown, "[Aceptar: pulse Intro] "), 2u);
+  EXPECT_NE(shown.find(TerminalDialogue::kNotAQuestion), std::string::npos);
+}
+
+TEST(TerminalDialogue, EndOfInputClosesAMessageOnATerminal) {
+  Terminal t("", true);
+  t.dialogue.show_message("m");
+  t.dialogue.show_message("n");
+  EXPECT_EQ(t.dialogue.ask("a"), "");
+  EXPECT_EQ(testing::occurrences(t.shown(), "[Aceptar: pulse Intro] "), 1u);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-#include "ui/separators.h"
+#include "text/separators.h"
 
 namespace tendencia {
 

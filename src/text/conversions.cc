@@ -1,18 +1,13 @@
-#include "ui/conversions.h"
+#include "text/conversions.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
+#include "text/characters.h"
+
 namespace tendencia {
 namespace {
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-
-bool starts_with(std::string_view text, std::size_t at, std::string_view prefix) {
-  return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
-}
 
 // strtod is correctly rounded; the text handed to it is always plain C syntax.
 double to_double(const std::string& plain) {
@@ -59,14 +54,14 @@ bool to_plain(std::string_view text, const Separators& separators, std::string& 
   mantissa_digits += group;
   if (group >= 1 && group <= 3) {
     const std::string& thousands = separators.thousands;
-    while (starts_with(text, p, thousands) &&
+    while (!thousands.empty() && starts_with(text.substr(p), thousands) &&
            count_digits(text, p + thousands.size()) == 3) {
       plain.append(text.substr(p + thousands.size(), 3));
       p += thousands.size() + 3;
       mantissa_digits += 3;
     }
   }
-  if (starts_with(text, p, separators.decimal)) {
+  if (!separators.decimal.empty() && starts_with(text.substr(p), separators.decimal)) {
     p += separators.decimal.size();
     std::size_t fraction = count_digits(text, p);
     plain += '.';

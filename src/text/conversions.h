@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "model/int16_arithmetic.h"
-#include "ui/separators.h"
+#include "core/int16_arithmetic.h"
+#include "text/separators.h"
 
 namespace tendencia {
 

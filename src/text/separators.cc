@@ -1,4 +1,4 @@
-#include "ui/separators.h"
+#include "text/separators.h"
 
 #include <clocale>
 

@@ -1,4 +1,4 @@
-#include "model/failure.h"
+#include "core/failure.h"
 
 namespace tendencia {
 

@@ -1,4 +1,4 @@
-#include "ui/conversions.h"
+#include "text/conversions.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@ namespace tendencia {
 
 class ScriptedDialogue : public Dialogue {
  public:
-  enum class Kind { Message, Input };
+  enum class Kind { Message, Input, Failure };
   struct Shown {
     Kind kind;
     std::string text;
@@ -29,6 +29,10 @@ class ScriptedDialogue : public Dialogue {
   std::string ask(const std::string& prompt) override {
     shown_.push_back({Kind::Input, prompt});
     return next_ < answers_.size() ? answers_[next_++] : std::string();
+  }
+
+  void show_failure(const std::string& report) override {
+    shown_.push_back({Kind::Failure, report});
   }
 
   const std::vector<Shown>& shown() const { return shown_; }

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "model/failure.h"
+#include "core/failure.h"
 
 namespace tendencia::checked {
 

@@ -1,4 +1,4 @@
-#include "ui/number_forms.h"
+#include "text/number_forms.h"
 
 #include <charconv>
 #include <cmath>

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "model/failure.h"
+#include "core/failure.h"
 
 namespace tendencia {
 

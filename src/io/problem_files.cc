@@ -1,0 +1,21 @@
+#include "io/problem_files.h"
+
+namespace tendencia {
+
+std::string data_file_name(const std::string& problem_name) {
+  return "D" + problem_name + ".TXT";
+}
+
+std::string results_file_name(const std::string& problem_name) {
+  return "E" + problem_name + ".TXT";
+}
+
+std::string chart_file_name(const std::string& problem_name, const std::string& extension) {
+  return "G" + problem_name + "." + extension;
+}
+
+bool names_a_file_here(const std::string& file_name) {
+  return file_name.find('/') == std::string::npos && file_name.find('\0') == std::string::npos;
+}
+
+}  // namespace tendencia

@@ -1,0 +1,20 @@
+// The files of one problem, all in the current folder and all named from the
+// problem name: "D" + name + ".TXT" (the series), "E" + name + ".TXT" (the
+// report), "G" + name + ".SVG"/".PNG"/".CSV" (the chart and its table).
+#pragma once
+
+#include <string>
+
+namespace tendencia {
+
+std::string data_file_name(const std::string& problem_name);
+std::string results_file_name(const std::string& problem_name);
+
+// "G" + name + "." + extension, the extension in capitals ("SVG", "PNG", "CSV").
+std::string chart_file_name(const std::string& problem_name, const std::string& extension);
+
+// Can `file_name` name a file of the current folder? Not when it holds "/" (it
+// would reach into another folder) or a NUL (the system would cut it short).
+bool names_a_file_here(const std::string& file_name);
+
+}  // namespace tendencia

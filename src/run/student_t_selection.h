@@ -1,0 +1,16 @@
+// The Student t question and its two report lines: t and the points considered.
+#pragma once
+
+#include "core/int16_arithmetic.h"
+#include "io/results_report.h"
+#include "model/student_table.h"
+#include "ui/dialogue.h"
+
+namespace tendencia {
+
+// Asks for t or a shorter count when the series has 33 or more values, looks t up
+// otherwise, and writes the t and N report lines.
+TSelection select_t(int confidence_index, Int16 values_read, Dialogue& dialogue,
+                    ResultsReport& report);
+
+}  // namespace tendencia

@@ -1,0 +1,29 @@
+#include "run/working_folder.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace tendencia {
+namespace {
+
+std::string reason(int error) {
+  switch (error) {
+    case ENOENT: return "no existe";
+    case ENOTDIR: return "no es una carpeta";
+    case EACCES: return "no tiene permiso para entrar en ella";
+    case ENAMETOOLONG: return "el nombre es demasiado largo";
+    case ELOOP: return "hay demasiados enlaces simbólicos en el camino";
+    default: return "error del sistema " + std::to_string(error);
+  }
+}
+
+}  // namespace
+
+std::string enter_folder(const std::string& folder) {
+  const std::string which = "No se puede entrar en la carpeta \"" + folder + "\": ";
+  if (::chdir(folder.c_str()) != 0) return which + reason(errno);
+  return {};
+}
+
+}  // namespace tendencia
