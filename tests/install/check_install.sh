@@ -45,7 +45,8 @@ awk -v programs="$programs" '
   /^#/ || NF == 0 { next }
   $1 ~ /:$/ { if (index(programs, " " substr($1, 1, length($1) - 1) " ")) print $2; next }
   { print $1 }' "$expected_list" | sort > "$scratch/expected"
-(cd "$root/usr" && find . ! -type d | sed 's|^\./||' | sort) > "$scratch/installed"
+# A file outside the prefix keeps its absolute path, and so never matches.
+(cd "$root" && find . ! -type d | sed 's|^\./usr/||; s|^\./|/|' | sort) > "$scratch/installed"
 if ! diff -u "$scratch/expected" "$scratch/installed" > "$scratch/diff"; then
   fail "los ficheros instalados no son los esperados (- esperado, + instalado):"
   cat "$scratch/diff"
