@@ -4,7 +4,7 @@ BUILD := build
 ASAN := build-asan
 CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) $(3) > /dev/null
 
-.PHONY: all build run run-gui chart test deps bench fuzz conformance clean
+.PHONY: all build run run-gui chart test deps bench fuzz conformance clean install uninstall package
 
 all: build
 
@@ -19,12 +19,17 @@ run-gui: build
 	@test -x $(BUILD)/tendencia-gui || { echo "tendencia-gui no se ha construido: falta FLTK 1.3 (libfltk1.3-dev)"; exit 1; }
 	cd examples && ../$(BUILD)/tendencia-gui
 
+# What the desktop and chart programs need to be built: FLTK (whose CMake files
+# name fluid, which libfltk1.3-dev only recommends) and cairo.
+PROGRAM_PACKAGES := libfltk1.3-dev fluid libcairo2-dev pkg-config
+
 # What the tests need beyond the compiler: the desktop front end (FLTK), a
 # display server and xdotool to drive it, ImageMagick for its screenshots.
 # clang and its runtime for the libFuzzer targets, valgrind for the memcheck run.
 # cairo for the chart program, and a font for the desktop and chart texts.
-TEST_PACKAGES := libfltk1.3-dev xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind \
-	libcairo2-dev pkg-config fonts-dejavu-core
+# groff and desktop-file-utils check the installed man pages and menu entry.
+TEST_PACKAGES := $(PROGRAM_PACKAGES) xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind \
+	fonts-dejavu-core groff-base desktop-file-utils
 
 # The fan chart of the example (run `make run` first, or it runs the example
 # from a script).
@@ -69,6 +74,23 @@ bench: deps
 	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia
 	cd build-bench && ./bench/report_benchmark
 	sh bench/peak_memory.sh build-bench/tendencia
+
+# Installs into PREFIX (under DESTDIR when set, as packagers do). uninstall
+# removes what the last install from $(BUILD) listed in its manifest.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall
+
+# The Debian package build/tendencia_<version>_<arch>.deb, with every program:
+# dpkg-shlibdeps (dpkg-dev, file) finds its dependencies.
+package:
+	sh tools/install-deps.sh dpkg-dev file $(PROGRAM_PACKAGES)
+	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON)
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && cpack -G DEB
 
 conformance: build
 	../shared/conformance/run $(BUILD)/tendencia
