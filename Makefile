@@ -19,9 +19,9 @@ run-gui: build
 	@test -x $(BUILD)/tendencia-gui || { echo "tendencia-gui no se ha construido: falta FLTK 1.3 (libfltk1.3-dev)"; exit 1; }
 	cd examples && ../$(BUILD)/tendencia-gui
 
-# What the desktop and chart programs need to be built: FLTK (whose CMake files
-# name fluid, which libfltk1.3-dev only recommends) and cairo.
-PROGRAM_PACKAGES := libfltk1.3-dev fluid libcairo2-dev pkg-config
+# What the desktop and chart programs need to be built: FLTK and cairo. FLTK
+# is found by its header and library, so its tools (fluid) are not needed.
+PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config
 
 # What the tests need beyond the compiler: the desktop front end (FLTK), a
 # display server and xdotool to drive it, ImageMagick for its screenshots.
