@@ -45,6 +45,11 @@ TEST(PrintForm, AddsATrailingBlankAndTheLocaleDecimalSeparator) {
   EXPECT_EQ(print_form(1.5e-7, kSpanish), " 1,5E-07 ");
   // The sign-blank form keeps "." whatever the locale.
   EXPECT_EQ(sign_blank_form(12.706), " 12.706");
+  // A locale whose decimal separator is one UTF-8 character of two bytes.
+  const Separators arabic{"\xd9\xab", ""};
+  EXPECT_EQ(print_form(-12.5, arabic), "-12\xd9\xab" "5 ");
+  EXPECT_EQ(print_form(2001, arabic), " 2001 ");
+  EXPECT_EQ(slope_text_form(0.25, arabic), "0\xd9\xab" "25");
 }
 
 TEST(SlopeTextForm, HasNoBlanks) {
