@@ -76,6 +76,25 @@ TEST(CsvImport, EveryDialectReadsBackAsTheSameDoublesAndRuns) {
   }
 }
 
+// The example as a Spanish spreadsheet saves it (";", decimal comma,
+// Windows-1252, CR LF) gives the run the very report of the example itself.
+TEST(CsvImport, TheExamplesSpreadsheetGivesTheExamplesReport) {
+  auto report_of = [](const std::string& data_file) {
+    TempDirectory directory;
+    write_file("Dventas.TXT", data_file);
+    ScriptedDialogue dialogue(run_answers("ventas", "5", "95", {"120", "15", "0.9"}, {"2001"}));
+    run_sequence(dialogue, Separators{",", "."});
+    return read_file("Eventas.TXT");
+  };
+  const std::string examples = TENDENCIA_EXAMPLES;
+  CsvImport import = read_csv_import(read_file(examples + "/ventas.csv"), "");
+  EXPECT_EQ(import.encoding, TextEncoding::Windows1252);
+  EXPECT_EQ(import.series.first_period + "-" + import.series.last_period, "2001-2020");
+  const std::string report = report_of(import.data_file_bytes);
+  EXPECT_NE(report.find(" 2025 "), std::string::npos);
+  EXPECT_EQ(report, report_of(read_file(examples + "/Dventas.TXT")));
+}
+
 std::string refusal_of(const std::string& bytes) {
   try {
     read_csv_import(bytes, "");
