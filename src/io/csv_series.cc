@@ -166,12 +166,12 @@ ImportedSeries series_from_table(const CsvTable& table, const std::string& colum
     series.whole_periods = whole;
     series.first_period = cell(*rows.data.front(), 0);
     series.last_period = cell(*rows.data.back(), 0);
-    if (!header_of(rows, 0).empty()) series.period_title = header_of(rows, 0);
+    series.period_header = header_of(rows, 0);
   } else {
     series.first_period = "1";
     series.last_period = std::to_string(rows.data.size());
   }
-  if (!header_of(rows, values).empty()) series.values_title = header_of(rows, values);
+  series.values_header = header_of(rows, values);
 
   std::vector<PlacedCell> cells;
   for (const CsvRow* row : rows.data)

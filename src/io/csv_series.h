@@ -18,8 +18,7 @@ struct ImportedSeries {
   std::size_t period_column = 0;    // 1, or 0 when the file has none
   bool whole_periods = false;       // the periods are 1, 2, 3, ... or 2001, 2002, ...
   std::string first_period, last_period;   // as the file writes them
-  std::string period_title = "Año o periodo";  // the period column's header, if any
-  std::string values_title = "NUMERO";         // the values column's header, if any
+  std::string period_header, values_header;  // as the header row has them, or empty
   char decimal_separator = '.';
   std::size_t first_row = 0, last_row = 0;  // the rows of the first and last value
 };

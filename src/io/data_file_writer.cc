@@ -40,10 +40,11 @@ std::string shortest_digits(double value) {
 
 }  // namespace
 
-std::string data_file_bytes(const std::string& period_title, const std::string& values_title,
+std::string data_file_bytes(const std::string& period_header, const std::string& values_header,
                             const std::vector<double>& values) {
-  std::string bytes = two_fields(utf8_to_cp1252(one_line(period_title)),
-                                 utf8_to_cp1252(one_line(values_title)));
+  std::string bytes =
+      two_fields(utf8_to_cp1252(one_line(period_header.empty() ? "Año o periodo" : period_header)),
+                 utf8_to_cp1252(one_line(values_header.empty() ? "NUMERO" : values_header)));
   for (std::size_t i = 0; i < values.size(); ++i)
     bytes += two_fields(std::to_string(i + 1), shortest_digits(values[i]));
   return bytes;

@@ -8,11 +8,12 @@
 
 namespace tendencia {
 
-// The data file's bytes. `period_title` and `values_title` (UTF-8) make the
-// title line, joined into one line; each value is written with "." and the
-// shortest digits that read back (read_series) to the same double. The values
-// must be finite.
-std::string data_file_bytes(const std::string& period_title, const std::string& values_title,
+// The data file's bytes. The headers (UTF-8) of the periods and of the values
+// make the title line, joined into one line; an empty one is the program's own
+// "Año o periodo" or "NUMERO". Each value is written with "." and the shortest
+// digits that read back (read_series) to the same double. The values must be
+// finite.
+std::string data_file_bytes(const std::string& period_header, const std::string& values_header,
                             const std::vector<double>& values);
 
 // Writes the data file of `problem_name` ("D" + name + ".TXT") at once (see

@@ -70,6 +70,11 @@ std::optional<ImportRequest> parse_command_line(int argc, char** argv) {
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
+// " (\"Ventas\")" after a column's number, when the header row names it.
+std::string named(const std::string& header) {
+  return header.empty() ? "" : " (" + quoted(header) + ")";
+}
+
 std::string delimiter_name(const CsvImport& import) {
   if (import.columns < 2) return "ninguno (una sola columna)";
   if (import.delimiter == '\t') return "tabulador";
@@ -89,12 +94,12 @@ void print_summary(const ImportRequest& request, const CsvImport& import) {
               import.line_ends.empty() ? "" : (", fin de línea " + import.line_ends).c_str(),
               delimiter_name(import).c_str(), series.decimal_separator);
   std::printf("%s\n", series.has_header ? "Fila 1: cabecera." : "Sin fila de cabecera.");
-  std::printf("Valores: columna %zu (%s), filas %zu a %zu: %zu valores.\n", series.values_column,
-              quoted(series.values_title).c_str(), series.first_row, series.last_row,
+  std::printf("Valores: columna %zu%s, filas %zu a %zu: %zu valores.\n", series.values_column,
+              named(series.values_header).c_str(), series.first_row, series.last_row,
               series.values.size());
   if (series.period_column != 0)
-    std::printf("Periodos: columna %zu (%s), de %s a %s.\n", series.period_column,
-                quoted(series.period_title).c_str(), series.first_period.c_str(),
+    std::printf("Periodos: columna %zu%s, de %s a %s.\n", series.period_column,
+                named(series.period_header).c_str(), series.first_period.c_str(),
                 series.last_period.c_str());
   else
     std::printf("Sin columna de periodos: periodos de 1 a %zu.\n", series.values.size());

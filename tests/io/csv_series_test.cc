@@ -29,7 +29,7 @@ TEST(CsvSeries, APeriodColumnOfLabelsGivesTheTitleAndThePeriods) {
   EXPECT_EQ(s.values_column, 2u);
   EXPECT_FALSE(s.whole_periods);
   EXPECT_EQ(s.first_period + " " + s.last_period, "2001-01 2001-03");
-  EXPECT_EQ(s.period_title + "|" + s.values_title, "Mes|Ventas");
+  EXPECT_EQ(s.period_header + "|" + s.values_header, "Mes|Ventas");
   EXPECT_EQ(s.decimal_separator, ',');
   EXPECT_EQ(s.first_row, 2u);
   EXPECT_EQ(s.last_row, 4u);
@@ -41,8 +41,8 @@ TEST(CsvSeries, ConsecutiveWholeNumbersArePeriodsWithOrWithoutHeader) {
   EXPECT_FALSE(years.has_header);
   EXPECT_TRUE(years.whole_periods);
   EXPECT_EQ(years.first_period + " " + years.last_period, "2001 2003");
-  EXPECT_EQ(years.period_title + "|" + years.values_title, "Año o periodo|NUMERO");
-  EXPECT_EQ(series_of("t;y\n1;5\n2;6\n").period_title, "t");
+  EXPECT_EQ(years.period_header + "|" + years.values_header, "|");
+  EXPECT_EQ(series_of("t;y\n1;5\n2;6\n").period_header, "t");
   // Not consecutive: two columns of numbers, and the values must be named.
   EXPECT_EQ(refusal_of("2001,10\n2003,20\n"),
             "hay varias columnas de números (1, 2): elija la de los valores con --columna");

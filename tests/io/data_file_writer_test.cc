@@ -20,7 +20,7 @@ std::uint64_t bits(double value) {
 }
 
 TEST(DataFileWriter, WritesTheProgramsOwnLayout) {
-  EXPECT_EQ(data_file_bytes("Año o periodo", "NUMERO", {132.89, 143.8, -0.5, 1e300}),
+  EXPECT_EQ(data_file_bytes("", "", {132.89, 143.8, -0.5, 1e300}),
             "A\xf1o o periodo         NUMERO\r\n"
             "1                     132.89\r\n"
             "2                      143.8\r\n"
