@@ -38,7 +38,7 @@ void check_text(std::string_view bytes, TextEncoding encoding) {
   std::size_t at = first_non_text_byte(bytes, encoding);
   if (at != std::string_view::npos)
     throw ImportRefused("no es un fichero de texto: la línea " + std::to_string(line_of(bytes, at)) +
-                        " contiene el byte de control " + hex_byte(bytes[at]));
+                        " contiene el byte " + hex_byte(bytes[at]));
 }
 
 std::string line_ends_of(std::string_view bytes) {

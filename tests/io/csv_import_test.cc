@@ -106,12 +106,12 @@ std::string refusal_of(const std::string& bytes) {
 
 TEST(CsvImport, BytesThatAreNoTextAreRefused) {
   EXPECT_EQ(refusal_of(std::string("a;b\n1;2\n2;\0\n", 12)),
-            "no es un fichero de texto: la línea 3 contiene el byte de control 0x00");
+            "no es un fichero de texto: la línea 3 contiene el byte 0x00");
   EXPECT_EQ(refusal_of(std::string("\xff\xfe" "1\0;\0", 6)),
             "el fichero está en UTF-16; guárdelo como CSV en UTF-8 o en Windows-1252");
   EXPECT_EQ(refusal_of("\xef\xbb\xbf" "a;b\n1;2\n2;\xf1\n"),
             "el fichero empieza con la marca de UTF-8, pero la línea 3 no es UTF-8 válido");
-  EXPECT_EQ(refusal_of("a;b\n1;\x81\n"), "no es un fichero de texto: la línea 2 contiene el byte de control 0x81");
+  EXPECT_EQ(refusal_of("a;b\n1;\x81\n"), "no es un fichero de texto: la línea 2 contiene el byte 0x81");
   EXPECT_EQ(refusal_of(""), "el fichero no tiene ninguna fila con datos");
   EXPECT_EQ(refusal_of("\xef\xbb\xbf\r\n\r\n"), "el fichero no tiene ninguna fila con datos");
 }

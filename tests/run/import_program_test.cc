@@ -79,7 +79,7 @@ TEST_F(ImportProgram, EveryRefusalNamesItsCauseAndWritesNothing) {
       {"Mes;Nota\nene;bien\n", "", "ninguna columna aparte de la de periodos tiene números"},
       {"A;B;C\n1;2;3\n3;4;5\n", "", "hay varias columnas de números (1 (\"A\"), 2 (\"B\"), 3 (\"C\"))"},
       {"A;B\n1;2\n", "--columna X", "ninguna columna tiene la cabecera \"X\""},
-      {std::string("A;B\n1;\0\n", 8), "", "no es un fichero de texto: la línea 2 contiene el byte de control 0x00"},
+      {std::string("A;B\n1;\0\n", 8), "", "no es un fichero de texto: la línea 2 contiene el byte 0x00"},
       {"A;B\n1;\"2\n", "", "fila 2: falta la comilla que cierra la celda"},
   };
   for (const Case& c : cases) {
