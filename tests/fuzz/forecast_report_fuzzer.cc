@@ -16,8 +16,9 @@ namespace {
 
 bool period_in_range(int period) { return period >= -32768 && period <= 32767; }
 
+// The reader takes print forms, which never hold a thousands separator.
 bool reads_as(const std::string& text, double value, const tendencia::Separators& separators) {
-  return tendencia::as_typed_number(text, separators) == value;
+  return tendencia::as_typed_number(text, tendencia::Separators{separators.decimal, ""}) == value;
 }
 
 std::size_t line_ends(const std::string& text) {
