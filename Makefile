@@ -19,9 +19,10 @@ run-gui: build
 	@test -x $(BUILD)/tendencia-gui || { echo "tendencia-gui no se ha construido: falta FLTK 1.3 (libfltk1.3-dev)"; exit 1; }
 	cd examples && ../$(BUILD)/tendencia-gui
 
-# What the desktop and chart programs need to be built: FLTK and cairo. FLTK
-# is found by its header and library, so its tools (fluid) are not needed.
-PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config
+# What the desktop, chart and import programs need to be built: FLTK, cairo
+# and libcsv. FLTK is found by its header and library, so its tools (fluid) are
+# not needed.
+PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config libcsv-dev
 
 # What the tests need beyond the compiler: the desktop front end (FLTK), a
 # display server and xdotool to drive it, ImageMagick for its screenshots.
@@ -44,10 +45,12 @@ deps:
 # Every test through CTest, then the unit and end-to-end tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 test: deps
-	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON)
+	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON \
+	  -DTENDENCIA_REQUIRE_IMPORT=ON)
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
-	$(call CONFIGURE,$(ASAN),Debug,-DTENDENCIA_SANITIZE=ON -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF)
+	$(call CONFIGURE,$(ASAN),Debug,-DTENDENCIA_SANITIZE=ON -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF \
+	  -DTENDENCIA_REQUIRE_IMPORT=ON)
 	cmake --build $(ASAN) -j $(JOBS)
 	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
 	$(call CONFIGURE_FUZZ)
@@ -58,11 +61,12 @@ test: deps
 FUZZ := build-fuzz
 FUZZ_SECONDS ?= 300
 CONFIGURE_FUZZ = $(call CONFIGURE,$(FUZZ),RelWithDebInfo,-DCMAKE_CXX_COMPILER=clang++ \
-	-DTENDENCIA_TESTS=OFF -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FUZZ=ON)
+	-DTENDENCIA_TESTS=OFF -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FUZZ=ON \
+	-DTENDENCIA_REQUIRE_IMPORT=ON)
 fuzz: deps
 	$(call CONFIGURE_FUZZ)
 	cmake --build $(FUZZ) -j $(JOBS)
-	for t in data_file conversions whole_run forecast_report; do \
+	for t in data_file conversions whole_run forecast_report csv_import; do \
 	  mkdir -p $(FUZZ)/corpus/$$t && \
 	  $(FUZZ)/tests/fuzz/$${t}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=20 \
 	    -rss_limit_mb=2048 -print_final_stats=1 $(FUZZ)/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
@@ -88,7 +92,8 @@ uninstall:
 # dpkg-shlibdeps (dpkg-dev, file) finds its dependencies.
 package:
 	sh tools/install-deps.sh dpkg-dev file $(PROGRAM_PACKAGES)
-	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON)
+	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON \
+	  -DTENDENCIA_REQUIRE_IMPORT=ON)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && cpack -G DEB
 

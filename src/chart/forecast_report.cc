@@ -102,8 +102,10 @@ ForecastReport parse_forecast_report(const std::string& bytes, const Separators&
     ObservedPoint point;
     if (items.size() != 1 || !whole(items[0], point.period))
       throw ReportRefused("fila observada ilegible: " + cp1252_to_utf8(line));
+    const std::string rest = line.size() > zone ? line.substr(zone) : "";
+    report.observed_rows.push_back({items[0], std::string(without_blanks_around(rest))});
     // An observed value that is text is skipped, not drawn.
-    std::vector<std::string> value = tokens(line.size() > zone ? line.substr(zone) : "");
+    std::vector<std::string> value = tokens(rest);
     if (value.size() == 1 && number(value[0], separators, point.value))
       report.observed.push_back(point);
   }
@@ -115,6 +117,10 @@ ForecastReport parse_forecast_report(const std::string& bytes, const Separators&
         !number(items[2], separators, projected.lower) ||
         !number(items[3], separators, projected.upper))
       throw ReportRefused("fila extrapolada ilegible: " + cp1252_to_utf8(lines[row]));
+    projected.period_text = items[0];
+    projected.trend_text = items[1];
+    projected.lower_text = items[2];
+    projected.upper_text = items[3];
     report.projected.push_back(projected);
   }
   std::size_t expected = report.points_announced > 0 ? static_cast<std::size_t>(report.points_announced) : 0;

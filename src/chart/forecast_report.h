@@ -16,9 +16,17 @@ struct ObservedPoint {
   double value = 0.0;
 };
 
+// An observed row as the report writes it (Windows-1252), blanks around its
+// items dropped: the value a number's print form, or the text the data file held.
+struct ObservedRow {
+  std::string period_text, value_text;
+};
+
 struct ProjectedRow {
   int period = 0;
   double trend = 0.0, lower = 0.0, upper = 0.0;
+  // The same items as the report writes them, digit for digit.
+  std::string period_text, trend_text, lower_text, upper_text;
 };
 
 struct ForecastReport {
@@ -26,6 +34,7 @@ struct ForecastReport {
   std::string level_line;       // UTF-8, the accepted confidence level
   std::string regression_line;  // UTF-8, "Recta de regresion: Y = ..."
   std::vector<ObservedPoint> observed;  // numeric observed values only
+  std::vector<ObservedRow> observed_rows;  // every observed row, text values too
   std::vector<ProjectedRow> projected;
 };
 

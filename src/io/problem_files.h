@@ -3,9 +3,13 @@
 // report), "G" + name + ".SVG"/".PNG"/".CSV" (the chart and its table).
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace tendencia {
+
+// The longest problem name, in characters, the run asks for.
+constexpr std::size_t kMaxProblemNameCharacters = 7;
 
 std::string data_file_name(const std::string& problem_name);
 std::string results_file_name(const std::string& problem_name);

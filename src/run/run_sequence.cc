@@ -20,7 +20,7 @@ const std::string LF = "\n";
 std::string ask_problem_name(Dialogue& dialogue) {
   for (;;) {
     std::string name = dialogue.ask("Nombre del problema (hasta 7 caracteres)");
-    if (count_characters(name) <= 7) return name;
+    if (count_characters(name) <= kMaxProblemNameCharacters) return name;
   }
 }
 

@@ -100,4 +100,14 @@ std::string cp1252_to_utf8(std::string_view cp1252) {
   return out;
 }
 
+std::size_t first_invalid_utf8_byte(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    char32_t code;
+    std::size_t length = decode(bytes, i, code);
+    if (length == 0) return i;
+    i += length;
+  }
+  return std::string_view::npos;
+}
+
 }  // namespace tendencia

@@ -18,4 +18,8 @@ std::string utf8_to_cp1252(std::string_view utf8);
 // C1 control characters of the same value, so the mapping is reversible.
 std::string cp1252_to_utf8(std::string_view cp1252);
 
+// The offset of the first byte that does not begin a valid UTF-8 sequence (an
+// overlong form, a surrogate or a cut sequence included); npos when all are valid.
+std::size_t first_invalid_utf8_byte(std::string_view bytes);
+
 }  // namespace tendencia

@@ -1,0 +1,40 @@
+// The series inside a CSV table: whether the first row is a header, which
+// column holds the values and which (if any) the periods, and the values as
+// numbers. Pure analysis of the cells: nothing is asked and nothing written.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "io/csv_table.h"
+
+namespace tendencia {
+
+struct ImportedSeries {
+  std::vector<double> values;
+  bool has_header = false;          // the first row named the columns
+  std::size_t values_column = 0;    // counted from 1
+  std::size_t period_column = 0;    // 1, or 0 when the file has none
+  bool whole_periods = false;       // the periods are 1, 2, 3, ... or 2001, 2002, ...
+  std::string first_period, last_period;   // as the file writes them
+  std::string period_header, values_header;  // as the header row has them, or empty
+  char decimal_separator = '.';
+  std::size_t first_row = 0, last_row = 0;  // the rows of the first and last value
+};
+
+// Reads the series of `table` (cells in UTF-8).
+// - The first row is a header when none of its cells looks like a number.
+// - The first column is the period column, when the table has more than one,
+//   if its cells are labels that are not numbers ("2001-01") or consecutive
+//   whole numbers (1, 2, 3, ... or 2001, 2002, ...). It gives titles and
+//   periods, never values.
+// - `column` names the values column by its header or by its number counted
+//   from 1 over every column; empty, the values column is the only column of
+//   numbers besides the period column.
+// ImportRefused, naming the row and column: an empty or non-numeric value, a
+// number with a thousands separator, more than kMaxRows values, no column of
+// numbers, several and no `column`, a `column` the table does not have.
+ImportedSeries series_from_table(const CsvTable& table, const std::string& column);
+
+}  // namespace tendencia

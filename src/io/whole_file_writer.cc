@@ -1,0 +1,80 @@
+#include "io/whole_file_writer.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "core/failure.h"
+#include "io/problem_files.h"
+
+namespace tendencia {
+namespace {
+
+// The temporary file: hidden, named after the file and the process, created
+// only if no file of that name exists (O_EXCL), with the usual permissions.
+int create_temporary(const std::string& file_name, std::string& temporary) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = "." + file_name + "." + std::to_string(::getpid()) + "-" +
+                std::to_string(attempt) + ".tmp";
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool write_all(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+bool exists(const std::string& name) {
+  struct stat status;
+  return ::lstat(name.c_str(), &status) == 0;
+}
+
+// Puts the temporary file in place without replacing anything: a hard link
+// fails when the name is taken, however late another program took it. A file
+// system without hard links gets the check and the rename instead.
+enum class Placed { Done, NameTaken, Failed };
+Placed place_without_replacing(const std::string& temporary, const std::string& file_name) {
+  if (::link(temporary.c_str(), file_name.c_str()) == 0) {
+    ::unlink(temporary.c_str());
+    return Placed::Done;
+  }
+  if (errno == EEXIST) return Placed::NameTaken;
+  if (exists(file_name)) return Placed::NameTaken;
+  return std::rename(temporary.c_str(), file_name.c_str()) == 0 ? Placed::Done : Placed::Failed;
+}
+
+}  // namespace
+
+bool write_whole_file(const std::string& file_name, std::string_view bytes, bool replace_existing) {
+  if (!names_a_file_here(file_name)) throw Failure(FailureKind::FileNotCreatable, file_name);
+  if (!replace_existing && exists(file_name)) return false;
+  std::string temporary;
+  int fd = create_temporary(file_name, temporary);
+  if (fd < 0) throw Failure(FailureKind::FileNotCreatable, file_name);
+  bool written = write_all(fd, bytes) && ::fsync(fd) == 0;
+  written = ::close(fd) == 0 && written;
+  if (!written) {
+    ::unlink(temporary.c_str());
+    throw Failure(FailureKind::WriteFailed, file_name);
+  }
+  Placed placed = replace_existing
+                      ? (std::rename(temporary.c_str(), file_name.c_str()) == 0 ? Placed::Done
+                                                                                 : Placed::Failed)
+                      : place_without_replacing(temporary, file_name);
+  if (placed != Placed::Done) ::unlink(temporary.c_str());
+  if (placed == Placed::Failed) throw Failure(FailureKind::FileNotCreatable, file_name);
+  return placed == Placed::Done;
+}
+
+}  // namespace tendencia

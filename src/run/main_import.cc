@@ -1,0 +1,137 @@
+// tendencia-importar FICHERO NOMBRE: a spreadsheet's CSV file as the data file
+// "D" + NOMBRE + ".TXT" of the current folder.
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "io/csv_import.h"
+#include "io/problem_files.h"
+#include "run/program.h"
+
+namespace tendencia {
+namespace {
+
+const char* const kUsage =
+    "Uso: tendencia-importar FICHERO NOMBRE [--columna COLUMNA] [--sobrescribir]\n";
+
+const char* const kHelp =
+    "Uso: tendencia-importar FICHERO NOMBRE [--columna COLUMNA] [--sobrescribir]\n\n"
+    "Escribe el fichero de datos \"D\" + NOMBRE + \".TXT\" de la carpeta actual con la\n"
+    "serie del fichero CSV FICHERO, exportado de una hoja de cálculo.\n\n"
+    "Lo reconoce solo: el delimitador (\",\", \";\" o tabulador), el separador decimal\n"
+    "(\",\" en los ficheros con \";\", \".\" en los demás), la codificación (UTF-8, con o\n"
+    "sin marca BOM, o Windows-1252), los finales de línea (CR LF o LF), la fila de\n"
+    "cabecera y la columna de periodos (la primera, si tiene etiquetas como 2001-01\n"
+    "o números consecutivos como 1, 2, 3 o 2001, 2002). Los valores son la única\n"
+    "otra columna con números.\n\n"
+    "  --columna COLUMNA  la columna de los valores, por su cabecera o por su número\n"
+    "                     (contando todas las columnas desde 1)\n"
+    "  --sobrescribir     reemplaza el fichero de datos si ya existe\n\n"
+    "Rechaza, sin escribir nada, celdas de valor vacías o que no son números,\n"
+    "números con separador de miles, más de 1000 valores, ficheros que no son texto\n"
+    "y una elección de columna dudosa. Estado de salida: 0 si escribe el fichero,\n"
+    "1 si lo rechaza, 2 si la orden está mal escrita.\n";
+
+const char* const kNothingWritten = "No se escribe ningún fichero de datos.";
+
+std::optional<ImportRequest> parse_command_line(int argc, char** argv) {
+  ImportRequest request;
+  std::vector<std::string> positional;
+  bool column_given = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string argument = argv[i];
+    if (argument == "--sobrescribir") {
+      if (request.replace_existing) return std::nullopt;
+      request.replace_existing = true;
+    } else if (argument == "--columna" || argument.rfind("--columna=", 0) == 0) {
+      if (column_given) return std::nullopt;
+      if (argument == "--columna") {
+        if (++i == argc) return std::nullopt;
+        request.column = argv[i];
+      } else {
+        request.column = argument.substr(std::strlen("--columna="));
+      }
+      if (request.column.empty()) return std::nullopt;
+      column_given = true;
+    } else if (argument.size() > 1 && argument[0] == '-' && argument != "-") {
+      return std::nullopt;
+    } else {
+      positional.push_back(argument);
+    }
+  }
+  if (positional.size() != 2) return std::nullopt;
+  request.csv_file = positional[0];
+  request.problem_name = positional[1];
+  return request;
+}
+
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// " (\"Ventas\")" after a column's number, when the header row names it.
+std::string named(const std::string& header) {
+  return header.empty() ? "" : " (" + quoted(header) + ")";
+}
+
+std::string delimiter_name(const CsvImport& import) {
+  if (import.columns < 2) return "ninguno (una sola columna)";
+  if (import.delimiter == '\t') return "tabulador";
+  return quoted(std::string(1, import.delimiter));
+}
+
+std::string encoding_name(const CsvImport& import) {
+  if (import.encoding == TextEncoding::Windows1252) return "Windows-1252";
+  return import.byte_order_mark ? "UTF-8 con marca BOM" : "UTF-8";
+}
+
+// What the import found and did, so a wrong guess shows at once.
+void print_summary(const ImportRequest& request, const CsvImport& import) {
+  const ImportedSeries& series = import.series;
+  std::printf("Fichero %s: %s%s, delimitador %s, separador decimal \"%c\".\n",
+              request.csv_file.c_str(), encoding_name(import).c_str(),
+              import.line_ends.empty() ? "" : (", fin de línea " + import.line_ends).c_str(),
+              delimiter_name(import).c_str(), series.decimal_separator);
+  std::printf("%s\n", series.has_header ? "Fila 1: cabecera." : "Sin fila de cabecera.");
+  std::printf("Valores: columna %zu%s, filas %zu a %zu: %zu valores.\n", series.values_column,
+              named(series.values_header).c_str(), series.first_row, series.last_row,
+              series.values.size());
+  if (series.period_column != 0)
+    std::printf("Periodos: columna %zu%s, de %s a %s.\n", series.period_column,
+                named(series.period_header).c_str(), series.first_period.c_str(),
+                series.last_period.c_str());
+  else
+    std::printf("Sin columna de periodos: periodos de 1 a %zu.\n", series.values.size());
+  std::printf("Escrito %s.\n", data_file_name(request.problem_name).c_str());
+  if (series.whole_periods)
+    std::printf("En tendencia, conteste %s a \"¿Año o Periodo inicial?\".\n",
+                series.first_period.c_str());
+}
+
+}  // namespace
+}  // namespace tendencia
+
+int main(int argc, char** argv) {
+  using namespace tendencia;
+  if (auto status = answer_help_or_version(argc, argv, "tendencia-importar", kHelp)) return *status;
+  std::optional<ImportRequest> request = parse_command_line(argc, argv);
+  if (!request) {
+    std::fprintf(stderr, "%s(--help para la ayuda)\n", kUsage);
+    return 2;
+  }
+  ignore_write_signals();
+  try {
+    CsvImport import = import_csv_file(*request);
+    print_summary(*request, import);
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "Error al importar %s: memoria insuficiente. %s\n",
+                 request->csv_file.c_str(), kNothingWritten);
+    return 1;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "Error al importar %s: %s. %s\n", request->csv_file.c_str(),
+                 error.what(), kNothingWritten);
+    return 1;
+  }
+  return 0;
+}

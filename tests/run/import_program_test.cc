@@ -1,0 +1,127 @@
+// tendencia-importar as the user calls it: what it prints, its exit status, and
+// that a refusal leaves no file at all behind.
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/temp_directory.h"
+
+namespace tendencia {
+namespace {
+
+using namespace testing;
+
+struct Result {
+  int status = -1;
+  std::string out, err;
+};
+
+Result import(const std::string& arguments) {
+  std::string command = std::string("LC_ALL=C ") + TENDENCIA_IMPORT_BINARY + " " + arguments +
+                        " > ../stdout.out 2> ../stderr.out";
+  int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file("../stdout.out"),
+          read_file("../stderr.out")};
+}
+
+std::vector<std::string> files_here() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class ImportProgram : public ::testing::Test {
+ protected:
+  ImportProgram() {
+    std::filesystem::create_directory("work");
+    std::filesystem::current_path("work");
+  }
+  TempDirectory directory;
+};
+
+TEST_F(ImportProgram, SaysWhatItFoundAndWhatItWrote) {
+  write_file("ventas.csv", "\xef\xbb\xbf" "A\xc3\xb1o;Ventas\r\n2001;132,89\r\n2002;143,8\r\n");
+  Result r = import("ventas.csv ventas");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out,
+            "Fichero ventas.csv: UTF-8 con marca BOM, fin de línea CR LF, delimitador \";\", "
+            "separador decimal \",\".\n"
+            "Fila 1: cabecera.\n"
+            "Valores: columna 2 (\"Ventas\"), filas 2 a 3: 2 valores.\n"
+            "Periodos: columna 1 (\"Año\"), de 2001 a 2002.\n"
+            "Escrito Dventas.TXT.\n"
+            "En tendencia, conteste 2001 a \"¿Año o Periodo inicial?\".\n");
+  EXPECT_EQ(read_file("Dventas.TXT"),
+            "A\xf1o                   Ventas\r\n1                     132.89\r\n2                      143.8\r\n");
+
+  write_file("tab.csv", "10\t1.5\n11\t2.5\n");
+  r = import("tab.csv --columna=2 tab");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("fin de línea LF, delimitador tabulador, separador decimal \".\""), std::string::npos);
+  EXPECT_NE(r.out.find("Sin fila de cabecera."), std::string::npos);
+}
+
+TEST_F(ImportProgram, EveryRefusalNamesItsCauseAndWritesNothing) {
+  std::string long_series;
+  for (int i = 1; i <= 1001; ++i) long_series += std::to_string(i * 2) + "\n";
+  struct Case {
+    std::string bytes, arguments, message;
+  } cases[] = {
+      {"A;V\n1;2\n2;\n", "", "fila 3, columna 2: la celda del valor está vacía"},
+      {"A;V\n1;2\n2;dos\n3;4\n", "", "fila 3, columna 2: \"dos\" no es un número"},
+      {"A;V\n1;1.234,5\n", "", "fila 2, columna 2: el número \"1.234,5\" lleva separador de miles"},
+      {long_series, "", "fila 1001: la serie pasa de los 1000 valores que admite tendencia"},
+      {"Mes;Nota\nene;bien\n", "", "ninguna columna aparte de la de periodos tiene números"},
+      {"A;B;C\n1;2;3\n3;4;5\n", "", "hay varias columnas de números (1 (\"A\"), 2 (\"B\"), 3 (\"C\"))"},
+      {"A;B\n1;2\n", "--columna X", "ninguna columna tiene la cabecera \"X\""},
+      {std::string("A;B\n1;\0\n", 8), "", "no es un fichero de texto: la línea 2 contiene el byte 0x00"},
+      {"A;B\n1;\"2\n", "", "fila 2: falta la comilla que cierra la celda"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    write_file("serie.csv", c.bytes);
+    Result r = import("serie.csv s " + c.arguments);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("Error al importar serie.csv: " + c.message, 0), 0u) << r.err;
+    EXPECT_TRUE(r.err.find("No se escribe ningún fichero de datos.\n") != std::string::npos) << r.err;
+    EXPECT_EQ(files_here(), std::vector<std::string>{"serie.csv"});
+  }
+
+  write_file("serie.csv", "1\n2\n");
+  write_file("Ds.TXT", "anterior");
+  Result r = import("serie.csv s");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("ya existe el fichero de datos Ds.TXT; se conserva (use --sobrescribir"), std::string::npos);
+  EXPECT_EQ(read_file("Ds.TXT"), "anterior");
+  EXPECT_EQ(import("serie.csv s --sobrescribir").status, 0);
+  EXPECT_NE(read_file("Ds.TXT"), "anterior");
+  EXPECT_EQ(files_here(), (std::vector<std::string>{"Ds.TXT", "serie.csv"}));
+  EXPECT_EQ(import("falta.csv t").status, 1);
+  EXPECT_EQ(import("serie.csv a/b").status, 1);
+  EXPECT_EQ(files_here(), (std::vector<std::string>{"Ds.TXT", "serie.csv"}));
+}
+
+TEST_F(ImportProgram, AWrongCommandLineGetsTheUsageLineAndExitStatusTwo) {
+  write_file("serie.csv", "1\n2\n");
+  for (const char* arguments : {"", "serie.csv", "serie.csv a b", "serie.csv a --columna",
+                                "serie.csv a --columna=", "serie.csv a --otra",
+                                "serie.csv a --columna 1 --columna 2"}) {
+    Result r = import(arguments);
+    EXPECT_EQ(r.status, 2) << arguments;
+    EXPECT_EQ(r.err, "Uso: tendencia-importar FICHERO NOMBRE [--columna COLUMNA] [--sobrescribir]\n"
+                     "(--help para la ayuda)\n");
+  }
+  EXPECT_EQ(files_here(), std::vector<std::string>{"serie.csv"});
+  Result help = import("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Uso: tendencia-importar FICHERO NOMBRE", 0), 0u);
+}
+
+}  // namespace
+}  // namespace tendencia
