@@ -1,0 +1,221 @@
+#include "fit/trend_fit.h"
+
+#include <ceres/ceres.h>
+
+#include <Eigen/Dense>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "core/failure.h"
+#include "fit/fit_command_line.h"
+#include "fit/series_residuals.h"
+#include "fit/starting_values.h"
+#include "model/regression_fit.h"
+
+namespace tendencia {
+namespace {
+
+constexpr std::size_t kAutomaticStarts = 12;
+constexpr int kMaxIterations = 1000;
+
+using Cost = ceres::AutoDiffCostFunction<SeriesResiduals, ceres::DYNAMIC, 25>;
+
+struct Attempt {
+  Coefficients coefficients;
+  double rss = 0.0;
+  bool converged = false;
+  int iterations = 0;
+  std::string refusal;  // why tendencia's run would stop there; empty when it would not
+};
+
+std::vector<int> fitted_indices(const std::vector<TermGroup>& groups) {
+  std::vector<int> fitted;
+  for (TermGroup g : groups)
+    for (int k : term_coefficients(g)) fitted.push_back(k);
+  std::sort(fitted.begin(), fitted.end());
+  return fitted;
+}
+
+std::vector<int> held_indices(const std::vector<int>& fitted) {
+  std::vector<int> held;
+  for (int k = 0; k < 25; ++k)
+    if (std::find(fitted.begin(), fitted.end(), k) == fitted.end()) held.push_back(k);
+  return held;
+}
+
+std::string refusal_at(const Coefficients& c, const std::vector<double>& y) {
+  try {
+    check_regression_runs(c, y);
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "";
+}
+
+Attempt solve_from(const Coefficients& start, const std::vector<double>& y,
+                   const std::vector<int>& held) {
+  Attempt attempt;
+  attempt.coefficients = start;
+  double* b = attempt.coefficients.b.data();
+  ceres::Problem problem;
+  problem.AddResidualBlock(new Cost(new SeriesResiduals{&y}, static_cast<int>(y.size())),
+                           nullptr, b);
+  if (!held.empty()) problem.SetManifold(b, new ceres::SubsetManifold(25, held));
+
+  ceres::Solver::Options options;
+  options.trust_region_strategy_type = ceres::LEVENBERG_MARQUARDT;
+  options.linear_solver_type = ceres::DENSE_QR;
+  options.max_num_iterations = kMaxIterations;
+  // Tight enough that the residual sum of squares is settled to about 1e-12
+  // relative: the fit is compared with others' to 1e-9.
+  options.function_tolerance = 1e-14;
+  options.gradient_tolerance = 1e-14;
+  options.parameter_tolerance = 1e-13;
+  options.logging_type = ceres::SILENT;
+  options.num_threads = 1;
+  ceres::Solver::Summary summary;
+  ceres::Solve(options, &problem, &summary);
+
+  attempt.converged = summary.termination_type == ceres::CONVERGENCE;
+  attempt.iterations = summary.num_successful_steps + summary.num_unsuccessful_steps;
+  std::optional<double> rss = residual_sum_of_squares(attempt.coefficients, y);
+  attempt.rss = rss.value_or(0.0);
+  attempt.refusal = refusal_at(attempt.coefficients, y);
+  return attempt;
+}
+
+// s²·(JᵀJ)⁻¹ from a QR factorization of J with its columns scaled to unit
+// length (the exponent's column and the constant's differ by orders of
+// magnitude); nothing when J has not full column rank.
+void add_standard_errors(FittedTrend& fit, const std::vector<double>& y) {
+  if (fit.degrees_of_freedom <= 0 || !fit.residual_standard_error) return;
+  const Eigen::Index n = static_cast<Eigen::Index>(y.size());
+  const Eigen::Index p = static_cast<Eigen::Index>(fit.fitted.size());
+  Cost cost(new SeriesResiduals{&y}, static_cast<int>(n));
+  std::vector<double> residuals(static_cast<std::size_t>(n));
+  std::vector<double> jacobian(static_cast<std::size_t>(n) * 25);
+  const double* parameters[] = {fit.coefficients.b.data()};
+  double* jacobians[] = {jacobian.data()};
+  if (!cost.Evaluate(parameters, residuals.data(), jacobians)) return;
+
+  Eigen::MatrixXd j(n, p);
+  Eigen::VectorXd scale(p);
+  for (Eigen::Index c = 0; c < p; ++c) {
+    for (Eigen::Index i = 0; i < n; ++i)
+      j(i, c) = jacobian[static_cast<std::size_t>(i * 25 + fit.fitted[static_cast<std::size_t>(c)])];
+    scale(c) = j.col(c).norm();
+    if (!(scale(c) > 0.0) || !std::isfinite(scale(c))) return;
+    j.col(c) /= scale(c);
+  }
+  Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(j);
+  if (qr.rank() < p) return;
+  Eigen::MatrixXd r = qr.matrixR().topLeftCorner(p, p).triangularView<Eigen::Upper>();
+  Eigen::MatrixXd r_inverse =
+      r.triangularView<Eigen::Upper>().solve(Eigen::MatrixXd::Identity(p, p));
+  Eigen::MatrixXd permuted = r_inverse * r_inverse.transpose();
+  Eigen::MatrixXd unscaled = qr.colsPermutation() * permuted * qr.colsPermutation().transpose();
+  const double s = *fit.residual_standard_error;
+  for (Eigen::Index c = 0; c < p; ++c) {
+    double error = s * std::sqrt(unscaled(c, c)) / scale(c);
+    if (std::isfinite(error)) fit.standard_error[static_cast<std::size_t>(fit.fitted[static_cast<std::size_t>(c)])] = error;
+  }
+}
+
+FittedTrend result_of(const Attempt& best, const std::vector<double>& y,
+                      const std::vector<int>& fitted, int starts) {
+  FittedTrend fit;
+  fit.coefficients = best.coefficients;
+  fit.fitted = fitted;
+  fit.points = static_cast<int>(y.size());
+  fit.degrees_of_freedom = fit.points - static_cast<int>(fitted.size());
+  fit.residual_sum_of_squares = best.rss;
+  if (fit.degrees_of_freedom > 0) {
+    double s = std::sqrt(best.rss / fit.degrees_of_freedom);
+    if (std::isfinite(s)) fit.residual_standard_error = s;
+  }
+  double mean = 0.0;
+  for (double v : y) mean += v / static_cast<double>(y.size());
+  double total = 0.0;
+  for (double v : y) total += (v - mean) * (v - mean);
+  if (total > 0.0 && std::isfinite(total)) fit.r_squared = 1.0 - best.rss / total;
+  fit.iterations = best.iterations;
+  fit.converged = best.converged;
+  fit.starts = starts;
+  add_standard_errors(fit, y);
+  return fit;
+}
+
+// Where F cannot be evaluated at the user's start: the first failure of the
+// checked F(X), or the sum of squares leaving the double range.
+std::string why_not_evaluable(const Coefficients& c, const std::vector<double>& y) {
+  try {
+    for (std::size_t x = 1; x <= y.size(); ++x) evaluate(c, static_cast<Int16>(x));
+  } catch (const Failure& failure) {
+    return failure.what();
+  }
+  return "la suma de cuadrados de los residuos se desborda";
+}
+
+}  // namespace
+
+void check_regression_runs(const Coefficients& coefficients, const std::vector<double>& y) {
+  std::vector<SeriesValue> values;
+  for (double v : y) values.push_back(SeriesValue::of_number(v));
+  const Int16 n = static_cast<Int16>(y.size());
+  bool constant = true;
+  const double first = evaluate(coefficients, 1);
+  for (Int16 x = 2; x <= n; ++x) constant = constant && evaluate(coefficients, x) == first;
+  if (constant)
+    throw FitRefused("F(X) vale lo mismo en X = 1.." + std::to_string(n) +
+                     " y la recta Y = a·F(X) + b de tendencia queda indeterminada; "
+                     "elija también un término que varíe con X");
+  // The values are numbers already, so the separators are never consulted.
+  fit_line(coefficients, values, n, Separators{});
+}
+
+FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
+                      const std::vector<std::pair<int, double>>& user_start) {
+  const std::vector<int> fitted = fitted_indices(groups);
+  const int n = static_cast<int>(y.size());
+  if (n < static_cast<int>(fitted.size()))
+    throw FitRefused("hay " + std::to_string(n) + " puntos y " + std::to_string(fitted.size()) +
+                     " coeficientes que ajustar; hacen falta al menos tantos puntos como "
+                     "coeficientes");
+
+  std::vector<Coefficients> starts = automatic_starts(y, groups, kAutomaticStarts);
+  if (!user_start.empty()) {
+    Coefficients own = starts.empty() ? Coefficients{} : starts.front();
+    for (auto [k, value] : user_start) own.b[static_cast<std::size_t>(k)] = value;
+    if (!residual_sum_of_squares(own, y))
+      throw CommandLineRefused("F(X) no se puede evaluar en el punto de partida de --inicio: " +
+                               why_not_evaluable(own, y));
+    starts.insert(starts.begin(), own);
+  }
+  if (starts.empty())
+    throw FitRefused("no hay ningún punto de partida en el que F(X) se pueda evaluar en X = 1.." +
+                     std::to_string(n));
+
+  const std::vector<int> held = held_indices(fitted);
+  std::vector<Attempt> attempts;
+  for (const Coefficients& start : starts) attempts.push_back(solve_from(start, y, held));
+
+  const Attempt* best = nullptr;
+  const Attempt* best_refused = nullptr;
+  for (const Attempt& a : attempts) {
+    if (!a.converged) continue;
+    const Attempt*& slot = a.refusal.empty() ? best : best_refused;
+    if (slot == nullptr || a.rss < slot->rss) slot = &a;
+  }
+  if (best != nullptr) return result_of(*best, y, fitted, static_cast<int>(starts.size()));
+  if (best_refused != nullptr)
+    throw FitRefused("el ajuste termina donde tendencia no puede completar su recta de "
+                     "regresión: " + best_refused->refusal);
+  throw FitRefused("el ajuste no converge en " + std::to_string(kMaxIterations) +
+                   " iteraciones desde ninguno de los " + std::to_string(starts.size()) +
+                   " puntos de partida");
+}
+
+}  // namespace tendencia
