@@ -19,13 +19,26 @@ namespace tendencia {
 namespace {
 
 constexpr std::size_t kAutomaticStarts = 12;
-constexpr int kMaxIterations = 1000;
+
+// Every start first runs a short, loose search; only the best few ends are then
+// polished to tight tolerances. A start that crawls along a flat valley (an
+// exponent running off to infinity, two terms trading places) costs little.
+struct Search {
+  int max_iterations;
+  double function_tolerance, gradient_tolerance, parameter_tolerance;
+};
+constexpr Search kSurvey = {100, 1e-10, 1e-12, 1e-10};
+// Tight enough that the residual sum of squares is settled to about 1e-12
+// relative.
+constexpr Search kPolish = {1000, 1e-15, 1e-15, 1e-14};
+constexpr std::size_t kPolished = 3;
 
 using Cost = ceres::AutoDiffCostFunction<SeriesResiduals, ceres::DYNAMIC, 25>;
 
 struct Attempt {
   Coefficients coefficients;
   double rss = 0.0;
+  bool usable = false;  // F evaluable at every X, the sum of squares finite
   bool converged = false;
   int iterations = 0;
   std::string refusal;  // why tendencia's run would stop there; empty when it would not
@@ -56,7 +69,7 @@ std::string refusal_at(const Coefficients& c, const std::vector<double>& y) {
 }
 
 Attempt solve_from(const Coefficients& start, const std::vector<double>& y,
-                   const std::vector<int>& held) {
+                   const std::vector<int>& held, const Search& search) {
   Attempt attempt;
   attempt.coefficients = start;
   double* b = attempt.coefficients.b.data();
@@ -68,12 +81,10 @@ Attempt solve_from(const Coefficients& start, const std::vector<double>& y,
   ceres::Solver::Options options;
   options.trust_region_strategy_type = ceres::LEVENBERG_MARQUARDT;
   options.linear_solver_type = ceres::DENSE_QR;
-  options.max_num_iterations = kMaxIterations;
-  // Tight enough that the residual sum of squares is settled to about 1e-12
-  // relative: the fit is compared with others' to 1e-9.
-  options.function_tolerance = 1e-14;
-  options.gradient_tolerance = 1e-14;
-  options.parameter_tolerance = 1e-13;
+  options.max_num_iterations = search.max_iterations;
+  options.function_tolerance = search.function_tolerance;
+  options.gradient_tolerance = search.gradient_tolerance;
+  options.parameter_tolerance = search.parameter_tolerance;
   options.logging_type = ceres::SILENT;
   options.num_threads = 1;
   ceres::Solver::Summary summary;
@@ -82,8 +93,8 @@ Attempt solve_from(const Coefficients& start, const std::vector<double>& y,
   attempt.converged = summary.termination_type == ceres::CONVERGENCE;
   attempt.iterations = summary.num_successful_steps + summary.num_unsuccessful_steps;
   std::optional<double> rss = residual_sum_of_squares(attempt.coefficients, y);
+  attempt.usable = rss.has_value();
   attempt.rss = rss.value_or(0.0);
-  attempt.refusal = refusal_at(attempt.coefficients, y);
   return attempt;
 }
 
@@ -199,13 +210,23 @@ FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>
                      std::to_string(n));
 
   const std::vector<int> held = held_indices(fitted);
-  std::vector<Attempt> attempts;
-  for (const Coefficients& start : starts) attempts.push_back(solve_from(start, y, held));
+  std::vector<Attempt> surveyed;
+  for (const Coefficients& start : starts) surveyed.push_back(solve_from(start, y, held, kSurvey));
+  std::stable_sort(surveyed.begin(), surveyed.end(), [](const Attempt& a, const Attempt& b) {
+    return a.usable && (!b.usable || a.rss < b.rss);
+  });
+  std::vector<Attempt> polished;
+  for (std::size_t i = 0; i < surveyed.size() && i < kPolished && surveyed[i].usable; ++i) {
+    Attempt a = solve_from(surveyed[i].coefficients, y, held, kPolish);
+    a.iterations += surveyed[i].iterations;
+    a.refusal = refusal_at(a.coefficients, y);
+    polished.push_back(a);
+  }
 
   const Attempt* best = nullptr;
   const Attempt* best_refused = nullptr;
-  for (const Attempt& a : attempts) {
-    if (!a.converged) continue;
+  for (const Attempt& a : polished) {
+    if (!a.converged || !a.usable) continue;
     const Attempt*& slot = a.refusal.empty() ? best : best_refused;
     if (slot == nullptr || a.rss < slot->rss) slot = &a;
   }
@@ -213,7 +234,7 @@ FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>
   if (best_refused != nullptr)
     throw FitRefused("el ajuste termina donde tendencia no puede completar su recta de "
                      "regresión: " + best_refused->refusal);
-  throw FitRefused("el ajuste no converge en " + std::to_string(kMaxIterations) +
+  throw FitRefused("el ajuste no converge en " + std::to_string(kPolish.max_iterations) +
                    " iteraciones desde ninguno de los " + std::to_string(starts.size()) +
                    " puntos de partida");
 }
