@@ -23,8 +23,11 @@ run-gui: build
 # display server and xdotool to drive it, ImageMagick for its screenshots.
 # clang and its runtime for the libFuzzer targets, valgrind for the memcheck run.
 # cairo for the chart program, and a font for the desktop and chart texts.
+# Ceres Solver for the fit program; libunwind-dev by name, because glog's CMake
+# package asks for it and LLVM's libunwind-14-dev would also satisfy the
+# Debian dependency without it.
 TEST_PACKAGES := libfltk1.3-dev xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind \
-	libcairo2-dev pkg-config fonts-dejavu-core
+	libcairo2-dev pkg-config fonts-dejavu-core libceres-dev libunwind-dev
 
 # The fan chart of the example (run `make run` first, or it runs the example
 # from a script).
@@ -39,7 +42,8 @@ deps:
 # Every test through CTest, then the unit and end-to-end tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 test: deps
-	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON)
+	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON \
+	  -DTENDENCIA_REQUIRE_FIT=ON)
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(call CONFIGURE,$(ASAN),Debug,-DTENDENCIA_SANITIZE=ON -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF)
@@ -53,11 +57,11 @@ test: deps
 FUZZ := build-fuzz
 FUZZ_SECONDS ?= 300
 CONFIGURE_FUZZ = $(call CONFIGURE,$(FUZZ),RelWithDebInfo,-DCMAKE_CXX_COMPILER=clang++ \
-	-DTENDENCIA_TESTS=OFF -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FUZZ=ON)
+	-DTENDENCIA_TESTS=OFF -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FIT=OFF -DTENDENCIA_FUZZ=ON)
 fuzz: deps
 	$(call CONFIGURE_FUZZ)
 	cmake --build $(FUZZ) -j $(JOBS)
-	for t in data_file conversions whole_run forecast_report; do \
+	for t in data_file conversions whole_run forecast_report fit_command_line; do \
 	  mkdir -p $(FUZZ)/corpus/$$t && \
 	  $(FUZZ)/tests/fuzz/$${t}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=20 \
 	    -rss_limit_mb=2048 -print_final_stats=1 $(FUZZ)/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
