@@ -15,9 +15,8 @@ bool all_digits(const std::string& text) {
 
 // [1-9]digits within 1..kMaxPoints; no sign, no blanks, no leading zero.
 int points_argument(const std::string& text) {
-  const std::string refusal =
-      "--puntos necesita un número entero de 1 a " + std::to_string(kMaxPoints) + ", no \"" +
-      text + "\"";
+  const std::string refusal = "--puntos necesita un número entero de 1 a " +
+                              std::to_string(kMaxPoints) + ", no \"" + text + "\"";
   if (!all_digits(text) || text[0] == '0' || text.size() > 4) throw CommandLineRefused(refusal);
   int k = std::stoi(text);
   if (k > kMaxPoints) throw CommandLineRefused(refusal);
@@ -35,8 +34,10 @@ std::pair<int, double> start_argument(const std::string& text) {
                              text);
   std::string value = text.substr(equals + 1);
   if (!is_plain_number(value))
-    throw CommandLineRefused("el valor de " + name + " en --inicio no es un número escrito con "
-                             "\".\" como separador decimal: \"" + value + "\"");
+    throw CommandLineRefused("el valor de " + name +
+                             " en --inicio no es un número escrito con "
+                             "\".\" como separador decimal: \"" +
+                             value + "\"");
   try {
     return {std::stoi(digits), plain_number_value(value)};
   } catch (const Failure&) {
@@ -59,7 +60,8 @@ std::string group_owning(int k, const std::vector<TermGroup>& groups) {
 
 std::string known_terms() {
   std::string list;
-  for (TermGroup g : all_term_groups()) list += std::string(list.empty() ? "" : ", ") + term_name(g);
+  for (TermGroup g : all_term_groups())
+    list += std::string(list.empty() ? "" : ", ") + term_name(g);
   return list;
 }
 
@@ -109,8 +111,7 @@ FitRequest parse_fit_command_line(const std::vector<std::string>& arguments) {
     }
   }
   if (!have_name) throw CommandLineRefused("falta el nombre del problema");
-  if (named.empty())
-    throw CommandLineRefused("falta al menos un término (" + known_terms() + ")");
+  if (named.empty()) throw CommandLineRefused("falta al menos un término (" + known_terms() + ")");
   for (TermGroup g : all_term_groups())
     if (std::find(named.begin(), named.end(), g) != named.end()) request.groups.push_back(g);
   for (const auto& [k, value] : request.start)

@@ -21,10 +21,10 @@ class CommandLineRefused : public std::runtime_error {
 
 struct FitRequest {
   std::string problem_name;
-  std::vector<TermGroup> groups;           // in the order of F(X), each once
-  std::optional<int> points;               // --puntos K: the first K values only
+  std::vector<TermGroup> groups;              // in the order of F(X), each once
+  std::optional<int> points;                  // --puntos K: the first K values only
   std::vector<std::pair<int, double>> start;  // --inicio: (k, value of bk)
-  bool answers_only = false;               // --respuestas
+  bool answers_only = false;                  // --respuestas
 };
 
 constexpr int kMaxPoints = 1000;  // the most rows a data file holds

@@ -10,9 +10,9 @@ namespace {
 // that reads back as the same double.
 std::string number_form(double value, int digits) {
   char buffer[64];
-  std::to_chars_result r = digits > 0
-      ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits)
-      : std::to_chars(buffer, buffer + sizeof buffer, value);
+  std::to_chars_result r = digits > 0 ? std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                      std::chars_format::general, digits)
+                                      : std::to_chars(buffer, buffer + sizeof buffer, value);
   if (r.ec != std::errc()) return "?";
   return std::string(buffer, r.ptr);
 }
@@ -46,26 +46,28 @@ std::string fit_report(const FittedTrend& fit, const std::string& data_file, int
   text += " (X = 1 a " + n + ")\n";
   std::string terms;
   for (TermGroup g : groups)
-    terms += std::string(terms.empty() ? "" : ", ") + term_name(g) + " (" + coefficient_list(g) + ")";
+    terms +=
+        std::string(terms.empty() ? "" : ", ") + term_name(g) + " (" + coefficient_list(g) + ")";
   text += "Términos: " + terms + "\n\n";
 
   text += padded("Coeficiente", 12) + padded("Valor", 24) + "Error típico\n";
   for (int k : fit.fitted) {
     const auto index = static_cast<std::size_t>(k);
-    text += padded("b" + std::to_string(k), 12) + padded(number_form(fit.coefficients.b[index], 0), 24) +
+    text += padded("b" + std::to_string(k), 12) +
+            padded(number_form(fit.coefficients.b[index], 0), 24) +
             optional_form(fit.standard_error[index], 4) + "\n";
   }
   if (fit.fitted.size() < 25) text += "Los demás coeficientes valen 0.\n";
   text += "\n";
 
-  text += "Suma de cuadrados de los residuos: " + number_form(fit.residual_sum_of_squares, 10) + "\n";
+  text +=
+      "Suma de cuadrados de los residuos: " + number_form(fit.residual_sum_of_squares, 10) + "\n";
   text += "Error típico de los residuos: " + optional_form(fit.residual_standard_error, 10) +
           " con " + std::to_string(fit.degrees_of_freedom) + " grados de libertad\n";
   text += "R²: " + optional_form(fit.r_squared, 10) + "\n";
   text += "Iteraciones: " + std::to_string(fit.iterations) + "; el ajuste " +
           (fit.converged ? "converge" : "no converge") + " (el mejor de " +
-          std::to_string(fit.starts) + (fit.starts == 1 ? " punto" : " puntos") +
-          " de partida)\n";
+          std::to_string(fit.starts) + (fit.starts == 1 ? " punto" : " puntos") + " de partida)\n";
   return text;
 }
 

@@ -4,9 +4,9 @@
 // exception. Works for double and for ceres::Jet.
 #pragma once
 
-#include <cmath>
-
 #include <ceres/jet.h>
+
+#include <cmath>
 
 namespace tendencia {
 

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
+#include "fit/recording_operations.h"
 #include "fit/series_residuals.h"
 
 namespace tendencia {
@@ -51,19 +53,39 @@ LinearFit linear_fit(const std::vector<Column>& columns, const std::vector<doubl
   return fit;
 }
 
-Column column_of(std::size_t n, double (*term)(double x, double p), double p) {
+// A transform of X = 1..n, for the lines through transformed data.
+template <typename Transform>
+Column column_of(std::size_t n, Transform transform) {
   Column c(n);
-  for (std::size_t i = 0; i < n; ++i) c[i] = term(static_cast<double>(i + 1), p);
+  for (std::size_t i = 0; i < n; ++i) c[i] = transform(static_cast<double>(i + 1));
   return c;
 }
 
-double power_term(double x, double exponent) { return std::pow(x, exponent); }
-double exponential_term(double x, double rate) { return std::exp(rate * x); }
-double logarithm_term(double x, double shift) { return std::log(x + shift); }
-double hyperbola_term(double x, double shift) { return x / (shift + x); }
+// F(X) at X = 1..n through the one formula of F, for coefficients where only one
+// group's are not 0: that group's term. Nothing where F cannot be evaluated.
+std::optional<Column> term_column(const Coefficients& c, std::size_t n) {
+  Column column(n);
+  RecordingOperations<double> operations;
+  for (std::size_t i = 0; i < n; ++i)
+    column[i] = trend_value(c.b, static_cast<double>(i + 1), operations);
+  if (operations.failed) return std::nullopt;
+  return column;
+}
 
-bool finite_column(const Column& c) {
-  return std::all_of(c.begin(), c.end(), [](double v) { return std::isfinite(v); });
+// The outer coefficient of a group, the one F(X) is linear in: b0, b1, b3, ...
+std::size_t outer_index(TermGroup group) {
+  return static_cast<std::size_t>(term_coefficients(group).front());
+}
+
+bool is_cosine(TermGroup g) { return g == TermGroup::Cosine || g == TermGroup::SecondCosine; }
+
+// The group's term with its outer coefficient 1 and its inner ones from `shape`.
+Coefficients unit_term(TermGroup group, const Coefficients& shape) {
+  Coefficients c;
+  for (int k : term_coefficients(group))
+    c.b[static_cast<std::size_t>(k)] = shape.b[static_cast<std::size_t>(k)];
+  c.b[outer_index(group)] = 1.0;
+  return c;
 }
 
 // The line v = intercept + slope·u by least squares.
@@ -102,8 +124,7 @@ SeriesFacts facts_of(const std::vector<double>& y, bool has_constant) {
   facts.range = facts.highest - facts.lowest;
   if (!(facts.range > 0.0) || !std::isfinite(facts.range)) facts.range = 1.0;
   facts.has_constant = has_constant;
-  Column x = column_of(y.size(), power_term, 1.0);
-  facts.trend = line_through(x, y);
+  facts.trend = line_through(column_of(y.size(), [](double x) { return x; }), y);
   if (has_constant)
     facts.bases = {facts.lowest - 0.05 * facts.range, facts.highest + 0.05 * facts.range};
   else
@@ -123,17 +144,20 @@ std::vector<double> log_distance(const std::vector<double>& y, double base) {
   return v;
 }
 
-// The inner parameter p of a term from the best of a few linear fits of Y on
-// (1 when the constant is chosen, term(X, p)), best first.
-std::vector<double> best_by_scan(const std::vector<double>& grid,
-                                 double (*term)(double, double), const SeriesFacts& facts,
-                                 const std::vector<double>& y, std::size_t count) {
+// The inner coefficient bk of a group's term from the best of a few linear fits
+// of Y on (1 when the constant is chosen, the term with bk = p), best first.
+std::vector<double> best_by_scan(TermGroup group, std::size_t k, const std::vector<double>& grid,
+                                 const SeriesFacts& facts, const std::vector<double>& y,
+                                 std::size_t count) {
   std::vector<std::pair<double, double>> scored;  // (rss, p)
   for (double p : grid) {
+    Coefficients shape;
+    shape.b[k] = p;
+    std::optional<Column> term = term_column(unit_term(group, shape), facts.n);
+    if (!term) continue;
     std::vector<Column> columns;
     if (facts.has_constant) columns.push_back(Column(facts.n, 1.0));
-    columns.push_back(column_of(facts.n, term, p));
-    if (!finite_column(columns.back())) continue;
+    columns.push_back(*term);
     LinearFit fit = linear_fit(columns, y);
     if (fit.usable) scored.push_back({fit.rss, p});
   }
@@ -158,9 +182,10 @@ std::vector<Shape> shapes_of(int k, const std::vector<double>& values) {
 }
 
 // Power: the slope of log|Y - base| against log X.
-std::vector<double> exponent_guesses(const SeriesFacts& facts, const std::vector<double>& y) {
+std::vector<double> exponent_guesses(TermGroup group, const SeriesFacts& facts,
+                                     const std::vector<double>& y) {
   std::vector<double> guesses;
-  Column log_x = column_of(facts.n, logarithm_term, 0.0);
+  Column log_x = column_of(facts.n, [](double x) { return std::log(x); });
   for (double base : facts.bases) {
     std::vector<double> v = log_distance(y, base);
     if (v.empty()) continue;
@@ -168,8 +193,8 @@ std::vector<double> exponent_guesses(const SeriesFacts& facts, const std::vector
     if (line.usable && std::abs(line.slope) <= 10.0 && line.slope != 0.0)
       add_distinct(guesses, line.slope);
   }
-  for (double p : best_by_scan({-2, -1, -0.5, 0.25, 0.5, 0.75, 1, 1.5, 2, 3}, power_term, facts,
-                               y, 2))
+  for (double p : best_by_scan(group, outer_index(group) + 1,
+                               {-2, -1, -0.5, 0.25, 0.5, 0.75, 1, 1.5, 2, 3}, facts, y, 2))
     add_distinct(guesses, p);
   return guesses;
 }
@@ -177,7 +202,7 @@ std::vector<double> exponent_guesses(const SeriesFacts& facts, const std::vector
 // Exponential: the slope of log|Y - base| against X.
 std::vector<double> rate_guesses(const SeriesFacts& facts, const std::vector<double>& y) {
   std::vector<double> guesses;
-  Column x = column_of(facts.n, power_term, 1.0);
+  Column x = column_of(facts.n, [](double v) { return v; });
   const double n = static_cast<double>(facts.n);
   for (double base : facts.bases) {
     std::vector<double> v = log_distance(y, base);
@@ -188,7 +213,8 @@ std::vector<double> rate_guesses(const SeriesFacts& facts, const std::vector<dou
   }
   std::vector<double> grid;
   for (double g : {-4.0, -2.0, -1.0, -0.5, 0.5, 1.0, 2.0, 4.0}) grid.push_back(g / n);
-  for (double p : best_by_scan(grid, exponential_term, facts, y, 2)) add_distinct(guesses, p);
+  for (double p : best_by_scan(TermGroup::Exponential, 6, grid, facts, y, 2))
+    add_distinct(guesses, p);
   return guesses;
 }
 
@@ -203,8 +229,8 @@ std::vector<double> shift_grid(const SeriesFacts& facts, std::vector<double> nea
 // Logarithm: Y against log(X + b8) for the shifts of the grid.
 std::vector<double> log_shift_guesses(const SeriesFacts& facts, const std::vector<double>& y) {
   std::vector<double> guesses;
-  for (double p : best_by_scan(shift_grid(facts, {-0.9, -0.5, 0, 0.5, 1, 2}), logarithm_term,
-                               facts, y, 2))
+  for (double p : best_by_scan(TermGroup::Logarithm, 8,
+                               shift_grid(facts, {-0.9, -0.5, 0, 0.5, 1, 2}), facts, y, 2))
     add_distinct(guesses, p);
   add_distinct(guesses, 0.0);
   return guesses;
@@ -214,7 +240,7 @@ std::vector<double> log_shift_guesses(const SeriesFacts& facts, const std::vecto
 std::vector<double> hyperbola_shift_guesses(const SeriesFacts& facts,
                                             const std::vector<double>& y) {
   std::vector<double> guesses;
-  Column reciprocal_x = column_of(facts.n, power_term, -1.0);
+  Column reciprocal_x = column_of(facts.n, [](double x) { return 1.0 / x; });
   std::vector<double> bases = facts.bases;
   if (facts.has_constant) bases.push_back(0.0);
   for (double base : bases) {
@@ -227,7 +253,8 @@ std::vector<double> hyperbola_shift_guesses(const SeriesFacts& facts,
     double shift = line.slope / line.intercept;
     if (shift > -1.0 && shift < 1e6) add_distinct(guesses, shift);
   }
-  for (double p : best_by_scan(shift_grid(facts, {-0.5, 0.5, 1, 2}), hyperbola_term, facts, y, 2))
+  for (double p :
+       best_by_scan(TermGroup::Hyperbola, 16, shift_grid(facts, {-0.5, 0.5, 1, 2}), facts, y, 2))
     add_distinct(guesses, p);
   return guesses;
 }
@@ -276,92 +303,67 @@ std::vector<Shape> logistic_guesses(int first, const SeriesFacts& facts,
 std::vector<Shape> shape_guesses(TermGroup group, const SeriesFacts& facts,
                                  const std::vector<double>& y) {
   switch (group) {
-    case TermGroup::Power: return shapes_of(2, exponent_guesses(facts, y));
+    case TermGroup::Power:
+      return shapes_of(2, exponent_guesses(group, facts, y));
     case TermGroup::SecondPower: {
       // Beside the first power, the second starts from the other guesses first.
-      std::vector<double> guesses = exponent_guesses(facts, y);
+      std::vector<double> guesses = exponent_guesses(group, facts, y);
       if (guesses.size() > 1) std::rotate(guesses.begin(), guesses.begin() + 1, guesses.end());
       return shapes_of(4, guesses);
     }
-    case TermGroup::Exponential: return shapes_of(6, rate_guesses(facts, y));
-    case TermGroup::Logarithm: return shapes_of(8, log_shift_guesses(facts, y));
-    case TermGroup::Hyperbola: return shapes_of(16, hyperbola_shift_guesses(facts, y));
-    case TermGroup::Logistic: return logistic_guesses(17, facts, y, false);
-    case TermGroup::SecondLogistic: return logistic_guesses(21, facts, y, true);
+    case TermGroup::Exponential:
+      return shapes_of(6, rate_guesses(facts, y));
+    case TermGroup::Logarithm:
+      return shapes_of(8, log_shift_guesses(facts, y));
+    case TermGroup::Hyperbola:
+      return shapes_of(16, hyperbola_shift_guesses(facts, y));
+    case TermGroup::Logistic:
+      return logistic_guesses(17, facts, y, false);
+    case TermGroup::SecondLogistic:
+      return logistic_guesses(21, facts, y, true);
     case TermGroup::Constant:
     case TermGroup::Cosine:
-    case TermGroup::SecondCosine: break;
+    case TermGroup::SecondCosine:
+      break;
   }
   return {Shape{}};
 }
 
-bool is_cosine(TermGroup g) { return g == TermGroup::Cosine || g == TermGroup::SecondCosine; }
-
-// The columns of one group given its inner coefficients in b, appended to
-// `columns`; false when a column cannot be evaluated.
-bool append_columns(TermGroup group, const Coefficients& c, std::size_t n,
+// The columns of one group given its inner coefficients in `shape`, appended
+// to `columns`; a cosine gives two, cos(wX) and sin(wX) = cos(wX - π/2), so
+// its phase is linear too. False when a column cannot be evaluated.
+bool append_columns(TermGroup group, const Coefficients& shape, std::size_t n,
                     std::vector<Column>& columns) {
-  const auto& b = c.b;
-  auto logistic = [&](int first) {
-    Column col(n);
-    for (std::size_t i = 0; i < n; ++i) {
-      double x = static_cast<double>(i + 1);
-      col[i] = std::exp(b[first + 1] * x) / (1.0 + b[first + 2] * std::exp(b[first + 3] * x));
-    }
-    return col;
-  };
-  auto cosine_pair = [&](double frequency) {
-    Column cos_col(n), sin_col(n);
-    for (std::size_t i = 0; i < n; ++i) {
-      double x = static_cast<double>(i + 1);
-      cos_col[i] = std::cos(frequency * x);
-      sin_col[i] = std::sin(frequency * x);
-    }
-    columns.push_back(cos_col);
-    columns.push_back(sin_col);
-  };
-  switch (group) {
-    case TermGroup::Constant: columns.push_back(Column(n, 1.0)); break;
-    case TermGroup::Power: columns.push_back(column_of(n, power_term, b[2])); break;
-    case TermGroup::SecondPower: columns.push_back(column_of(n, power_term, b[4])); break;
-    case TermGroup::Exponential: columns.push_back(column_of(n, exponential_term, b[6])); break;
-    case TermGroup::Logarithm: columns.push_back(column_of(n, logarithm_term, b[8])); break;
-    case TermGroup::Cosine: cosine_pair(b[10]); return true;
-    case TermGroup::SecondCosine: cosine_pair(b[13]); return true;
-    case TermGroup::Hyperbola: columns.push_back(column_of(n, hyperbola_term, b[16])); break;
-    case TermGroup::Logistic: columns.push_back(logistic(17)); break;
-    case TermGroup::SecondLogistic: columns.push_back(logistic(21)); break;
+  Coefficients unit = unit_term(group, shape);
+  std::vector<double> phases = {unit.b[outer_index(group) + 2]};
+  if (is_cosine(group)) phases = {0.0, -kPi / 2};
+  for (double phase : phases) {
+    if (is_cosine(group)) unit.b[outer_index(group) + 2] = phase;
+    std::optional<Column> column = term_column(unit, n);
+    if (!column) return false;
+    columns.push_back(*column);
   }
-  return finite_column(columns.back());
+  return true;
 }
 
 // Stores the linear fit's coefficients as the groups' outer coefficients; a
 // cosine's A·cos(wX) + B·sin(wX) becomes its amplitude and phase.
 void store_outer(TermGroup group, const std::vector<double>& fitted, std::size_t& at,
                  Coefficients& c) {
-  auto cosine = [&](int amplitude) {
-    double a = fitted[at++], b = fitted[at++];
-    c.b[amplitude] = std::hypot(a, b);
-    c.b[amplitude + 2] = std::atan2(-b, a);
-  };
-  switch (group) {
-    case TermGroup::Constant: c.b[0] = fitted[at++]; break;
-    case TermGroup::Power: c.b[1] = fitted[at++]; break;
-    case TermGroup::SecondPower: c.b[3] = fitted[at++]; break;
-    case TermGroup::Exponential: c.b[5] = fitted[at++]; break;
-    case TermGroup::Logarithm: c.b[7] = fitted[at++]; break;
-    case TermGroup::Cosine: cosine(9); break;
-    case TermGroup::SecondCosine: cosine(12); break;
-    case TermGroup::Hyperbola: c.b[15] = fitted[at++]; break;
-    case TermGroup::Logistic: c.b[17] = fitted[at++]; break;
-    case TermGroup::SecondLogistic: c.b[21] = fitted[at++]; break;
+  const std::size_t outer = outer_index(group);
+  if (!is_cosine(group)) {
+    c.b[outer] = fitted[at++];
+    return;
   }
+  double a = fitted[at++], b = fitted[at++];
+  c.b[outer] = std::hypot(a, b);
+  c.b[outer + 2] = std::atan2(-b, a);
 }
 
 // The linear fit of the groups given their shapes; what Y leaves over in
 // `residual` when asked. False when a column cannot be evaluated.
-bool fit_outer(const std::vector<TermGroup>& groups, Coefficients& c,
-               const std::vector<double>& y, std::vector<double>* residual = nullptr) {
+bool fit_outer(const std::vector<TermGroup>& groups, Coefficients& c, const std::vector<double>& y,
+               std::vector<double>* residual = nullptr) {
   std::vector<Column> columns;
   for (TermGroup g : groups)
     if (!append_columns(g, c, y.size(), columns)) return false;
@@ -372,7 +374,8 @@ bool fit_outer(const std::vector<TermGroup>& groups, Coefficients& c,
   if (residual) {
     residual->assign(y.begin(), y.end());
     for (std::size_t j = 0; j < columns.size(); ++j)
-      for (std::size_t i = 0; i < y.size(); ++i) (*residual)[i] -= fit.coefficients[j] * columns[j][i];
+      for (std::size_t i = 0; i < y.size(); ++i)
+        (*residual)[i] -= fit.coefficients[j] * columns[j][i];
   }
   return true;
 }
@@ -403,7 +406,9 @@ std::vector<std::vector<std::size_t>> combinations(const std::vector<std::size_t
 
 // Two terms of the same kind with the same shape are one term twice.
 bool repeats_a_shape(const Coefficients& c, const std::vector<TermGroup>& groups) {
-  auto has = [&](TermGroup g) { return std::find(groups.begin(), groups.end(), g) != groups.end(); };
+  auto has = [&](TermGroup g) {
+    return std::find(groups.begin(), groups.end(), g) != groups.end();
+  };
   if (has(TermGroup::Power) && has(TermGroup::SecondPower) && c.b[2] == c.b[4]) return true;
   if (has(TermGroup::Logistic) && has(TermGroup::SecondLogistic) && c.b[18] == c.b[22] &&
       c.b[19] == c.b[23] && c.b[20] == c.b[24])
@@ -458,7 +463,9 @@ std::vector<Coefficients> automatic_starts(const std::vector<double>& y,
                                            const std::vector<TermGroup>& groups,
                                            std::size_t limit) {
   if (y.empty()) return {};
-  auto chosen = [&](TermGroup g) { return std::find(groups.begin(), groups.end(), g) != groups.end(); };
+  auto chosen = [&](TermGroup g) {
+    return std::find(groups.begin(), groups.end(), g) != groups.end();
+  };
   SeriesFacts facts = facts_of(y, chosen(TermGroup::Constant));
 
   std::vector<TermGroup> shaped;  // every group but the cosines

@@ -22,8 +22,7 @@ namespace tendencia {
 // (b0, b1, b3, ...) and the cosines' amplitudes and phases are then a linear
 // least-squares fit. Empty only when no combination could be evaluated.
 std::vector<Coefficients> automatic_starts(const std::vector<double>& y,
-                                           const std::vector<TermGroup>& groups,
-                                           std::size_t limit);
+                                           const std::vector<TermGroup>& groups, std::size_t limit);
 
 // The strongest angular frequencies (0, π] of the periodogram of `values`
 // (their mean removed), strongest first, at most `count`, each at least one

@@ -74,8 +74,8 @@ Attempt solve_from(const Coefficients& start, const std::vector<double>& y,
   attempt.coefficients = start;
   double* b = attempt.coefficients.b.data();
   ceres::Problem problem;
-  problem.AddResidualBlock(new Cost(new SeriesResiduals{&y}, static_cast<int>(y.size())),
-                           nullptr, b);
+  problem.AddResidualBlock(new Cost(new SeriesResiduals{&y}, static_cast<int>(y.size())), nullptr,
+                           b);
   if (!held.empty()) problem.SetManifold(b, new ceres::SubsetManifold(25, held));
 
   ceres::Solver::Options options;
@@ -114,9 +114,12 @@ void add_standard_errors(FittedTrend& fit, const std::vector<double>& y) {
 
   Eigen::MatrixXd j(n, p);
   Eigen::VectorXd scale(p);
+  auto coefficient_of = [&](Eigen::Index column) {
+    return static_cast<std::size_t>(fit.fitted[static_cast<std::size_t>(column)]);
+  };
   for (Eigen::Index c = 0; c < p; ++c) {
     for (Eigen::Index i = 0; i < n; ++i)
-      j(i, c) = jacobian[static_cast<std::size_t>(i * 25 + fit.fitted[static_cast<std::size_t>(c)])];
+      j(i, c) = jacobian[static_cast<std::size_t>(i) * 25 + coefficient_of(c)];
     scale(c) = j.col(c).norm();
     if (!(scale(c) > 0.0) || !std::isfinite(scale(c))) return;
     j.col(c) /= scale(c);
@@ -131,7 +134,7 @@ void add_standard_errors(FittedTrend& fit, const std::vector<double>& y) {
   const double s = *fit.residual_standard_error;
   for (Eigen::Index c = 0; c < p; ++c) {
     double error = s * std::sqrt(unscaled(c, c)) / scale(c);
-    if (std::isfinite(error)) fit.standard_error[static_cast<std::size_t>(fit.fitted[static_cast<std::size_t>(c)])] = error;
+    if (std::isfinite(error)) fit.standard_error[coefficient_of(c)] = error;
   }
 }
 
@@ -232,8 +235,8 @@ FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>
   }
   if (best != nullptr) return result_of(*best, y, fitted, static_cast<int>(starts.size()));
   if (best_refused != nullptr)
-    throw FitRefused("el ajuste termina donde tendencia no puede completar su recta de "
-                     "regresión: " + best_refused->refusal);
+    throw FitRefused("el ajuste termina donde tendencia no puede completar su recta de regresión: " +
+                     best_refused->refusal);
   throw FitRefused("el ajuste no converge en " + std::to_string(kPolish.max_iterations) +
                    " iteraciones desde ninguno de los " + std::to_string(starts.size()) +
                    " puntos de partida");

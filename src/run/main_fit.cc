@@ -17,9 +17,10 @@ namespace {
 
 std::string help_text() {
   std::string terms;
-  for (TermGroup g : all_term_groups())
-    terms += "  " + std::string(term_name(g)) + std::string(14 - std::string(term_name(g)).size(), ' ') +
-             coefficient_list(g) + "\n";
+  for (TermGroup g : all_term_groups()) {
+    std::string name = term_name(g);
+    terms += "  " + name + std::string(14 - name.size(), ' ') + coefficient_list(g) + "\n";
+  }
   return std::string(fit_usage()) +
          "\n\n"
          "Ajusta por mínimos cuadrados los coeficientes de los términos elegidos de\n"

@@ -14,11 +14,17 @@ namespace {
 
 TEST(FitReport, EveryFiniteDoubleComesBackExactlyThroughTendenciasCoefficientConversion) {
   std::mt19937_64 bits(5);
-  std::vector<double> values = {0.0, -0.0, 1.0, 0.9, -120.28202349933045, 1e-300,
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                1.0,
+                                0.9,
+                                -120.28202349933045,
+                                1e-300,
                                 std::numeric_limits<double>::denorm_min(),
                                 std::numeric_limits<double>::min(),
                                 std::numeric_limits<double>::max(),
-                                -std::numeric_limits<double>::max(), 123456789012345678.0};
+                                -std::numeric_limits<double>::max(),
+                                123456789012345678.0};
   while (values.size() < 50000) {
     std::uint64_t pattern = bits();
     double v;

@@ -16,8 +16,8 @@ namespace {
 // Coefficients drawn from values that make some terms fail (log(X - 1) at
 // X = 1, a zero divisor, exp(800·X), X^2000) and many that do not.
 Coefficients drawn(std::mt19937_64& bits) {
-  static const double palette[] = {0,   0,    0,  1,  -1,   0.5,  -2,   3.25, -1.0, -3,
-                                   -4,  700,  -700, 1e308, 2000, 0.001, -0.3, 1e-300, 8, -8};
+  static const double palette[] = {0,  0,   0,    1,     -1,   0.5,   -2,   3.25,   -1.0, -3,
+                                   -4, 700, -700, 1e308, 2000, 0.001, -0.3, 1e-300, 8,    -8};
   Coefficients c;
   for (double& b : c.b) b = palette[bits() % (sizeof palette / sizeof palette[0])];
   return c;
@@ -34,7 +34,8 @@ TEST(RecordingOperations, FailExactlyWhereTheCheckedTrendFunctionStopsAndAgreeEl
 
     using Jet = ceres::Jet<double, 25>;
     std::array<Jet, 25> jets;
-    for (int k = 0; k < 25; ++k) jets[static_cast<std::size_t>(k)] = Jet(c.b[static_cast<std::size_t>(k)], k);
+    for (int k = 0; k < 25; ++k)
+      jets[static_cast<std::size_t>(k)] = Jet(c.b[static_cast<std::size_t>(k)], k);
     RecordingOperations<Jet> jet_recording;
     Jet jet = trend_value(jets, x, jet_recording);
 

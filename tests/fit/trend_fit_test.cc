@@ -97,29 +97,42 @@ TEST_P(FitOfKnownSeries, EndsNoWorseThanTheTruthAndItsAnswersCompleteTendenciasR
 const double kTau = 6.283185307179586;
 const double kStep = std::exp(-6.0);  // a logistic step centred at X = 20
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryGroup, FitOfKnownSeries,
-    ::testing::Values(
-        KnownSeries{"potencia", {G::Power}, {{1, 3}, {2, 0.7}}, 30, 0.1},
-        KnownSeries{"constante_potencia", {G::Constant, G::Power}, {{0, 100}, {1, 5}, {2, 1.3}}, 30, 1},
-        KnownSeries{"potencia2", {G::SecondPower}, {{3, 2}, {4, 1.5}}, 30, 0.5},
-        KnownSeries{"constante_potencia2", {G::Constant, G::SecondPower}, {{0, -40}, {3, 60}, {4, 0.4}}, 30, 1},
-        KnownSeries{"exponencial", {G::Exponential}, {{5, 10}, {6, 0.05}}, 40, 0.3},
-        KnownSeries{"constante_exponencial", {G::Constant, G::Exponential}, {{0, 50}, {5, 40}, {6, -0.1}}, 40, 0.5},
-        KnownSeries{"logaritmo", {G::Logarithm}, {{7, 20}, {8, 2}}, 30, 0.3},
-        KnownSeries{"constante_logaritmo", {G::Constant, G::Logarithm}, {{0, 10}, {7, 20}, {8, 5}}, 30, 0.2},
-        KnownSeries{"coseno", {G::Cosine}, {{9, 5}, {10, kYear}, {11, 0.5}}, 48, 0.5},
-        KnownSeries{"constante_coseno", {G::Constant, G::Cosine}, {{0, 100}, {9, 5}, {10, kTau / 7}, {11, -1}}, 48, 0.5},
-        KnownSeries{"coseno2", {G::SecondCosine}, {{12, 3}, {13, kTau / 20}, {14, 2}}, 40, 0.3},
-        KnownSeries{"constante_coseno2", {G::Constant, G::SecondCosine}, {{0, 7}, {12, 3}, {13, kYear}, {14, 2}}, 40, 0.3},
-        KnownSeries{"hiperbola", {G::Hyperbola}, {{15, 100}, {16, 10}}, 30, 0.5},
-        KnownSeries{"constante_hiperbola", {G::Constant, G::Hyperbola}, {{0, 20}, {15, 100}, {16, 10}}, 30, 0.5},
-        KnownSeries{"logistica", {G::Logistic}, {{17, 100 * kStep}, {18, 0.3}, {19, kStep}, {20, 0.3}}, 40, 1},
-        KnownSeries{"constante_logistica", {G::Constant, G::Logistic}, {{0, 20}, {17, 100 * kStep}, {18, 0.3}, {19, kStep}, {20, 0.3}}, 40, 1},
-        KnownSeries{"logistica2", {G::SecondLogistic}, {{21, 50 * kStep}, {22, 0.3}, {23, kStep}, {24, 0.3}}, 40, 1},
-        KnownSeries{"constante_logistica2", {G::Constant, G::SecondLogistic}, {{0, 80}, {21, -50 * kStep}, {22, 0.3}, {23, kStep}, {24, 0.3}}, 40, 1},
-        KnownSeries{"constante_potencia_coseno", {G::Constant, G::Power, G::Cosine}, {{0, 100}, {1, 5}, {2, 0.8}, {9, 8}, {10, kYear}, {11, 1}}, 60, 1}),
-    [](const ::testing::TestParamInfo<KnownSeries>& info) { return info.param.name; });
+// Name, terms, the coefficients the series is made from, N, the noise's
+// standard deviation.
+const KnownSeries kKnownSeries[] = {
+    {"potencia", {G::Power}, {{1, 3}, {2, 0.7}}, 30, 0.1},
+    {"constante_potencia", {G::Constant, G::Power}, {{0, 100}, {1, 5}, {2, 1.3}}, 30, 1},
+    {"potencia2", {G::SecondPower}, {{3, 2}, {4, 1.5}}, 30, 0.5},
+    {"constante_potencia2", {G::Constant, G::SecondPower}, {{0, -40}, {3, 60}, {4, 0.4}}, 30, 1},
+    {"exponencial", {G::Exponential}, {{5, 10}, {6, 0.05}}, 40, 0.3},
+    {"constante_exponencial", {G::Constant, G::Exponential}, {{0, 50}, {5, 40}, {6, -0.1}}, 40,
+     0.5},
+    {"logaritmo", {G::Logarithm}, {{7, 20}, {8, 2}}, 30, 0.3},
+    {"constante_logaritmo", {G::Constant, G::Logarithm}, {{0, 10}, {7, 20}, {8, 5}}, 30, 0.2},
+    {"coseno", {G::Cosine}, {{9, 5}, {10, kYear}, {11, 0.5}}, 48, 0.5},
+    {"constante_coseno", {G::Constant, G::Cosine}, {{0, 100}, {9, 5}, {10, kTau / 7}, {11, -1}},
+     48, 0.5},
+    {"coseno2", {G::SecondCosine}, {{12, 3}, {13, kTau / 20}, {14, 2}}, 40, 0.3},
+    {"constante_coseno2", {G::Constant, G::SecondCosine}, {{0, 7}, {12, 3}, {13, kYear}, {14, 2}},
+     40, 0.3},
+    {"hiperbola", {G::Hyperbola}, {{15, 100}, {16, 10}}, 30, 0.5},
+    {"constante_hiperbola", {G::Constant, G::Hyperbola}, {{0, 20}, {15, 100}, {16, 10}}, 30, 0.5},
+    {"logistica", {G::Logistic}, {{17, 100 * kStep}, {18, 0.3}, {19, kStep}, {20, 0.3}}, 40, 1},
+    {"constante_logistica", {G::Constant, G::Logistic},
+     {{0, 20}, {17, 100 * kStep}, {18, 0.3}, {19, kStep}, {20, 0.3}}, 40, 1},
+    {"logistica2", {G::SecondLogistic}, {{21, 50 * kStep}, {22, 0.3}, {23, kStep}, {24, 0.3}},
+     40, 1},
+    {"constante_logistica2", {G::Constant, G::SecondLogistic},
+     {{0, 80}, {21, -50 * kStep}, {22, 0.3}, {23, kStep}, {24, 0.3}}, 40, 1},
+    // A trend with a yearly season.
+    {"constante_potencia_coseno", {G::Constant, G::Power, G::Cosine},
+     {{0, 100}, {1, 5}, {2, 0.8}, {9, 8}, {10, kYear}, {11, 1}}, 60, 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryGroup, FitOfKnownSeries, ::testing::ValuesIn(kKnownSeries),
+                         [](const ::testing::TestParamInfo<KnownSeries>& info) {
+                           return info.param.name;
+                         });
 
 TEST(TrendFit, AConstantAloneIsRefusedBecauseTendenciasLineNeedsAVaryingF) {
   std::vector<double> y = synthetic_series(coefficients_of({{0, 50}}), 20, 1, 7);
@@ -127,7 +140,8 @@ TEST(TrendFit, AConstantAloneIsRefusedBecauseTendenciasLineNeedsAVaryingF) {
     fit_trend(y, {G::Constant}, {});
     FAIL() << "a constant F was accepted";
   } catch (const FitRefused& refused) {
-    EXPECT_NE(std::string(refused.what()).find("F(X) vale lo mismo en X = 1..20"), std::string::npos)
+    EXPECT_NE(std::string(refused.what()).find("F(X) vale lo mismo en X = 1..20"),
+              std::string::npos)
         << refused.what();
   }
 }
@@ -156,7 +170,8 @@ TEST(TrendFit, TheExampleSalesSeriesGivesItsKnownTrend) {
 }
 
 TEST(TrendFit, TheUsersStartIsTriedAndOneThatCannotBeEvaluatedIsRefused) {
-  std::vector<double> y = synthetic_series(coefficients_of({{0, 10}, {7, 20}, {8, 5}}), 30, 0.2, 3);
+  std::vector<double> y =
+      synthetic_series(coefficients_of({{0, 10}, {7, 20}, {8, 5}}), 30, 0.2, 3);
   FittedTrend automatic = fit_trend(y, {G::Constant, G::Logarithm}, {});
   FittedTrend own = fit_trend(y, {G::Constant, G::Logarithm}, {{8, 4.0}, {7, 19.0}});
   EXPECT_EQ(own.starts, automatic.starts + 1);

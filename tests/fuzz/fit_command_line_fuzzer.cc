@@ -14,8 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace tendencia;
   std::vector<std::string> arguments(1);
   for (std::size_t i = 0; i < size; ++i) {
-    if (data[i] == 0) arguments.emplace_back();
-    else arguments.back() += static_cast<char>(data[i]);
+    if (data[i] == 0)
+      arguments.emplace_back();
+    else
+      arguments.back() += static_cast<char>(data[i]);
   }
   try {
     FitRequest request = parse_fit_command_line(arguments);

@@ -57,9 +57,9 @@ TEST_F(FitProgram, TheExampleGivesItsKnownTrendAndTheAnswersFeedTendencia) {
   EXPECT_NE(report.out.find("con 17 grados de libertad\n"), std::string::npos) << report.out;
   EXPECT_NE(report.out.find("el ajuste converge"), std::string::npos) << report.out;
 
-  Result piped = run_shell("{ printf 'ventas\\n5\\n95\\n'; " + std::string(TENDENCIA_FIT_BINARY) +
-                           " ventas constante potencia --respuestas; echo 2001; } | " +
-                           TENDENCIA_BINARY);
+  Result piped =
+      run_shell("{ printf 'ventas\\n5\\n95\\n'; " + std::string(TENDENCIA_FIT_BINARY) +
+                " ventas constante potencia --respuestas; echo 2001; } | " + TENDENCIA_BINARY);
   EXPECT_EQ(piped.status, 0) << piped.err;
   std::string results = read_file("Eventas.TXT");
   EXPECT_NE(results.find("F(X) =  120.282023"), std::string::npos) << results;
@@ -78,18 +78,21 @@ TEST_F(FitProgram, AWrongCommandLineGetsItsReasonAndTheUsageLineAndExitStatus2) 
   };
   for (const Case& c : std::vector<Case>{
            {"", "falta el nombre del problema"},
-           {"ventas", "falta al menos un término (constante, potencia, potencia2, exponencial, "
-                      "logaritmo, coseno, coseno2, hiperbola, logistica, logistica2)"},
+           {"ventas",
+            "falta al menos un término (constante, potencia, potencia2, exponencial, "
+            "logaritmo, coseno, coseno2, hiperbola, logistica, logistica2)"},
            {"ventas constante recta",
             "término desconocido: \"recta\" (los términos son constante, potencia, potencia2, "
             "exponencial, logaritmo, coseno, coseno2, hiperbola, logistica, logistica2)"},
-           {"ventas potencia --inicio b25=1", "\"b25\" no es un coeficiente (b0 a b24) en --inicio b25=1"},
+           {"ventas potencia --inicio b25=1",
+            "\"b25\" no es un coeficiente (b0 a b24) en --inicio b25=1"},
            {"ventas potencia --inicio b2=0,9",
             "el valor de b2 en --inicio no es un número escrito con \".\" como separador "
             "decimal: \"0,9\""},
            {"ventas potencia --inicio b0=1",
             "b0 en --inicio no pertenece a ninguno de los términos elegidos"},
-           {"ventas potencia --puntos 0", "--puntos necesita un número entero de 1 a 1000, no \"0\""},
+           {"ventas potencia --puntos 0",
+            "--puntos necesita un número entero de 1 a 1000, no \"0\""},
            {"ventas potencia --puntos 21", "--puntos 21: el fichero Dventas.TXT tiene 20 valores"},
            {"ventas logaritmo --inicio b8=-1",
             "F(X) no se puede evaluar en el punto de partida de --inicio: logaritmo de un número "
@@ -111,21 +114,22 @@ TEST_F(FitProgram, ADataOrFitFailureSaysWhichAndExitsWith1) {
   };
   for (const Case& c : std::vector<Case>{
            {"nada potencia", "no se encuentra el fichero (fichero de datos Dnada.TXT)"},
-           {"cojo potencia", "falta el valor de la fila (fichero de datos Dcojo.TXT, fila 2 al "
-                             "final del fichero)"},
+           {"cojo potencia",
+            "falta el valor de la fila (fichero de datos Dcojo.TXT, fila 2 al "
+            "final del fichero)"},
            {"texto potencia", "el texto no es un número (valor 4 de la serie)"},
            {"corto constante logistica",
             "hay 3 puntos y 5 coeficientes que ajustar; hacen falta al menos tantos puntos como "
             "coeficientes"},
            {"ventas constante",
-            "el ajuste termina donde tendencia no puede completar su recta de regresión: F(X) vale lo mismo en X = 1..20 y la recta Y = a·F(X) + b de tendencia queda "
+            "el ajuste termina donde tendencia no puede completar su recta de regresión: F(X) vale "
+            "lo mismo en X = 1..20 y la recta Y = a·F(X) + b de tendencia queda "
             "indeterminada; elija también un término que varíe con X"},
        }) {
     Result r = fit(c.arguments);
     EXPECT_EQ(r.status, 1) << c.arguments;
     EXPECT_EQ(r.out, "") << c.arguments;
-    EXPECT_EQ(r.err, "Error: " + c.reason + ". No se escribe ningún coeficiente.\n")
-        << c.arguments;
+    EXPECT_EQ(r.err, "Error: " + c.reason + ". No se escribe ningún coeficiente.\n") << c.arguments;
   }
   // The text values before the bad one are read as tendencia reads them.
   Result r = fit("texto potencia --puntos 3 --respuestas");

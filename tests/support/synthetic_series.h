@@ -17,7 +17,8 @@ inline std::vector<double> synthetic_series(const Coefficients& truth, int n, do
   auto uniform = [&] { return (static_cast<double>(bits() >> 11) + 0.5) * 0x1p-53; };
   std::vector<double> y;
   for (int x = 1; x <= n; ++x) {
-    double gaussian = std::sqrt(-2.0 * std::log(uniform())) * std::cos(6.283185307179586 * uniform());
+    double gaussian =
+        std::sqrt(-2.0 * std::log(uniform())) * std::cos(6.283185307179586 * uniform());
     y.push_back(evaluate(truth, static_cast<Int16>(x)) + noise * gaussian);
   }
   return y;
