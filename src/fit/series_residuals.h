@@ -11,23 +11,34 @@
 
 namespace tendencia {
 
-// The cost of the solver: all 25 coefficients in one block (the ones the fit
-// leaves at 0 are held by the solver). False, which the solver takes as "not
-// here", wherever F(X) cannot be evaluated at some X = 1..n.
+// F(X) - Y(X) at X = 1..n into `residuals`; false when F cannot be evaluated at
+// some X.
+template <typename T>
+bool trend_residuals(const std::array<T, 25>& b, const std::vector<double>& y, T* residuals) {
+  RecordingOperations<T> operations;
+  for (std::size_t i = 0; i < y.size(); ++i) {
+    T f = trend_value(b, static_cast<double>(i + 1), operations);
+    if (operations.failed) return false;
+    residuals[i] = f - y[i];
+  }
+  return true;
+}
+
+// The cost of the solver (a ceres::DynamicAutoDiffCostFunction): one parameter
+// block holding the fitted coefficients, in the order of `fitted`; every other
+// coefficient is 0. False, which the solver takes as "not here", wherever F(X)
+// cannot be evaluated at some X = 1..n.
 struct SeriesResiduals {
   const std::vector<double>* y;
+  const std::vector<int>* fitted;
 
   template <typename T>
-  bool operator()(const T* const coefficients, T* residuals) const {
+  bool operator()(T const* const* parameters, T* residuals) const {
     std::array<T, 25> b;
-    for (std::size_t k = 0; k < b.size(); ++k) b[k] = coefficients[k];
-    RecordingOperations<T> operations;
-    for (std::size_t i = 0; i < y->size(); ++i) {
-      T f = trend_value(b, static_cast<double>(i + 1), operations);
-      if (operations.failed) return false;
-      residuals[i] = f - (*y)[i];
-    }
-    return true;
+    b.fill(T(0.0));
+    for (std::size_t j = 0; j < fitted->size(); ++j)
+      b[static_cast<std::size_t>((*fitted)[j])] = parameters[0][j];
+    return trend_residuals(b, *y, residuals);
   }
 };
 

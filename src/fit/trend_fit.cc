@@ -33,7 +33,18 @@ constexpr Search kSurvey = {100, 1e-10, 1e-12, 1e-10};
 constexpr Search kPolish = {1000, 1e-15, 1e-15, 1e-14};
 constexpr std::size_t kPolished = 3;
 
-using Cost = ceres::AutoDiffCostFunction<SeriesResiduals, ceres::DYNAMIC, 25>;
+// The derivatives are carried 8 at a time: one pass for the usual three to six
+// fitted coefficients, where a Jet of all 25 would do three times the work.
+constexpr int kStride = 8;
+using Cost = ceres::DynamicAutoDiffCostFunction<SeriesResiduals, kStride>;
+
+// The cost for the fitted coefficients; the caller owns it.
+std::unique_ptr<Cost> cost_of(const std::vector<double>& y, const std::vector<int>& fitted) {
+  auto cost = std::make_unique<Cost>(new SeriesResiduals{&y, &fitted});
+  cost->AddParameterBlock(static_cast<int>(fitted.size()));
+  cost->SetNumResiduals(static_cast<int>(y.size()));
+  return cost;
+}
 
 struct Attempt {
   Coefficients coefficients;
@@ -52,13 +63,6 @@ std::vector<int> fitted_indices(const std::vector<TermGroup>& groups) {
   return fitted;
 }
 
-std::vector<int> held_indices(const std::vector<int>& fitted) {
-  std::vector<int> held;
-  for (int k = 0; k < 25; ++k)
-    if (std::find(fitted.begin(), fitted.end(), k) == fitted.end()) held.push_back(k);
-  return held;
-}
-
 std::string refusal_at(const Coefficients& c, const std::vector<double>& y) {
   try {
     check_regression_runs(c, y);
@@ -69,14 +73,11 @@ std::string refusal_at(const Coefficients& c, const std::vector<double>& y) {
 }
 
 Attempt solve_from(const Coefficients& start, const std::vector<double>& y,
-                   const std::vector<int>& held, const Search& search) {
-  Attempt attempt;
-  attempt.coefficients = start;
-  double* b = attempt.coefficients.b.data();
+                   const std::vector<int>& fitted, const Search& search) {
+  std::vector<double> moving;
+  for (int k : fitted) moving.push_back(start.b[static_cast<std::size_t>(k)]);
   ceres::Problem problem;
-  problem.AddResidualBlock(new Cost(new SeriesResiduals{&y}, static_cast<int>(y.size())), nullptr,
-                           b);
-  if (!held.empty()) problem.SetManifold(b, new ceres::SubsetManifold(25, held));
+  problem.AddResidualBlock(cost_of(y, fitted).release(), nullptr, moving.data());
 
   ceres::Solver::Options options;
   options.trust_region_strategy_type = ceres::LEVENBERG_MARQUARDT;
@@ -90,6 +91,10 @@ Attempt solve_from(const Coefficients& start, const std::vector<double>& y,
   ceres::Solver::Summary summary;
   ceres::Solve(options, &problem, &summary);
 
+  Attempt attempt;
+  attempt.coefficients = start;
+  for (std::size_t j = 0; j < fitted.size(); ++j)
+    attempt.coefficients.b[static_cast<std::size_t>(fitted[j])] = moving[j];
   attempt.converged = summary.termination_type == ceres::CONVERGENCE;
   attempt.iterations = summary.num_successful_steps + summary.num_unsuccessful_steps;
   std::optional<double> rss = residual_sum_of_squares(attempt.coefficients, y);
@@ -105,12 +110,13 @@ void add_standard_errors(FittedTrend& fit, const std::vector<double>& y) {
   if (fit.degrees_of_freedom <= 0 || !fit.residual_standard_error) return;
   const Eigen::Index n = static_cast<Eigen::Index>(y.size());
   const Eigen::Index p = static_cast<Eigen::Index>(fit.fitted.size());
-  Cost cost(new SeriesResiduals{&y}, static_cast<int>(n));
+  std::vector<double> moving;
+  for (int k : fit.fitted) moving.push_back(fit.coefficients.b[static_cast<std::size_t>(k)]);
   std::vector<double> residuals(static_cast<std::size_t>(n));
-  std::vector<double> jacobian(static_cast<std::size_t>(n) * 25);
-  const double* parameters[] = {fit.coefficients.b.data()};
+  std::vector<double> jacobian(static_cast<std::size_t>(n * p));  // row-major, n x p
+  const double* parameters[] = {moving.data()};
   double* jacobians[] = {jacobian.data()};
-  if (!cost.Evaluate(parameters, residuals.data(), jacobians)) return;
+  if (!cost_of(y, fit.fitted)->Evaluate(parameters, residuals.data(), jacobians)) return;
 
   Eigen::MatrixXd j(n, p);
   Eigen::VectorXd scale(p);
@@ -118,8 +124,7 @@ void add_standard_errors(FittedTrend& fit, const std::vector<double>& y) {
     return static_cast<std::size_t>(fit.fitted[static_cast<std::size_t>(column)]);
   };
   for (Eigen::Index c = 0; c < p; ++c) {
-    for (Eigen::Index i = 0; i < n; ++i)
-      j(i, c) = jacobian[static_cast<std::size_t>(i) * 25 + coefficient_of(c)];
+    for (Eigen::Index i = 0; i < n; ++i) j(i, c) = jacobian[static_cast<std::size_t>(i * p + c)];
     scale(c) = j.col(c).norm();
     if (!(scale(c) > 0.0) || !std::isfinite(scale(c))) return;
     j.col(c) /= scale(c);
@@ -176,18 +181,33 @@ std::string why_not_evaluable(const Coefficients& c, const std::vector<double>& 
 }  // namespace
 
 void check_regression_runs(const Coefficients& coefficients, const std::vector<double>& y) {
+  const Int16 n = static_cast<Int16>(y.size());
+  std::vector<double> f;
+  for (Int16 x = 1; x <= n; ++x) f.push_back(evaluate(coefficients, x));
+  double mean = 0.0;
+  for (double v : f) mean += v / n;
+  double spread = 0.0;  // Σ(F - mean)², without the cancellation of Σf² - (Σf)²/n
+  double energy = 0.0;  // Σf², the size of what tendencia's Sxx cancels
+  for (double v : f) {
+    spread += (v - mean) * (v - mean);
+    energy += v * v;
+  }
+  const FitRefused flat("F(X) apenas varía en X = 1.." + std::to_string(n) +
+                        " y la recta Y = a·F(X) + b de tendencia queda indeterminada; "
+                        "elija también un término que varíe con X");
   std::vector<SeriesValue> values;
   for (double v : y) values.push_back(SeriesValue::of_number(v));
-  const Int16 n = static_cast<Int16>(y.size());
-  bool constant = true;
-  const double first = evaluate(coefficients, 1);
-  for (Int16 x = 2; x <= n; ++x) constant = constant && evaluate(coefficients, x) == first;
-  if (constant)
-    throw FitRefused("F(X) vale lo mismo en X = 1.." + std::to_string(n) +
-                     " y la recta Y = a·F(X) + b de tendencia queda indeterminada; "
-                     "elija también un término que varíe con X");
-  // The values are numbers already, so the separators are never consulted.
-  fit_line(coefficients, values, n, Separators{});
+  Fit line;
+  try {
+    // The values are numbers already, so the separators are never consulted.
+    line = fit_line(coefficients, values, n, Separators{});
+  } catch (const Failure&) {
+    if (!(spread > 1e-6 * energy)) throw flat;
+    throw;
+  }
+  // tendencia's Sxx = Σf² - (Σf)²/n: when F varies so little beside its size
+  // that this loses its leading digits to cancellation, its slope is noise.
+  if (!(spread > 0.0) || std::abs(line.sxx - spread) > 1e-4 * spread) throw flat;
 }
 
 FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
@@ -212,15 +232,14 @@ FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>
     throw FitRefused("no hay ningún punto de partida en el que F(X) se pueda evaluar en X = 1.." +
                      std::to_string(n));
 
-  const std::vector<int> held = held_indices(fitted);
   std::vector<Attempt> surveyed;
-  for (const Coefficients& start : starts) surveyed.push_back(solve_from(start, y, held, kSurvey));
+  for (const Coefficients& start : starts) surveyed.push_back(solve_from(start, y, fitted, kSurvey));
   std::stable_sort(surveyed.begin(), surveyed.end(), [](const Attempt& a, const Attempt& b) {
     return a.usable && (!b.usable || a.rss < b.rss);
   });
   std::vector<Attempt> polished;
   for (std::size_t i = 0; i < surveyed.size() && i < kPolished && surveyed[i].usable; ++i) {
-    Attempt a = solve_from(surveyed[i].coefficients, y, held, kPolish);
+    Attempt a = solve_from(surveyed[i].coefficients, y, fitted, kPolish);
     a.iterations += surveyed[i].iterations;
     a.refusal = refusal_at(a.coefficients, y);
     polished.push_back(a);

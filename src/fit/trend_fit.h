@@ -41,10 +41,11 @@ struct FittedTrend {
 // The result is where the solver converged with the least residual sum of
 // squares among the ends where tendencia's own computation works: the checked
 // F(X) at every X = 1..n and the regression line Y = a·F(X) + b over the same
-// values (so F must not be constant). Throws FitRefused when there are fewer
-// points than coefficients to fit, when no start converges, or when no end
-// passes that check (saying why); CommandLineRefused (fit/fit_command_line.h)
-// when F(X) cannot be evaluated at the user's start.
+// values (so F must vary with X enough for that line to keep its digits).
+// Throws FitRefused when there are fewer points than coefficients to fit, when
+// no start converges, or when no end passes that check (saying why);
+// CommandLineRefused (fit/fit_command_line.h) when F(X) cannot be evaluated at
+// the user's start.
 FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
                       const std::vector<std::pair<int, double>>& user_start);
 

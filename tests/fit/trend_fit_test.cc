@@ -140,7 +140,7 @@ TEST(TrendFit, AConstantAloneIsRefusedBecauseTendenciasLineNeedsAVaryingF) {
     fit_trend(y, {G::Constant}, {});
     FAIL() << "a constant F was accepted";
   } catch (const FitRefused& refused) {
-    EXPECT_NE(std::string(refused.what()).find("F(X) vale lo mismo en X = 1..20"),
+    EXPECT_NE(std::string(refused.what()).find("F(X) apenas varía en X = 1..20"),
               std::string::npos)
         << refused.what();
   }

@@ -109,6 +109,9 @@ TEST_F(FitProgram, ADataOrFitFailureSaysWhichAndExitsWith1) {
   write_file("Dtexto.TXT", "T\n1 10\n2 \"12\"\n3 \" 13.5\"\n4 \"doce\"\n5 15\n");
   write_file("Dcorto.TXT", "T\n1 10\n2 12\n3 13\n");
   write_file("Dcojo.TXT", "T\n1 10\n2\n");
+  std::string flat = "T\n";
+  for (int x = 1; x <= 20; ++x) flat += std::to_string(x) + " 5\n";
+  write_file("Dplano.TXT", flat);
   struct Case {
     std::string arguments, reason;
   };
@@ -122,8 +125,13 @@ TEST_F(FitProgram, ADataOrFitFailureSaysWhichAndExitsWith1) {
             "hay 3 puntos y 5 coeficientes que ajustar; hacen falta al menos tantos puntos como "
             "coeficientes"},
            {"ventas constante",
-            "el ajuste termina donde tendencia no puede completar su recta de regresión: F(X) vale "
-            "lo mismo en X = 1..20 y la recta Y = a·F(X) + b de tendencia queda "
+            "el ajuste termina donde tendencia no puede completar su recta de regresión: F(X) "
+            "apenas varía en X = 1..20 y la recta Y = a·F(X) + b de tendencia queda "
+            "indeterminada; elija también un término que varíe con X"},
+           // A flat series: the power can only become a constant too.
+           {"plano potencia",
+            "el ajuste termina donde tendencia no puede completar su recta de regresión: F(X) "
+            "apenas varía en X = 1..20 y la recta Y = a·F(X) + b de tendencia queda "
             "indeterminada; elija también un término que varíe con X"},
        }) {
     Result r = fit(c.arguments);
