@@ -19,10 +19,13 @@ run-gui: build
 	@test -x $(BUILD)/tendencia-gui || { echo "tendencia-gui no se ha construido: falta FLTK 1.3 (libfltk1.3-dev)"; exit 1; }
 	cd examples && ../$(BUILD)/tendencia-gui
 
-# What the desktop, chart and import programs need to be built: FLTK, cairo
-# and libcsv. FLTK is found by its header and library, so its tools (fluid) are
+# What the desktop, chart, import and fit programs need to be built: FLTK,
+# cairo, libcsv and Ceres. FLTK is found by its header and library, so its tools (fluid) are
 # not needed.
-PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config libcsv-dev
+# Ceres Solver for the fit program, and libunwind-dev by name, because glog's
+# CMake package asks for it and LLVM's libunwind-14-dev would also satisfy the
+# Debian dependency without it.
+PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config libcsv-dev libceres-dev libunwind-dev
 
 # What the tests need beyond the compiler: the desktop front end (FLTK), a
 # display server and xdotool to drive it, ImageMagick for its screenshots.
@@ -46,11 +49,11 @@ deps:
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 test: deps
 	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON \
-	  -DTENDENCIA_REQUIRE_IMPORT=ON)
+	  -DTENDENCIA_REQUIRE_IMPORT=ON -DTENDENCIA_REQUIRE_FIT=ON)
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(call CONFIGURE,$(ASAN),Debug,-DTENDENCIA_SANITIZE=ON -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF \
-	  -DTENDENCIA_REQUIRE_IMPORT=ON)
+	  -DTENDENCIA_REQUIRE_IMPORT=ON -DTENDENCIA_REQUIRE_FIT=ON)
 	cmake --build $(ASAN) -j $(JOBS)
 	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
 	$(call CONFIGURE_FUZZ)
@@ -61,12 +64,12 @@ test: deps
 FUZZ := build-fuzz
 FUZZ_SECONDS ?= 300
 CONFIGURE_FUZZ = $(call CONFIGURE,$(FUZZ),RelWithDebInfo,-DCMAKE_CXX_COMPILER=clang++ \
-	-DTENDENCIA_TESTS=OFF -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FUZZ=ON \
+	-DTENDENCIA_TESTS=OFF -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FIT=OFF -DTENDENCIA_FUZZ=ON \
 	-DTENDENCIA_REQUIRE_IMPORT=ON)
 fuzz: deps
 	$(call CONFIGURE_FUZZ)
 	cmake --build $(FUZZ) -j $(JOBS)
-	for t in data_file conversions whole_run forecast_report csv_import; do \
+	for t in data_file conversions whole_run forecast_report csv_import fit_command_line; do \
 	  mkdir -p $(FUZZ)/corpus/$$t && \
 	  $(FUZZ)/tests/fuzz/$${t}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=20 \
 	    -rss_limit_mb=2048 -print_final_stats=1 $(FUZZ)/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
@@ -93,7 +96,7 @@ uninstall:
 package:
 	sh tools/install-deps.sh dpkg-dev file $(PROGRAM_PACKAGES)
 	$(call CONFIGURE,$(BUILD),RelWithDebInfo,-DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON \
-	  -DTENDENCIA_REQUIRE_IMPORT=ON)
+	  -DTENDENCIA_REQUIRE_IMPORT=ON -DTENDENCIA_REQUIRE_FIT=ON)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && cpack -G DEB
 

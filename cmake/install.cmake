@@ -17,6 +17,7 @@ tendencia_install_program(tendencia tendencia.1)
 tendencia_install_program(tendencia-gui tendencia-gui.1)
 tendencia_install_program(tendencia-grafico tendencia-grafico.1)
 tendencia_install_program(tendencia-importar tendencia-importar.1)
+tendencia_install_program(tendencia-ajuste tendencia-ajuste.1)
 
 # The menu entry starts the desktop program, so it comes with it.
 if(TARGET tendencia-gui)

@@ -5,39 +5,26 @@
 
 namespace tendencia {
 
+namespace {
+
+// The checked operations of core/checked_math.h, each stopping the run with a
+// Failure instead of giving infinity or not-a-number.
+struct CheckedOperations {
+  static double add(double a, double b) { return checked::add(a, b); }
+  static double mul(double a, double b) { return checked::mul(a, b); }
+  static double div(double a, double b) { return checked::div(a, b); }
+  static double exp(double a) { return checked::exp(a); }
+  static double log(double a) { return checked::log(a); }
+  static double pow(double base, double exponent) { return checked::pow(base, exponent); }
+  static double cos(double a) { return checked::cos(a); }
+};
+
+}  // namespace
+
 double evaluate(const Coefficients& coefficients, Int16 x_index) {
-  using namespace checked;
-  const auto& b = coefficients.b;
-  const double x = x_index;
+  CheckedOperations operations;
   try {
-    // The operations run in a fixed order, the same on every call; that order
-    // decides which failure stops the run when several terms would fail.
-    double e6 = exp(mul(b[6], x));
-    double l8 = log(add(x, b[8]));
-    double p = pow(x, b[2]);
-    double s = add(b[0], mul(b[1], p));
-    p = pow(x, b[4]);
-    s = add(s, mul(b[3], p));
-    s = add(s, mul(b[5], e6));
-    s = add(s, mul(b[7], l8));
-    double c1 = cos(add(mul(b[10], x), b[11]));
-    double c2 = cos(add(mul(b[13], x), b[14]));
-    s = add(s, mul(b[9], c1));
-    s = add(s, mul(b[12], c2));
-    double n = mul(b[15], x);
-    double d = add(b[16], x);
-    s = add(s, div(n, d));
-    double e18 = exp(mul(b[18], x));
-    double e20 = exp(mul(b[20], x));
-    n = mul(b[17], e18);
-    d = add(1.0, mul(b[19], e20));
-    s = add(s, div(n, d));
-    double e22 = exp(mul(b[22], x));
-    double e24 = exp(mul(b[24], x));
-    n = mul(b[21], e22);
-    d = add(1.0, mul(b[23], e24));
-    s = add(s, div(n, d));
-    return s;
+    return trend_value(coefficients.b, x_index, operations);
   } catch (Failure& failure) {
     // The place is named only when something failed: F runs 30,000 times a report.
     failure.locate("F(X) en X = " + std::to_string(x_index));

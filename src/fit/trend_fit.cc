@@ -1,0 +1,264 @@
+#include "fit/trend_fit.h"
+
+#include <ceres/ceres.h>
+
+#include <Eigen/Dense>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "core/failure.h"
+#include "fit/fit_command_line.h"
+#include "fit/series_residuals.h"
+#include "fit/starting_values.h"
+#include "model/regression_fit.h"
+
+namespace tendencia {
+namespace {
+
+constexpr std::size_t kAutomaticStarts = 12;
+
+// Every start first runs a short, loose search; only the best few ends are then
+// polished to tight tolerances. A start that crawls along a flat valley (an
+// exponent running off to infinity, two terms trading places) costs little.
+struct Search {
+  int max_iterations;
+  double function_tolerance, gradient_tolerance, parameter_tolerance;
+};
+constexpr Search kSurvey = {100, 1e-10, 1e-12, 1e-10};
+// Tight enough that the residual sum of squares is settled to about 1e-12
+// relative.
+constexpr Search kPolish = {1000, 1e-15, 1e-15, 1e-14};
+constexpr std::size_t kPolished = 3;
+
+// The derivatives are carried 8 at a time: one pass for the usual three to six
+// fitted coefficients, where a Jet of all 25 would do three times the work.
+constexpr int kStride = 8;
+using Cost = ceres::DynamicAutoDiffCostFunction<SeriesResiduals, kStride>;
+
+// The cost for the fitted coefficients; the caller owns it.
+std::unique_ptr<Cost> cost_of(const std::vector<double>& y, const std::vector<int>& fitted) {
+  auto cost = std::make_unique<Cost>(new SeriesResiduals{&y, &fitted});
+  cost->AddParameterBlock(static_cast<int>(fitted.size()));
+  cost->SetNumResiduals(static_cast<int>(y.size()));
+  return cost;
+}
+
+struct Attempt {
+  Coefficients coefficients;
+  double rss = 0.0;
+  bool usable = false;  // F evaluable at every X, the sum of squares finite
+  bool converged = false;
+  int iterations = 0;
+  std::string refusal;  // why tendencia's run would stop there; empty when it would not
+};
+
+std::vector<int> fitted_indices(const std::vector<TermGroup>& groups) {
+  std::vector<int> fitted;
+  for (TermGroup g : groups)
+    for (int k : term_coefficients(g)) fitted.push_back(k);
+  std::sort(fitted.begin(), fitted.end());
+  return fitted;
+}
+
+std::string refusal_at(const Coefficients& c, const std::vector<double>& y) {
+  try {
+    check_regression_runs(c, y);
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "";
+}
+
+Attempt solve_from(const Coefficients& start, const std::vector<double>& y,
+                   const std::vector<int>& fitted, const Search& search) {
+  std::vector<double> moving;
+  for (int k : fitted) moving.push_back(start.b[static_cast<std::size_t>(k)]);
+  ceres::Problem problem;
+  problem.AddResidualBlock(cost_of(y, fitted).release(), nullptr, moving.data());
+
+  ceres::Solver::Options options;
+  options.trust_region_strategy_type = ceres::LEVENBERG_MARQUARDT;
+  options.linear_solver_type = ceres::DENSE_QR;
+  options.max_num_iterations = search.max_iterations;
+  options.function_tolerance = search.function_tolerance;
+  options.gradient_tolerance = search.gradient_tolerance;
+  options.parameter_tolerance = search.parameter_tolerance;
+  options.logging_type = ceres::SILENT;
+  options.num_threads = 1;
+  ceres::Solver::Summary summary;
+  ceres::Solve(options, &problem, &summary);
+
+  Attempt attempt;
+  attempt.coefficients = start;
+  for (std::size_t j = 0; j < fitted.size(); ++j)
+    attempt.coefficients.b[static_cast<std::size_t>(fitted[j])] = moving[j];
+  attempt.converged = summary.termination_type == ceres::CONVERGENCE;
+  attempt.iterations = summary.num_successful_steps + summary.num_unsuccessful_steps;
+  std::optional<double> rss = residual_sum_of_squares(attempt.coefficients, y);
+  attempt.usable = rss.has_value();
+  attempt.rss = rss.value_or(0.0);
+  return attempt;
+}
+
+// s²·(JᵀJ)⁻¹ from a QR factorization of J with its columns scaled to unit
+// length (the exponent's column and the constant's differ by orders of
+// magnitude); nothing when J has not full column rank.
+void add_standard_errors(FittedTrend& fit, const std::vector<double>& y) {
+  if (fit.degrees_of_freedom <= 0 || !fit.residual_standard_error) return;
+  const Eigen::Index n = static_cast<Eigen::Index>(y.size());
+  const Eigen::Index p = static_cast<Eigen::Index>(fit.fitted.size());
+  std::vector<double> moving;
+  for (int k : fit.fitted) moving.push_back(fit.coefficients.b[static_cast<std::size_t>(k)]);
+  std::vector<double> residuals(static_cast<std::size_t>(n));
+  std::vector<double> jacobian(static_cast<std::size_t>(n * p));  // row-major, n x p
+  const double* parameters[] = {moving.data()};
+  double* jacobians[] = {jacobian.data()};
+  if (!cost_of(y, fit.fitted)->Evaluate(parameters, residuals.data(), jacobians)) return;
+
+  Eigen::MatrixXd j(n, p);
+  Eigen::VectorXd scale(p);
+  auto coefficient_of = [&](Eigen::Index column) {
+    return static_cast<std::size_t>(fit.fitted[static_cast<std::size_t>(column)]);
+  };
+  for (Eigen::Index c = 0; c < p; ++c) {
+    for (Eigen::Index i = 0; i < n; ++i) j(i, c) = jacobian[static_cast<std::size_t>(i * p + c)];
+    scale(c) = j.col(c).norm();
+    if (!(scale(c) > 0.0) || !std::isfinite(scale(c))) return;
+    j.col(c) /= scale(c);
+  }
+  Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(j);
+  if (qr.rank() < p) return;
+  Eigen::MatrixXd r = qr.matrixR().topLeftCorner(p, p).triangularView<Eigen::Upper>();
+  Eigen::MatrixXd r_inverse =
+      r.triangularView<Eigen::Upper>().solve(Eigen::MatrixXd::Identity(p, p));
+  Eigen::MatrixXd permuted = r_inverse * r_inverse.transpose();
+  Eigen::MatrixXd unscaled = qr.colsPermutation() * permuted * qr.colsPermutation().transpose();
+  const double s = *fit.residual_standard_error;
+  for (Eigen::Index c = 0; c < p; ++c) {
+    double error = s * std::sqrt(unscaled(c, c)) / scale(c);
+    if (std::isfinite(error)) fit.standard_error[coefficient_of(c)] = error;
+  }
+}
+
+FittedTrend result_of(const Attempt& best, const std::vector<double>& y,
+                      const std::vector<int>& fitted, int starts) {
+  FittedTrend fit;
+  fit.coefficients = best.coefficients;
+  fit.fitted = fitted;
+  fit.points = static_cast<int>(y.size());
+  fit.degrees_of_freedom = fit.points - static_cast<int>(fitted.size());
+  fit.residual_sum_of_squares = best.rss;
+  if (fit.degrees_of_freedom > 0) {
+    double s = std::sqrt(best.rss / fit.degrees_of_freedom);
+    if (std::isfinite(s)) fit.residual_standard_error = s;
+  }
+  double mean = 0.0;
+  for (double v : y) mean += v / static_cast<double>(y.size());
+  double total = 0.0;
+  for (double v : y) total += (v - mean) * (v - mean);
+  if (total > 0.0 && std::isfinite(total)) fit.r_squared = 1.0 - best.rss / total;
+  fit.iterations = best.iterations;
+  fit.converged = best.converged;
+  fit.starts = starts;
+  add_standard_errors(fit, y);
+  return fit;
+}
+
+// Where F cannot be evaluated at the user's start: the first failure of the
+// checked F(X), or the sum of squares leaving the double range.
+std::string why_not_evaluable(const Coefficients& c, const std::vector<double>& y) {
+  try {
+    for (std::size_t x = 1; x <= y.size(); ++x) evaluate(c, static_cast<Int16>(x));
+  } catch (const Failure& failure) {
+    return failure.what();
+  }
+  return "la suma de cuadrados de los residuos se desborda";
+}
+
+}  // namespace
+
+void check_regression_runs(const Coefficients& coefficients, const std::vector<double>& y) {
+  const Int16 n = static_cast<Int16>(y.size());
+  std::vector<double> f;
+  for (Int16 x = 1; x <= n; ++x) f.push_back(evaluate(coefficients, x));
+  double mean = 0.0;
+  for (double v : f) mean += v / n;
+  double spread = 0.0;  // Σ(F - mean)², without the cancellation of Σf² - (Σf)²/n
+  double energy = 0.0;  // Σf², the size of what tendencia's Sxx cancels
+  for (double v : f) {
+    spread += (v - mean) * (v - mean);
+    energy += v * v;
+  }
+  const FitRefused flat("F(X) apenas varía en X = 1.." + std::to_string(n) +
+                        " y la recta Y = a·F(X) + b de tendencia queda indeterminada; "
+                        "elija también un término que varíe con X");
+  std::vector<SeriesValue> values;
+  for (double v : y) values.push_back(SeriesValue::of_number(v));
+  Fit line;
+  try {
+    // The values are numbers already, so the separators are never consulted.
+    line = fit_line(coefficients, values, n, Separators{});
+  } catch (const Failure&) {
+    if (!(spread > 1e-6 * energy)) throw flat;
+    throw;
+  }
+  // tendencia's Sxx = Σf² - (Σf)²/n: when F varies so little beside its size
+  // that this loses its leading digits to cancellation, its slope is noise.
+  if (!(spread > 0.0) || std::abs(line.sxx - spread) > 1e-4 * spread) throw flat;
+}
+
+FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
+                      const std::vector<std::pair<int, double>>& user_start) {
+  const std::vector<int> fitted = fitted_indices(groups);
+  const int n = static_cast<int>(y.size());
+  if (n < static_cast<int>(fitted.size()))
+    throw FitRefused("hay " + std::to_string(n) + " puntos y " + std::to_string(fitted.size()) +
+                     " coeficientes que ajustar; hacen falta al menos tantos puntos como "
+                     "coeficientes");
+
+  std::vector<Coefficients> starts = automatic_starts(y, groups, kAutomaticStarts);
+  if (!user_start.empty()) {
+    Coefficients own = starts.empty() ? Coefficients{} : starts.front();
+    for (auto [k, value] : user_start) own.b[static_cast<std::size_t>(k)] = value;
+    if (!residual_sum_of_squares(own, y))
+      throw CommandLineRefused("F(X) no se puede evaluar en el punto de partida de --inicio: " +
+                               why_not_evaluable(own, y));
+    starts.insert(starts.begin(), own);
+  }
+  if (starts.empty())
+    throw FitRefused("no hay ningún punto de partida en el que F(X) se pueda evaluar en X = 1.." +
+                     std::to_string(n));
+
+  std::vector<Attempt> surveyed;
+  for (const Coefficients& start : starts) surveyed.push_back(solve_from(start, y, fitted, kSurvey));
+  std::stable_sort(surveyed.begin(), surveyed.end(), [](const Attempt& a, const Attempt& b) {
+    return a.usable && (!b.usable || a.rss < b.rss);
+  });
+  std::vector<Attempt> polished;
+  for (std::size_t i = 0; i < surveyed.size() && i < kPolished && surveyed[i].usable; ++i) {
+    Attempt a = solve_from(surveyed[i].coefficients, y, fitted, kPolish);
+    a.iterations += surveyed[i].iterations;
+    a.refusal = refusal_at(a.coefficients, y);
+    polished.push_back(a);
+  }
+
+  const Attempt* best = nullptr;
+  const Attempt* best_refused = nullptr;
+  for (const Attempt& a : polished) {
+    if (!a.converged || !a.usable) continue;
+    const Attempt*& slot = a.refusal.empty() ? best : best_refused;
+    if (slot == nullptr || a.rss < slot->rss) slot = &a;
+  }
+  if (best != nullptr) return result_of(*best, y, fitted, static_cast<int>(starts.size()));
+  if (best_refused != nullptr)
+    throw FitRefused("el ajuste termina donde tendencia no puede completar su recta de regresión: " +
+                     best_refused->refusal);
+  throw FitRefused("el ajuste no converge en " + std::to_string(kPolish.max_iterations) +
+                   " iteraciones desde ninguno de los " + std::to_string(starts.size()) +
+                   " puntos de partida");
+}
+
+}  // namespace tendencia

@@ -1,0 +1,159 @@
+// tendencia-ajuste as a user's script sees it: its exit status, its stdout and
+// stderr, and its answers piped into tendencia.
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/strings.h"
+#include "support/temp_directory.h"
+
+namespace tendencia {
+namespace {
+
+using namespace testing;
+
+struct Result {
+  int status = -1;
+  std::string out, err;
+};
+
+Result run_shell(const std::string& command) {
+  std::string full = "export LC_ALL=C; " + command + " > ../stdout.out 2> ../stderr.out";
+  int raw = std::system(full.c_str());
+  Result result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = read_file("../stdout.out");
+  result.err = read_file("../stderr.out");
+  return result;
+}
+
+Result fit(const std::string& arguments) {
+  return run_shell(std::string(TENDENCIA_FIT_BINARY) + " " + arguments);
+}
+
+const std::string kUsage =
+    "Uso: tendencia-ajuste NOMBRE TERMINO... [--puntos K] [--inicio bI=VALOR ...] "
+    "[--respuestas] (--help para la ayuda)\n";
+
+class FitProgram : public ::testing::Test {
+ protected:
+  FitProgram() {
+    std::filesystem::create_directory("work");
+    std::filesystem::current_path("work");
+    std::filesystem::copy_file(TENDENCIA_EXAMPLES_DIR "/Dventas.TXT", "Dventas.TXT");
+  }
+  TempDirectory directory;
+};
+
+TEST_F(FitProgram, TheExampleGivesItsKnownTrendAndTheAnswersFeedTendencia) {
+  Result report = fit("ventas constante potencia");
+  EXPECT_EQ(report.status, 0);
+  EXPECT_EQ(report.err, "");
+  EXPECT_NE(report.out.find("Puntos: 20 (X = 1 a 20)\n"), std::string::npos) << report.out;
+  EXPECT_NE(report.out.find("\nb0           120.28"), std::string::npos) << report.out;
+  EXPECT_NE(report.out.find("\nb2           0.939"), std::string::npos) << report.out;
+  EXPECT_NE(report.out.find("con 17 grados de libertad\n"), std::string::npos) << report.out;
+  EXPECT_NE(report.out.find("el ajuste converge"), std::string::npos) << report.out;
+
+  Result piped =
+      run_shell("{ printf 'ventas\\n5\\n95\\n'; " + std::string(TENDENCIA_FIT_BINARY) +
+                " ventas constante potencia --respuestas; echo 2001; } | " + TENDENCIA_BINARY);
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  std::string results = read_file("Eventas.TXT");
+  EXPECT_NE(results.find("F(X) =  120.282023"), std::string::npos) << results;
+  EXPECT_NE(results.find(" +  13.4035095"), std::string::npos) << results;
+  // The fitted F is already the least-squares trend: tendencia's line is Y = F(X).
+  const std::string line = "Recta de regresion: Y = ";
+  std::size_t at = results.find(line);
+  ASSERT_NE(at, std::string::npos) << results;
+  EXPECT_NEAR(std::stod(results.substr(at + line.size())), 1.0, 1e-9) << results;
+  EXPECT_NE(results.find("\r\n 2025          395.644975"), std::string::npos) << results;
+}
+
+TEST_F(FitProgram, AWrongCommandLineGetsItsReasonAndTheUsageLineAndExitStatus2) {
+  struct Case {
+    std::string arguments, reason;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"", "falta el nombre del problema"},
+           {"ventas",
+            "falta al menos un término (constante, potencia, potencia2, exponencial, "
+            "logaritmo, coseno, coseno2, hiperbola, logistica, logistica2)"},
+           {"ventas constante recta",
+            "término desconocido: \"recta\" (los términos son constante, potencia, potencia2, "
+            "exponencial, logaritmo, coseno, coseno2, hiperbola, logistica, logistica2)"},
+           {"ventas potencia --inicio b25=1",
+            "\"b25\" no es un coeficiente (b0 a b24) en --inicio b25=1"},
+           {"ventas potencia --inicio b2=0,9",
+            "el valor de b2 en --inicio no es un número escrito con \".\" como separador "
+            "decimal: \"0,9\""},
+           {"ventas potencia --inicio b0=1",
+            "b0 en --inicio no pertenece a ninguno de los términos elegidos"},
+           {"ventas potencia --puntos 0",
+            "--puntos necesita un número entero de 1 a 1000, no \"0\""},
+           {"ventas potencia --puntos 21", "--puntos 21: el fichero Dventas.TXT tiene 20 valores"},
+           {"ventas logaritmo --inicio b8=-1",
+            "F(X) no se puede evaluar en el punto de partida de --inicio: logaritmo de un número "
+            "no positivo (F(X) en X = 1)"},
+       }) {
+    Result r = fit(c.arguments);
+    EXPECT_EQ(r.status, 2) << c.arguments;
+    EXPECT_EQ(r.out, "") << c.arguments;
+    EXPECT_EQ(r.err, "Error: " + c.reason + ".\n" + kUsage) << c.arguments;
+  }
+}
+
+TEST_F(FitProgram, ADataOrFitFailureSaysWhichAndExitsWith1) {
+  write_file("Dtexto.TXT", "T\n1 10\n2 \"12\"\n3 \" 13.5\"\n4 \"doce\"\n5 15\n");
+  write_file("Dcorto.TXT", "T\n1 10\n2 12\n3 13\n");
+  write_file("Dcojo.TXT", "T\n1 10\n2\n");
+  std::string flat = "T\n";
+  for (int x = 1; x <= 20; ++x) flat += std::to_string(x) + " 5\n";
+  write_file("Dplano.TXT", flat);
+  struct Case {
+    std::string arguments, reason;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"nada potencia", "no se encuentra el fichero (fichero de datos Dnada.TXT)"},
+           {"cojo potencia",
+            "falta el valor de la fila (fichero de datos Dcojo.TXT, fila 2 al "
+            "final del fichero)"},
+           {"texto potencia", "el texto no es un número (valor 4 de la serie)"},
+           {"corto constante logistica",
+            "hay 3 puntos y 5 coeficientes que ajustar; hacen falta al menos tantos puntos como "
+            "coeficientes"},
+           {"ventas constante",
+            "el ajuste termina donde tendencia no puede completar su recta de regresión: F(X) "
+            "apenas varía en X = 1..20 y la recta Y = a·F(X) + b de tendencia queda "
+            "indeterminada; elija también un término que varíe con X"},
+           // A flat series: the power can only become a constant too.
+           {"plano potencia",
+            "el ajuste termina donde tendencia no puede completar su recta de regresión: F(X) "
+            "apenas varía en X = 1..20 y la recta Y = a·F(X) + b de tendencia queda "
+            "indeterminada; elija también un término que varíe con X"},
+       }) {
+    Result r = fit(c.arguments);
+    EXPECT_EQ(r.status, 1) << c.arguments;
+    EXPECT_EQ(r.out, "") << c.arguments;
+    EXPECT_EQ(r.err, "Error: " + c.reason + ". No se escribe ningún coeficiente.\n") << c.arguments;
+  }
+  // The text values before the bad one are read as tendencia reads them.
+  Result r = fit("texto potencia --puntos 3 --respuestas");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(occurrences(r.out, "\n"), 25u);
+}
+
+TEST_F(FitProgram, AnswersHelpAndVersionLikeTheOtherPrograms) {
+  Result help = fit("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.find(kUsage.substr(0, kUsage.find(" (--help")) + "\n\n"), 0u);
+  EXPECT_NE(help.out.find("  logistica2    b21, b22, b23, b24\n"), std::string::npos) << help.out;
+  Result version = fit("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "tendencia-ajuste 1.0\n");
+}
+
+}  // namespace
+}  // namespace tendencia
