@@ -23,8 +23,9 @@ run-gui: build
 # display server and xdotool to drive it, ImageMagick for its screenshots.
 # clang and its runtime for the libFuzzer targets, valgrind for the memcheck run.
 # cairo for the chart program, and a font for the desktop and chart texts.
+# hyperfine for the whole-run time in make bench.
 TEST_PACKAGES := libfltk1.3-dev xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind \
-	libcairo2-dev pkg-config fonts-dejavu-core
+	libcairo2-dev pkg-config fonts-dejavu-core hyperfine
 
 # The fan chart of the example (run `make run` first, or it runs the example
 # from a script).
@@ -57,7 +58,7 @@ CONFIGURE_FUZZ = $(call CONFIGURE,$(FUZZ),RelWithDebInfo,-DCMAKE_CXX_COMPILER=cl
 fuzz: deps
 	$(call CONFIGURE_FUZZ)
 	cmake --build $(FUZZ) -j $(JOBS)
-	for t in data_file conversions whole_run; do \
+	for t in data_file conversions whole_run fifteen_digits; do \
 	  mkdir -p $(FUZZ)/corpus/$$t && \
 	  $(FUZZ)/tests/fuzz/$${t}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=20 \
 	    -rss_limit_mb=2048 -print_final_stats=1 $(FUZZ)/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
@@ -69,6 +70,7 @@ bench: deps
 	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia
 	cd build-bench && ./bench/report_benchmark
 	sh bench/peak_memory.sh build-bench/tendencia
+	sh bench/whole_run_time.sh build-bench/tendencia
 
 conformance: build
 	../shared/conformance/run $(BUILD)/tendencia

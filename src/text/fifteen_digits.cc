@@ -61,16 +61,14 @@ struct RoundedValue {
 // value; false when the dropped part is too close to half-way to be sure of the
 // direction.
 bool round_to_fifteen_digits(std::uint64_t bits, RoundedValue& rounded) {
-  std::uint64_t significand = bits & ((std::uint64_t{1} << 52) - 1);
-  int biased_exponent = static_cast<int>(bits >> 52);
-  int binary_exponent = -1074;
-  if (biased_exponent != 0) {
-    significand |= std::uint64_t{1} << 52;
-    binary_exponent = biased_exponent - 1075;
+  // The significand with its top bit set, and the power of two it goes with.
+  std::uint64_t significand = bits << 11 | std::uint64_t{1} << 63;
+  int binary_exponent = static_cast<int>(bits >> 52) - 1075 - 11;
+  if (bits >> 52 == 0) {  // subnormal: no implicit bit
+    int shift = __builtin_clzll(bits);
+    significand = bits << shift;
+    binary_exponent = -1074 - shift;
   }
-  int shift = __builtin_clzll(significand);
-  significand <<= shift;
-  binary_exponent -= shift;
 
   int binade = binary_exponent + 63;
   int low_exponent = (binade * 78913) >> 18;  // floor(binade * log10(2))
