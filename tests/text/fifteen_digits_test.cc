@@ -101,6 +101,7 @@ TEST(FifteenDigits, LaysOutNumbersAsPercentG) {
   };
   const Case cases[] = {
       {0.0, "0"},
+      {-0.0, "0"},
       {1.0, "1"},
       {2001.0, "2001"},
       {0.25, "0.25"},
