@@ -69,7 +69,7 @@ CONFIGURE_FUZZ = $(call CONFIGURE,$(FUZZ),RelWithDebInfo,-DCMAKE_CXX_COMPILER=cl
 fuzz: deps
 	$(call CONFIGURE_FUZZ)
 	cmake --build $(FUZZ) -j $(JOBS)
-	for t in data_file conversions whole_run forecast_report csv_import fit_command_line; do \
+	for t in data_file conversions whole_run forecast_report csv_import fit_command_line fifteen_digits; do \
 	  mkdir -p $(FUZZ)/corpus/$$t && \
 	  $(FUZZ)/tests/fuzz/$${t}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=20 \
 	    -rss_limit_mb=2048 -print_final_stats=1 $(FUZZ)/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
@@ -77,10 +77,12 @@ fuzz: deps
 
 # Benchmarks are never part of make test: timings belong here, not in tests.
 bench: deps
+	sh tools/install-deps.sh hyperfine
 	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF)
 	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia
 	cd build-bench && ./bench/report_benchmark
 	sh bench/peak_memory.sh build-bench/tendencia
+	sh bench/whole_run_time.sh build-bench/tendencia
 
 # Installs into PREFIX (under DESTDIR when set, as packagers do). uninstall
 # removes what the last install from $(BUILD) listed in its manifest.

@@ -10,6 +10,9 @@
 //   ReportWithSnprintf  the same report made the straightforward way, every
 //                       number through snprintf("%.15G")
 //   FormattingOnly      the report's numbers through the print form alone
+//   DigitsToChars       the same numbers' digits by std::to_chars with precision 15
+//   DigitsFifteen       the same numbers' digits by fifteen_digits, the way the
+//                       program writes them; both report ns per number
 // Before timing anything it checks that the two ways give identical bytes.
 #include <benchmark/benchmark.h>
 
@@ -28,8 +31,9 @@
 #include "model/student_table.h"
 #include "model/trend_function.h"
 #include "run/regression_report.h"
-#include "text/number_forms.h"
 #include "support/scripted_dialogue.h"
+#include "text/fifteen_digits.h"
+#include "text/number_forms.h"
 
 namespace tendencia {
 namespace {
@@ -142,14 +146,23 @@ void BM_ReportWithSnprintf(benchmark::State& state) {
 }
 BENCHMARK(BM_ReportWithSnprintf)->Unit(benchmark::kMillisecond);
 
+// The numbers of the report's projected rows: X, trend, lower and upper bound.
+const std::vector<double>& projected_numbers() {
+  static const std::vector<double> numbers = [] {
+    const Problem& p = problem();
+    Fit fit = fit_line(p.coefficients, p.series.values, kObserved, Separators{});
+    std::vector<double> numbers;
+    for (int l = 1; l <= kProjected; ++l) {
+      ProjectedPoint q = project(fit, p.coefficients, kObserved, 1.96, static_cast<Int16>(l));
+      numbers.insert(numbers.end(), {1.0 * (kObserved + l), q.trend, q.lower, q.upper});
+    }
+    return numbers;
+  }();
+  return numbers;
+}
+
 void BM_FormattingOnly(benchmark::State& state) {
-  const Problem& p = problem();
-  Fit fit = fit_line(p.coefficients, p.series.values, kObserved, Separators{});
-  std::vector<double> numbers;
-  for (int l = 1; l <= kProjected; ++l) {
-    ProjectedPoint q = project(fit, p.coefficients, kObserved, 1.96, static_cast<Int16>(l));
-    numbers.insert(numbers.end(), {1.0 * (kObserved + l), q.trend, q.lower, q.upper});
-  }
+  const std::vector<double>& numbers = projected_numbers();
   Separators separators;
   std::string out;
   for (auto _ : state) {
@@ -159,6 +172,34 @@ void BM_FormattingOnly(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FormattingOnly)->Unit(benchmark::kMillisecond);
+
+// The digits of every projected-row number by one digit writer; the counter
+// per_number is the time of one number.
+template <std::size_t (*write_digits)(double, char*)>
+void digits_of_report_numbers(benchmark::State& state) {
+  const std::vector<double>& numbers = projected_numbers();
+  char out[kMaxNumberChars];
+  for (auto _ : state) {
+    std::size_t total = 0;
+    for (double v : numbers) total += write_digits(std::fabs(v), out);
+    benchmark::DoNotOptimize(total);
+  }
+  state.counters["per_number"] = benchmark::Counter(
+      static_cast<double>(numbers.size()),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// fifteen_digits_exact is std::to_chars with precision 15, the way the digits
+// were written before fifteen_digits.
+void BM_DigitsToChars(benchmark::State& state) {
+  digits_of_report_numbers<fifteen_digits_exact>(state);
+}
+BENCHMARK(BM_DigitsToChars)->Unit(benchmark::kMillisecond);
+
+void BM_DigitsFifteen(benchmark::State& state) {
+  digits_of_report_numbers<fifteen_digits>(state);
+}
+BENCHMARK(BM_DigitsFifteen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tendencia

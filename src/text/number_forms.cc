@@ -1,25 +1,12 @@
 #include "text/number_forms.h"
 
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
 namespace tendencia {
 
 std::size_t magnitude_digits(double value, char* out) {
-  double magnitude = std::fabs(value);
-  if (magnitude == 0.0) {
-    out[0] = '0';
-    return 1;
-  }
-  // to_chars with a precision is specified as printf's %.*g, and is several times
-  // faster than snprintf, which matters for reports of 30,000 rows.
-  auto result = std::to_chars(out, out + kMaxNumberChars, magnitude,
-                              std::chars_format::general, 15);
-  std::size_t length = static_cast<std::size_t>(result.ptr - out);
-  for (std::size_t i = 0; i < length; ++i)
-    if (out[i] == 'e') out[i] = 'E';
-  return length;
+  return fifteen_digits(std::fabs(value), out);
 }
 
 namespace {

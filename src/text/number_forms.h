@@ -7,12 +7,10 @@
 #include <cstddef>
 #include <string>
 
+#include "text/fifteen_digits.h"
 #include "text/separators.h"
 
 namespace tendencia {
-
-// Longest text the digit rule can make: "-1.23456789012345E-308".
-constexpr std::size_t kMaxNumberChars = 24;
 
 // Writes the digits of |value| with "." as decimal point; returns the length.
 // `out` needs kMaxNumberChars bytes.

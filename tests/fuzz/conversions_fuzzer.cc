@@ -1,5 +1,6 @@
 // Every conversion between text and numbers on arbitrary answer text, with the
-// properties the report depends on checked for whatever number comes out.
+// properties the report depends on checked for whatever number comes out, and
+// for the input's bytes taken as doubles.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -52,6 +53,16 @@ void whole(std::string_view text, const Separators& separators) {
   }
 }
 
+// The first bytes of the input read as doubles, eight bytes each: every bit
+// pattern, not only the values text can spell, goes through the number forms.
+void check_bytes_as_doubles(const std::uint8_t* data, std::size_t size) {
+  for (std::size_t at = 0; at + 8 <= size && at < 64; at += 8) {
+    double value;
+    std::memcpy(&value, data + at, sizeof value);
+    if (std::isfinite(value)) check_forms(value);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -76,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (f.kind() != FailureKind::Overflow) std::abort();
     }
   }
+  check_bytes_as_doubles(data, size);
   if (count_characters(text) > text.size()) std::abort();
   if (utf8_to_cp1252(text).size() > text.size()) std::abort();
   return 0;
