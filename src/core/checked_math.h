@@ -23,7 +23,12 @@ inline double div(double a, double b) {
   return finite(a / b);
 }
 
-inline double exp(double a) { return finite(std::exp(a)); }
+// exp(0), x^0 and cos(0) are exactly 1, so they skip the library call: a trend
+// with empty coefficients computes these terms at every period of the report.
+inline double exp(double a) {
+  if (a == 0.0) return 1.0;
+  return finite(std::exp(a));
+}
 
 inline double log(double a) {
   if (!(a > 0.0)) throw Failure(FailureKind::LogarithmOfNonPositive);
@@ -32,12 +37,16 @@ inline double log(double a) {
 
 inline double pow(double base, double exponent) {
   if (base == 0.0 && exponent < 0.0) throw Failure(FailureKind::DivisionByZero);
+  if (exponent == 0.0) return 1.0;
   double r = std::pow(base, exponent);
   if (std::isnan(r)) throw Failure(FailureKind::PowerWithoutRealValue);
   return finite(r);
 }
 
-inline double cos(double a) { return finite(std::cos(a)); }
+inline double cos(double a) {
+  if (a == 0.0) return 1.0;
+  return finite(std::cos(a));
+}
 
 inline double sqrt(double a) {
   if (a < 0.0) throw Failure(FailureKind::SquareRootOfNegative);

@@ -1,7 +1,9 @@
 #include "io/byte_sink.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -17,27 +19,35 @@ std::unique_ptr<FileSink> FileSink::create(const std::string& path) {
   if (!error && std::filesystem::exists(status) &&
       !std::filesystem::is_regular_file(std::filesystem::status(path, error)))
     return nullptr;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return nullptr;
-  return std::unique_ptr<FileSink>(new FileSink(file));
+  int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (descriptor < 0) return nullptr;
+  return std::unique_ptr<FileSink>(new FileSink(descriptor));
 }
 
 FileSink::~FileSink() {
-  if (file_ != nullptr) std::fclose(file_);
+  if (descriptor_ >= 0) ::close(descriptor_);
 }
 
 bool FileSink::write(std::string_view bytes) {
-  return file_ != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+  if (descriptor_ < 0) return false;
+  while (!bytes.empty()) {
+    ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
 }
 
-bool FileSink::flush() { return file_ != nullptr && std::fflush(file_) == 0; }
+// Nothing is held back: every write has already reached the system.
+bool FileSink::flush() { return descriptor_ >= 0; }
 
-bool FileSink::sync() { return flush() && ::fsync(fileno(file_)) == 0; }
+bool FileSink::sync() { return descriptor_ >= 0 && ::fsync(descriptor_) == 0; }
 
 bool FileSink::close() {
-  if (file_ == nullptr) return true;
-  bool ok = std::fclose(file_) == 0;
-  file_ = nullptr;
+  if (descriptor_ < 0) return true;
+  bool ok = ::close(descriptor_) == 0;
+  descriptor_ = -1;
   return ok;
 }
 

@@ -2,7 +2,6 @@
 // in tests, so that a write error can be shown to stop the run.
 #pragma once
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,14 +27,17 @@ class FileSink : public ByteSink {
   static std::unique_ptr<FileSink> create(const std::string& path);
   ~FileSink() override;
 
+  // Each write goes straight to the system, one call for the whole piece: the
+  // report already gathers its lines into large pieces, so a second buffer
+  // would only copy them again.
   bool write(std::string_view bytes) override;
   bool flush() override;
   bool sync() override;
   bool close() override;
 
  private:
-  explicit FileSink(std::FILE* file) : file_(file) {}
-  std::FILE* file_;
+  explicit FileSink(int descriptor) : descriptor_(descriptor) {}
+  int descriptor_;  // -1 once closed
 };
 
 }  // namespace tendencia
