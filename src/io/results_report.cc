@@ -1,30 +1,38 @@
 #include "io/results_report.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "core/failure.h"
 #include "text/number_forms.h"
 #include "text/text_encoding.h"
 
 namespace tendencia {
 
-ReportLine& ReportLine::text(std::string_view utf8) {
-  bytes_ += utf8_to_cp1252(utf8);
-  return *this;
+char* ReportLine::room(std::size_t n) {
+  if (size_ + n > buffer_.size()) buffer_.resize(std::max(2 * buffer_.size(), size_ + n + 64));
+  return buffer_.data() + size_;
 }
 
+ReportLine& ReportLine::text(std::string_view utf8) { return raw(utf8_to_cp1252(utf8)); }
+
 ReportLine& ReportLine::raw(std::string_view cp1252) {
-  bytes_.append(cp1252);
+  std::memcpy(room(cp1252.size()), cp1252.data(), cp1252.size());
+  size_ += cp1252.size();
   return *this;
 }
 
 ReportLine& ReportLine::number(double value) {
-  append_print_form(bytes_, value, *separators_);
+  const std::string& decimal = separators_->decimal;
+  size_ += write_number(room(kMaxNumberChars + 2 + decimal.size()), value < 0.0 ? '-' : ' ',
+                        value, decimal, ' ');
   return *this;
 }
 
 ReportLine& ReportLine::next_zone() {
-  std::size_t position = bytes_.size();  // 0-based column of the next character
-  std::size_t next_start = (position / kZoneWidth + 1) * kZoneWidth;
-  bytes_.append(next_start - position, ' ');
+  std::size_t next_start = (size_ / kZoneWidth + 1) * kZoneWidth;  // size_: 0-based column
+  std::memset(room(next_start - size_), ' ', next_start - size_);
+  size_ = next_start;
   return *this;
 }
 
@@ -48,12 +56,12 @@ ResultsReport ResultsReport::create(const std::string& file_name,
 // costs a handful of system calls instead of one per line.
 void ResultsReport::put(std::string_view bytes) {
   pending_.append(bytes);
-  if (pending_.size() >= (1 << 16)) flush();
+  if (pending_.size() >= kPieceBytes) flush();
 }
 
 void ResultsReport::write(const ReportLine& line) {
-  put(line.bytes());
-  put("\r\n");
+  pending_.append(line.bytes()).append("\r\n", 2);
+  if (pending_.size() >= kPieceBytes) flush();
 }
 
 void ResultsReport::write_blank() { put("\r\n"); }

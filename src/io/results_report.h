@@ -24,14 +24,19 @@ class ReportLine {
   // after the write position, so a "," at a zone start skips that whole zone.
   ReportLine& next_zone();
 
-  const std::string& bytes() const { return bytes_; }
-  void clear() { bytes_.clear(); }
+  std::string_view bytes() const { return {buffer_.data(), size_}; }
+  void clear() { size_ = 0; }
 
   static constexpr std::size_t kZoneWidth = 14;
 
  private:
+  // Room for `n` more bytes at the end; returns where they start. The buffer
+  // only grows, so a line reused row after row never allocates again.
+  char* room(std::size_t n);
+
   const Separators* separators_;
-  std::string bytes_;
+  std::string buffer_;  // the line is its first size_ bytes
+  std::size_t size_ = 0;
 };
 
 class ResultsReport {
@@ -59,6 +64,9 @@ class ResultsReport {
 
  private:
   void put(std::string_view bytes);
+
+  // Lines reach the sink in pieces of about this size.
+  static constexpr std::size_t kPieceBytes = 1 << 16;
 
   std::unique_ptr<ByteSink> sink_;
   Separators separators_;

@@ -1,6 +1,7 @@
 #include "text/number_forms.h"
 
 #include <cmath>
+#include <cstring>
 #include <string_view>
 
 namespace tendencia {
@@ -9,36 +10,38 @@ std::size_t magnitude_digits(double value, char* out) {
   return fifteen_digits(std::fabs(value), out);
 }
 
+std::size_t write_number(char* out, char lead, double value, std::string_view decimal,
+                         char trail) {
+  std::size_t length = 0;
+  if (lead != '\0') out[length++] = lead;
+  const std::size_t digits = magnitude_digits(value, out + length);
+  char* const point = static_cast<char*>(std::memchr(out + length, '.', digits));
+  length += digits;
+  if (point != nullptr && !(decimal.size() == 1 && decimal[0] == '.')) {
+    if (decimal.size() == 1) {
+      *point = decimal[0];
+    } else {  // a separator of another length (one UTF-8 character, in some locales)
+      std::memmove(point + decimal.size(), point + 1,
+                   static_cast<std::size_t>(out + length - (point + 1)));
+      std::memcpy(point, decimal.data(), decimal.size());
+      length = length + decimal.size() - 1;
+    }
+  }
+  if (trail != '\0') out[length++] = trail;
+  return length;
+}
+
 namespace {
 
-// Appends `lead` (a sign or a blank; '\0' for none), the digits of |value| with
-// `decimal` for the point, and `trail` ('\0' for none). The bytes are gathered
-// on the stack and appended once: a long report makes 130,000 of these.
 void append_number(std::string& out, char lead, double value, std::string_view decimal,
                    char trail) {
-  char buffer[kMaxNumberChars + 2];
-  std::size_t length = 0;
-  if (lead != '\0') buffer[length++] = lead;
-  const std::size_t digits_begin = length;
-  length += magnitude_digits(value, buffer + length);
-  if (trail != '\0') buffer[length++] = trail;
-  if (decimal.size() == 1) {
-    if (decimal[0] != '.')
-      for (std::size_t i = digits_begin; i < length; ++i)
-        if (buffer[i] == '.') buffer[i] = decimal[0];
-    out.append(buffer, length);
+  char buffer[kMaxNumberChars + 2 + 32];
+  if (decimal.size() <= 32) {
+    out.append(buffer, write_number(buffer, lead, value, decimal, trail));
     return;
   }
-  // A separator of several bytes (one UTF-8 character, in some locales).
-  const std::string_view text(buffer, length);
-  const std::size_t point = text.find('.');
-  if (point == std::string_view::npos) {
-    out.append(text);
-    return;
-  }
-  out.append(text.substr(0, point));
-  out.append(decimal);
-  out.append(text.substr(point + 1));
+  std::string large(kMaxNumberChars + 2 + decimal.size(), '\0');
+  out.append(large.data(), write_number(large.data(), lead, value, decimal, trail));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ TEST(ReportLine, PrintZonesStartEveryFourteenColumns) {
   ReportLine header(kC);
   header.text("Año o periodo").next_zone().text(" TENDENCIA").next_zone().next_zone()
       .text("MINIMO    ").next_zone().next_zone().text("MAXIMO    ");
-  const std::string& b = header.bytes();
+  const std::string b(header.bytes());
   EXPECT_EQ(b.find("A\xf1o"), 0u);           // column 1
   EXPECT_EQ(b.find(" TENDENCIA"), 14u);      // column 15
   EXPECT_EQ(b.find("MINIMO"), 42u);          // column 43
