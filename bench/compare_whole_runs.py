@@ -1,0 +1,52 @@
+#!/usr/bin/env python3
+"""Whole runs of two or more builds of tendencia on the longest report, side by side.
+
+    bench/compare_whole_runs.py BINARY [BINARY ...]
+
+Each build runs 100 times, the builds taking turns so that the machine's
+changing load falls on all of them alike; the time is from the start of the
+process to its end, its input read from a file (no shell in between). The first
+binary is the reference for the speed-up column. Build an older version in
+another folder to compare with it.
+"""
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+RUNS = 100
+
+
+def main(binaries):
+    here = os.path.dirname(os.path.realpath(__file__))
+    binaries = [os.path.realpath(b) for b in binaries]
+    with tempfile.TemporaryDirectory() as folder:
+        subprocess.run(["sh", os.path.join(here, "longest_run_input.sh")], cwd=folder, check=True)
+
+        def run(binary):
+            with open(os.path.join(folder, "answers"), "rb") as answers:
+                start = time.perf_counter()
+                subprocess.run([binary], stdin=answers, stdout=subprocess.DEVNULL, cwd=folder,
+                               check=True)
+                return time.perf_counter() - start
+
+        for _ in range(5):
+            for binary in binaries:
+                run(binary)
+        times = {binary: [] for binary in binaries}
+        for _ in range(RUNS):
+            for binary in binaries:
+                times[binary].append(run(binary))
+    reference = statistics.median(times[binaries[0]])
+    for binary in binaries:
+        median = statistics.median(times[binary])
+        print("%-50s median %6.2f ms  fastest %6.2f ms  speed-up %.2f"
+              % (binary, 1e3 * median, 1e3 * min(times[binary]), reference / median))
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    main(sys.argv[1:])
