@@ -1,11 +1,10 @@
 // tendencia-ajuste as a user's script sees it: its exit status, its stdout and
 // stderr, and its answers piped into tendencia.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "support/command.h"
 #include "support/strings.h"
 #include "support/temp_directory.h"
 
@@ -14,20 +13,9 @@ namespace {
 
 using namespace testing;
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
+using Result = CommandResult;
 
-Result run_shell(const std::string& command) {
-  std::string full = "export LC_ALL=C; " + command + " > ../stdout.out 2> ../stderr.out";
-  int raw = std::system(full.c_str());
-  Result result;
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = read_file("../stdout.out");
-  result.err = read_file("../stderr.out");
-  return result;
-}
+Result run_shell(const std::string& command) { return run_command(command); }
 
 Result fit(const std::string& arguments) {
   return run_shell(std::string(TENDENCIA_FIT_BINARY) + " " + arguments);

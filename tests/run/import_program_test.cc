@@ -1,11 +1,10 @@
 // tendencia-importar as the user calls it: what it prints, its exit status, and
 // that a refusal leaves no file at all behind.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "support/command.h"
 #include "support/temp_directory.h"
 
 namespace tendencia {
@@ -13,17 +12,10 @@ namespace {
 
 using namespace testing;
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
+using Result = CommandResult;
 
 Result import(const std::string& arguments) {
-  std::string command = std::string("LC_ALL=C ") + TENDENCIA_IMPORT_BINARY + " " + arguments +
-                        " > ../stdout.out 2> ../stderr.out";
-  int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file("../stdout.out"),
-          read_file("../stderr.out")};
+  return run_command(std::string(TENDENCIA_IMPORT_BINARY) + " " + arguments);
 }
 
 std::vector<std::string> files_here() {

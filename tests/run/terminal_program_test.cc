@@ -1,9 +1,8 @@
 // The terminal program as a user's script sees it: answers piped in, the results
 // file, the exit status and the texts on stdout and stderr.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
+#include "support/command.h"
 #include "support/strings.h"
 #include "support/temp_directory.h"
 
@@ -12,23 +11,13 @@ namespace {
 
 using namespace testing;
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
+using Result = CommandResult;
 
 Result run_program(const std::vector<std::string>& answers, const std::string& arguments = "") {
   std::string input;
   for (const std::string& a : answers) input += a + "\n";
   write_file("../answers.in", input);
-  std::string command = std::string("LC_ALL=C ") + TENDENCIA_BINARY + " " + arguments +
-                        " < ../answers.in > ../stdout.out 2> ../stderr.out";
-  int raw = std::system(command.c_str());
-  Result result;
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = read_file("../stdout.out");
-  result.err = read_file("../stderr.out");
-  return result;
+  return run_command(std::string(TENDENCIA_BINARY) + " " + arguments + " < ../answers.in");
 }
 
 class TerminalProgram : public ::testing::Test {
