@@ -11,6 +11,16 @@
 
 namespace tendencia {
 
+bool write_all(int descriptor, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
 std::unique_ptr<FileSink> FileSink::create(const std::string& path) {
   if (!names_a_file_here(path)) return nullptr;
   // Opening a FIFO for writing would wait for a reader forever.
@@ -29,14 +39,7 @@ FileSink::~FileSink() {
 }
 
 bool FileSink::write(std::string_view bytes) {
-  if (descriptor_ < 0) return false;
-  while (!bytes.empty()) {
-    ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
+  return descriptor_ >= 0 && write_all(descriptor_, bytes);
 }
 
 // Nothing is held back: every write has already reached the system.

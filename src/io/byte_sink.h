@@ -8,6 +8,11 @@
 
 namespace tendencia {
 
+// Writes every byte to the open file `descriptor`, as many system calls as it
+// takes (a signal may cut one short); false on the first refusal (a full disk,
+// a file-size limit).
+bool write_all(int descriptor, std::string_view bytes);
+
 class ByteSink {
  public:
   virtual ~ByteSink() = default;

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "core/failure.h"
+#include "io/byte_sink.h"
 #include "io/problem_files.h"
 
 namespace tendencia {
@@ -23,16 +24,6 @@ int create_temporary(const std::string& file_name, std::string& temporary) {
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
-}
-
-bool write_all(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
 }
 
 bool exists(const std::string& name) {
