@@ -17,8 +17,8 @@ namespace {
 const char* const kUsage =
     "Uso: tendencia-importar FICHERO NOMBRE [--columna COLUMNA] [--sobrescribir]\n";
 
-const char* const kHelp =
-    "Uso: tendencia-importar FICHERO NOMBRE [--columna COLUMNA] [--sobrescribir]\n\n"
+const char* const kHelpAfterUsage =
+    "\n"
     "Escribe el fichero de datos \"D\" + NOMBRE + \".TXT\" de la carpeta actual con la\n"
     "serie del fichero CSV FICHERO, exportado de una hoja de cálculo.\n\n"
     "Lo reconoce solo: el delimitador (\",\", \";\" o tabulador), el separador decimal\n"
@@ -114,7 +114,8 @@ void print_summary(const ImportRequest& request, const CsvImport& import) {
 
 int main(int argc, char** argv) {
   using namespace tendencia;
-  if (auto status = answer_help_or_version(argc, argv, "tendencia-importar", kHelp)) return *status;
+  const std::string help = std::string(kUsage) + kHelpAfterUsage;
+  if (auto status = answer_help_or_version(argc, argv, "tendencia-importar", help)) return *status;
   std::optional<ImportRequest> request = parse_command_line(argc, argv);
   if (!request) {
     std::fprintf(stderr, "%s(--help para la ayuda)\n", kUsage);

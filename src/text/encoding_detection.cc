@@ -10,10 +10,6 @@ std::string_view without_byte_order_mark(std::string_view bytes) {
   return has_utf8_byte_order_mark(bytes) ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
 }
 
-bool is_undefined_in_cp1252(unsigned char byte) {
-  return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
-}
-
 }  // namespace
 
 bool has_utf8_byte_order_mark(std::string_view bytes) {

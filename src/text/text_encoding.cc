@@ -110,4 +110,8 @@ std::size_t first_invalid_utf8_byte(std::string_view bytes) {
   return std::string_view::npos;
 }
 
+bool is_undefined_in_cp1252(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 && kHighControls[byte - 0x80] == byte;
+}
+
 }  // namespace tendencia

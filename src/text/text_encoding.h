@@ -22,4 +22,7 @@ std::string cp1252_to_utf8(std::string_view cp1252);
 // overlong form, a surrogate or a cut sequence included); npos when all are valid.
 std::size_t first_invalid_utf8_byte(std::string_view bytes);
 
+// One of the five bytes Windows-1252 leaves undefined (81, 8D, 8F, 90, 9D hex)?
+bool is_undefined_in_cp1252(unsigned char byte);
+
 }  // namespace tendencia

@@ -180,15 +180,22 @@ def complete_run(env, gui, terminal, examples, shots, folder_argument=False):
              len(desktop_report)))
 
 
+def expect_end(d, status, in_stderr=None):
+    """The program ends by itself with that status and, if given, that text on stderr."""
+    ended, out, err = d.finish()
+    if ended != status:
+        fail("exit status %d, expected %d; stderr %r" % (ended, status, err))
+    if in_stderr is not None and in_stderr not in err:
+        fail("stderr lacks %r: %r" % (in_stderr, err))
+
+
 def choose_folder_cancelled(env, gui, shots):
     with tempfile.TemporaryDirectory() as desk:
         d = Desktop(env, gui, desk, ["--elegir-carpeta"])
         window = d.next_box("the folder chooser", caption="Carpeta de los datos")
         d.screenshot(window, os.path.join(shots, "folder-chooser.png"))
         d.xdotool("key", "Escape")
-        status, out, err = d.finish()
-        if status != 0:
-            fail("exit status %d, expected 0; stderr %r" % (status, err))
+        expect_end(d, 0)
         if os.listdir(desk):
             fail("files written: %r" % os.listdir(desk))
     print("folder chooser cancelled: exit 0, nothing written")
@@ -200,11 +207,7 @@ def missing_folder(env, gui, shots):
         window = d.next_box("the alert")
         d.screenshot(window, os.path.join(shots, "missing-folder-alert.png"))
         d.xdotool("key", "Return")
-        status, out, err = d.finish()
-        if status != 2:
-            fail("exit status %d, expected 2" % status)
-        if 'la carpeta "no-existe": no existe' not in err:
-            fail("stderr lacks the reason: %r" % err)
+        expect_end(d, 2, 'la carpeta "no-existe": no existe')
         if os.listdir(desk):
             fail("files written: %r" % os.listdir(desk))
     print("missing folder: alert shown, exit 2, nothing written")
@@ -223,11 +226,7 @@ def missing_data(env, gui, shots):
         window = d.next_box("the alert")
         d.screenshot(window, os.path.join(shots, "alert.png"))
         d.xdotool("key", "Return")
-        status, out, err = d.finish()
-        if status != 1:
-            fail("exit status %d, expected 1" % status)
-        if "no se encuentra el fichero" not in err:
-            fail("stderr lacks the error report: %r" % err)
+        expect_end(d, 1, "no se encuentra el fichero")
         report = open(os.path.join(desk, "En@%s.TXT"), "rb").read()
         expected = (b"Se extrapolan  5  puntos\r\n\r\n"
                     b"El grado de confianza de los intervalos es:  95 %\r\n")

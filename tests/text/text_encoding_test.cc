@@ -28,5 +28,12 @@ TEST(TextEncoding, RoundTripsEveryByte) {
   EXPECT_EQ(utf8_to_cp1252(cp1252_to_utf8(all)), all);
 }
 
+TEST(TextEncoding, ExactlyFiveBytesAreUndefinedInWindows1252) {
+  std::string undefined;
+  for (int byte = 0; byte < 256; ++byte)
+    if (is_undefined_in_cp1252(static_cast<unsigned char>(byte))) undefined += static_cast<char>(byte);
+  EXPECT_EQ(undefined, "\x81\x8d\x8f\x90\x9d");
+}
+
 }  // namespace
 }  // namespace tendencia
