@@ -2,6 +2,8 @@
 // in tests, so that a write error can be shown to stop the run.
 #pragma once
 
+#include <sys/types.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,7 +36,8 @@ class FileSink : public ByteSink {
 
   // Each write goes straight to the system, one call for the whole piece: the
   // report already gathers its lines into large pieces, so a second buffer
-  // would only copy them again.
+  // would only copy them again. The piece is then sent on to the disk at once,
+  // so that the final sync waits for the last piece only, not for the whole file.
   bool write(std::string_view bytes) override;
   bool flush() override;
   bool sync() override;
@@ -43,6 +46,7 @@ class FileSink : public ByteSink {
  private:
   explicit FileSink(int descriptor) : descriptor_(descriptor) {}
   int descriptor_;  // -1 once closed
+  off_t written_ = 0;
 };
 
 }  // namespace tendencia

@@ -64,6 +64,13 @@ void ResultsReport::write(const ReportLine& line) {
   if (pending_.size() >= kPieceBytes) flush();
 }
 
+void ResultsReport::write_lines(std::string& lines) {
+  if (pending_.empty()) pending_.swap(lines);
+  else pending_.append(lines);
+  lines.clear();
+  if (pending_.size() >= kPieceBytes) flush();
+}
+
 void ResultsReport::write_blank() { put("\r\n"); }
 
 void ResultsReport::flush() {

@@ -2,6 +2,7 @@
 
 #include "io/report_texts.h"
 #include "model/regression_fit.h"
+#include "run/projected_rows.h"
 #include "text/conversions.h"
 
 namespace tendencia {
@@ -51,16 +52,7 @@ void write_regression_report(const Coefficients& coefficients, const DataSeries&
   double t = t_number(selection.t, separators);
   Int16 last_observed = located("etiqueta de la fila observada " + std::to_string(n),
                                 [&] { return add16(base, n); });
-  for (Int16 l = 1; l <= points_to_project; ++l) {
-    ProjectedPoint point = project(fit, coefficients, n, t, l);
-    Int16 label = located([&] { return "etiqueta del periodo X = " + std::to_string(point.x); },
-                          [&] { return add16(last_observed, l); });
-    line.clear();
-    line.number(label).next_zone().number(point.trend).next_zone().number(point.lower)
-        .next_zone().number(point.upper);
-    report.write(line);
-    if (l == points_to_project) break;  // the counter's own step must not overflow
-  }
+  write_projected_rows({fit, coefficients, n, t, last_observed, points_to_project}, report);
 }
 
 }  // namespace tendencia

@@ -15,9 +15,11 @@ std::size_t write_number(char* out, char lead, double value, std::string_view de
   std::size_t length = 0;
   if (lead != '\0') out[length++] = lead;
   const std::size_t digits = magnitude_digits(value, out + length);
-  char* const point = static_cast<char*>(std::memchr(out + length, '.', digits));
+  const bool point_as_is = decimal.size() == 1 && decimal[0] == '.';
+  char* const point =
+      point_as_is ? nullptr : static_cast<char*>(std::memchr(out + length, '.', digits));
   length += digits;
-  if (point != nullptr && !(decimal.size() == 1 && decimal[0] == '.')) {
+  if (point != nullptr) {
     if (decimal.size() == 1) {
       *point = decimal[0];
     } else {  // a separator of another length (one UTF-8 character, in some locales)

@@ -14,6 +14,7 @@ struct SinkLog {
   int syncs = 0;
   bool closed = false;
   bool refuse_writes = false;
+  std::size_t refuse_beyond = std::string::npos;  // the device is full after this many bytes
   bool refuse_sync = false;  // the device refuses, as fsync can on a failing disk
 };
 
@@ -22,6 +23,10 @@ class RecordingSink : public ByteSink {
   explicit RecordingSink(SinkLog& log) : log_(log) {}
   bool write(std::string_view bytes) override {
     if (log_.refuse_writes && !bytes.empty()) return false;
+    if (log_.written.size() + bytes.size() > log_.refuse_beyond) {
+      log_.refuse_writes = true;  // and so it stays, as on a full disk
+      return false;
+    }
     log_.written.append(bytes);
     return true;
   }
