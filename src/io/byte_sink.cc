@@ -40,11 +40,13 @@ FileSink::~FileSink() {
 
 bool FileSink::write(std::string_view bytes) {
   if (descriptor_ < 0 || !write_all(descriptor_, bytes)) return false;
-  // Only a hint to start the disk now; sync() is what makes the promise, so a
-  // system that ignores the hint loses nothing but the head start.
-  ::sync_file_range(descriptor_, written_, static_cast<off_t>(bytes.size()),
-                    SYNC_FILE_RANGE_WRITE);
   written_ += static_cast<off_t>(bytes.size());
+  if (written_ - hinted_ >= kHintBytes) {
+    // Only a hint to start the disk now; sync() is what makes the promise, so
+    // a system that ignores the hint loses nothing but the head start.
+    ::sync_file_range(descriptor_, hinted_, written_ - hinted_, SYNC_FILE_RANGE_WRITE);
+    hinted_ = written_;
+  }
   return true;
 }
 

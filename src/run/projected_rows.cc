@@ -39,7 +39,7 @@ void make_block(const ProjectedRows& rows, int k, ReportLine& line, Block& block
           located([&] { return "etiqueta del periodo X = " + std::to_string(point.x); },
                   [&] { return add16(rows.last_observed, l); });
       line.clear();
-      line.number(label).next_zone().number(point.trend).next_zone().number(point.lower)
+      line.whole(label).next_zone().number(point.trend).next_zone().number(point.lower)
           .next_zone().number(point.upper);
       block.bytes.append(line.bytes()).append("\r\n", 2);
       if (l == last) break;  // the counter's own step must not overflow at 32767

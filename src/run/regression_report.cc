@@ -41,7 +41,7 @@ void write_regression_report(const Coefficients& coefficients, const DataSeries&
                           [&] { return add16(base, i); });
     const SeriesValue& value = series.values.at(static_cast<std::size_t>(i - 1));
     line.clear();
-    line.number(label).next_zone();
+    line.whole(label).next_zone();
     if (value.is_text) line.raw(value.text);
     else line.number(value.number);
     report.write(line);

@@ -33,6 +33,26 @@ std::size_t write_number(char* out, char lead, double value, std::string_view de
   return length;
 }
 
+std::size_t write_whole_number(char* out, char lead, long long value, char trail) {
+  // Beyond 15 digits the digit rule rounds, and the exponent form begins.
+  constexpr long long kFifteenDigits = 999'999'999'999'999;
+  if (value > kFifteenDigits || value < -kFifteenDigits)
+    return write_number(out, lead, static_cast<double>(value), ".", trail);
+  std::size_t length = 0;
+  if (lead != '\0') out[length++] = lead;
+  unsigned long long magnitude =
+      value < 0 ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  char digits[16];
+  std::size_t count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  while (count > 0) out[length++] = digits[--count];
+  if (trail != '\0') out[length++] = trail;
+  return length;
+}
+
 namespace {
 
 void append_number(std::string& out, char lead, double value, std::string_view decimal,

@@ -83,5 +83,24 @@ TEST(MagnitudeDigits, AgreesWithSnprintfOnManyValues) {
   }
 }
 
+// Whole numbers take a shorter way; it must give the bytes of the digit rule,
+// for every period label and across the 15-digit edge where rounding begins.
+TEST(WriteWholeNumber, GivesTheBytesOfWriteNumber) {
+  auto same = [](long long value) {
+    char whole[kMaxNumberChars + 2], general[kMaxNumberChars + 2];
+    std::string a(whole, write_whole_number(whole, value < 0 ? '-' : ' ', value, ' '));
+    std::string b(general, write_number(general, value < 0 ? '-' : ' ',
+                                        static_cast<double>(value), ".", ' '));
+    return a == b ? ::testing::AssertionSuccess()
+                  : ::testing::AssertionFailure() << value << ": " << a << " vs " << b;
+  };
+  for (long long v = -70000; v <= 70000; ++v) ASSERT_TRUE(same(v));
+  for (long long edge : {999'999'999'999'999LL, 1'000'000'000'000'000LL,
+                         1'234'567'890'123'456LL, 9'007'199'254'740'993LL})
+    for (long long v : {edge - 1, edge, edge + 1, -edge}) ASSERT_TRUE(same(v));
+  char out[kMaxNumberChars + 2];
+  EXPECT_EQ(std::string(out, write_whole_number(out, '\0', 2001, '\0')), "2001");
+}
+
 }  // namespace
 }  // namespace tendencia
