@@ -101,6 +101,37 @@ TEST(ResultsReport, SyncPutsPendingLinesOnTheDeviceAndAFailingSyncIsAFailure) {
   }
 }
 
+// Between dialogues, lines reach the file in pieces that end on 64 KiB
+// boundaries of the file, however much a dialogue flushed before; and a piece
+// the file refuses is the last thing written.
+TEST(ResultsReport, PiecesEndOn64KiBBoundariesAndStopAtARefusal) {
+  SinkLog log;
+  ResultsReport report(std::make_unique<RecordingSink>(log), kC);
+  report.write(report.line().text("Se extrapolan  31767  puntos"));
+  report.flush();  // a dialogue: whatever is pending, however short
+  std::string block;
+  for (int i = 0; i < 700; ++i) block += std::string(97, 'a' + i % 26) + "\r\n";
+  for (int i = 0; i < 6; ++i) {
+    std::string lines = block;
+    report.write_lines(lines);
+    EXPECT_TRUE(lines.empty());
+    for (int j = 0; j < 50; ++j) report.write(report.line().text("row"));
+  }
+  ASSERT_GE(log.writes.size(), 5u);
+  std::size_t end = log.writes[0];
+  for (std::size_t k = 1; k < log.writes.size(); ++k) {
+    end += log.writes[k];
+    EXPECT_EQ(end % 65536, 0u) << "write " << k << " ends at " << end;
+  }
+  const std::size_t before = log.written.size();
+  log.refuse_beyond = before + 1000;
+  std::string lines = block;
+  EXPECT_THROW(report.write_lines(lines), Failure);
+  report.write(report.line().text("after"));
+  EXPECT_THROW(report.flush(), Failure);
+  EXPECT_EQ(log.written.size(), before);
+}
+
 TEST(ResultsReport, CannotBeCreatedOutsideTheCurrentDirectory) {
   for (const char* name : {"Ea/b.TXT", "E/tmp/x.TXT"}) {
     try {

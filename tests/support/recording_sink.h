@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "io/byte_sink.h"
 
@@ -10,6 +11,7 @@ namespace tendencia::testing {
 
 struct SinkLog {
   std::string written;  // bytes the sink accepted
+  std::vector<std::size_t> writes;  // the size of each accepted write
   int flushes = 0;
   int syncs = 0;
   bool closed = false;
@@ -28,6 +30,7 @@ class RecordingSink : public ByteSink {
       return false;
     }
     log_.written.append(bytes);
+    log_.writes.push_back(bytes.size());
     return true;
   }
   bool flush() override {
