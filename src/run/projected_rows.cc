@@ -17,24 +17,23 @@
 namespace tendencia {
 namespace {
 
-// About one piece of the results file (64 KiB) of typical rows, so that a
-// block usually reaches the file whole, in one system call, without a copy.
-constexpr int kBlockRows = 768;
-
 struct Block {
   std::string bytes;             // the block's lines, each ending in CR LF
   std::exception_ptr failure;    // what stopped the block after those lines
 };
 
-int block_count(const ProjectedRows& rows) { return (rows.count + kBlockRows - 1) / kBlockRows; }
+int block_count(const ProjectedRows& rows) {
+  return (rows.count + kProjectedBlockRows - 1) / kProjectedBlockRows;
+}
 
-// Makes block k (rows 1 + k * kBlockRows on) into `block`, never throwing: a
-// failure is kept with the lines before it.
+// Makes block k (rows 1 + k * kProjectedBlockRows on) into `block`, never
+// throwing: a failure is kept with the lines before it.
 void make_block(const ProjectedRows& rows, int k, ReportLine& line, Block& block) {
   block.bytes.clear();
   block.failure = nullptr;
-  const Int16 first = static_cast<Int16>(1 + k * kBlockRows);
-  const Int16 last = static_cast<Int16>(std::min<int>(rows.count, (k + 1) * kBlockRows));
+  const Int16 first = static_cast<Int16>(1 + k * kProjectedBlockRows);
+  const Int16 last =
+      static_cast<Int16>(std::min<int>(rows.count, (k + 1) * kProjectedBlockRows));
   try {
     for (Int16 l = first;; ++l) {
       ProjectedPoint point = project(rows.fit, rows.coefficients, rows.observed, rows.t, l);

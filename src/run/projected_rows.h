@@ -27,4 +27,9 @@ struct ProjectedRows {
 // making the rows one by one.
 void write_projected_rows(const ProjectedRows& rows, ResultsReport& report);
 
+// Rows in a block: about half a piece of the results file (64 KiB) of typical
+// rows. Turns stay few (84 in the longest report), and the blocks under way
+// add less memory than the program's libraries vary by from run to run.
+constexpr int kProjectedBlockRows = 384;
+
 }  // namespace tendencia

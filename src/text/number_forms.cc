@@ -40,8 +40,8 @@ std::size_t write_whole_number(char* out, char lead, long long value, char trail
     return write_number(out, lead, static_cast<double>(value), ".", trail);
   std::size_t length = 0;
   if (lead != '\0') out[length++] = lead;
-  unsigned long long magnitude =
-      value < 0 ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  auto magnitude = static_cast<unsigned long long>(value);
+  if (value < 0) magnitude = 0ull - magnitude;
   char digits[16];
   std::size_t count = 0;
   do {

@@ -75,7 +75,8 @@ Written write_rows(const Coefficients& c, Int16 last_observed, Int16 count, Sink
 TEST(ProjectedRows, AnyCountGivesTheRowsOfOneByOne) {
   // One row, a block less one, one block, a block and one, several blocks
   // (odd and even), and the most a report can have after four observed values.
-  for (int count : {1, 767, 768, 769, 1536, 2305, 5000, 32763}) {
+  constexpr int B = kProjectedBlockRows;
+  for (int count : {1, B - 1, B, B + 1, 2 * B, 3 * B + 1, 5000, 32763}) {
     Written written = write_rows(trend(10), kObserved, static_cast<Int16>(count));
     EXPECT_EQ(written.failure, "") << count;
     EXPECT_TRUE(written.bytes == rows_one_by_one(trend(10), kObserved, count))
@@ -86,7 +87,8 @@ TEST(ProjectedRows, AnyCountGivesTheRowsOfOneByOne) {
 TEST(ProjectedRows, AFailingRowStopsThereWithEveryEarlierRowWritten) {
   // Rows in the first block, at a block's first and last row, in blocks made
   // by either thread, and the very last row.
-  for (int failing_row : {1, 2, 768, 769, 1537, 3000, 4321, 5000}) {
+  constexpr int B = kProjectedBlockRows;
+  for (int failing_row : {1, 2, B, B + 1, 2 * B + 1, 3 * B, 4321, 5000}) {
     const int x0 = kObserved + failing_row;
     Written written = write_rows(trend(-x0), kObserved, 5000);
     EXPECT_EQ(written.failure, "división por cero @ F(X) en X = " + std::to_string(x0));
