@@ -56,15 +56,21 @@ class Hardening : public ::testing::Test {
 };
 
 TEST_F(Hardening, AWriteRefusedByAFileSizeLimitIsAFailureNotASuccess) {
-  std::vector<std::string> answers = worked_answers("300");
-  std::string complete = complete_report(answers);
-  ASSERT_GT(complete.size(), 20000u);
-  Stop stop = run_to_the_end(answers, 8192);
-  EXPECT_TRUE(exited_with(stop.status, 1)) << stop.status;
-  EXPECT_NE(stop.err.find("no se puede escribir el fichero"), std::string::npos) << stop.err;
-  std::string kept = read_file("Et.TXT");
-  EXPECT_EQ(kept.size(), 8192u);
-  EXPECT_EQ(complete.compare(0, kept.size(), kept), 0) << "what is kept is not the report's start";
+  // A short report, and a long one whose rows two threads are making when the
+  // limit is reached.
+  for (auto [points, limit] : {std::pair<const char*, long>{"300", 8192},
+                               std::pair<const char*, long>{"5000", 200000}}) {
+    std::vector<std::string> answers = worked_answers(points);
+    std::string complete = complete_report(answers);
+    ASSERT_GT(complete.size(), static_cast<std::size_t>(2 * limit));
+    Stop stop = run_to_the_end(answers, limit);
+    EXPECT_TRUE(exited_with(stop.status, 1)) << stop.status;
+    EXPECT_NE(stop.err.find("no se puede escribir el fichero"), std::string::npos) << stop.err;
+    std::string kept = read_file("Et.TXT");
+    EXPECT_EQ(kept.size(), static_cast<std::size_t>(limit));
+    EXPECT_EQ(complete.compare(0, kept.size(), kept), 0)
+        << "what is kept is not the report's start (M = " << points << ")";
+  }
 }
 
 TEST_F(Hardening, AFullFilesystemIsAFailureNotASuccess) {
