@@ -4,7 +4,7 @@ BUILD := build
 ASAN := build-asan
 CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) $(3) > /dev/null
 
-.PHONY: all build run run-gui chart test deps bench fuzz conformance clean install uninstall package
+.PHONY: all build run run-gui chart test deps bench bench-compare fuzz conformance clean install uninstall package
 
 all: build
 
@@ -83,6 +83,18 @@ bench: deps
 	cd build-bench && ./bench/report_benchmark
 	sh bench/peak_memory.sh build-bench/tendencia
 	sh bench/whole_run_time.sh build-bench/tendencia
+
+# The longest run of this tree against the terminal program of an older commit
+# (BASE), side by side in one sitting: the older one is built from its own
+# sources in build-base/.
+BASE ?= 1b4493f
+bench-compare: bench
+	rm -rf build-base && mkdir -p build-base/src
+	git archive $(BASE) | tar -x -C build-base/src
+	cmake -S build-base/src -B build-base/build -DCMAKE_BUILD_TYPE=Release -DTENDENCIA_GUI=OFF \
+	  -DTENDENCIA_CHART=OFF -DTENDENCIA_IMPORT=OFF -DTENDENCIA_FIT=OFF -DTENDENCIA_TESTS=OFF > /dev/null
+	cmake --build build-base/build -j $(JOBS) --target tendencia
+	python3 bench/compare_whole_runs.py build-base/build/tendencia build-bench/tendencia
 
 # Installs into PREFIX (under DESTDIR when set, as packagers do). uninstall
 # removes what the last install from $(BUILD) listed in its manifest.
