@@ -30,7 +30,9 @@ ReportLine& ReportLine::number(double value) {
 }
 
 ReportLine& ReportLine::whole(long long value) {
-  size_ += write_whole_number(room(kMaxNumberChars + 2), value < 0 ? '-' : ' ', value, ' ');
+  const std::string& decimal = separators_->decimal;
+  size_ += write_whole_number(room(kMaxNumberChars + 2 + decimal.size()), value < 0 ? '-' : ' ',
+                              value, decimal, ' ');
   return *this;
 }
 

@@ -71,7 +71,8 @@ class ResultsReport {
   std::size_t to_piece_end() const;
   void write_whole_pieces();
 
-  // Lines reach the sink in pieces of about this size.
+  // Between dialogues, lines reach the sink in pieces of this size, each ending
+  // at a multiple of it in the file.
   static constexpr std::size_t kPieceBytes = 1 << 16;
 
   std::unique_ptr<ByteSink> sink_;

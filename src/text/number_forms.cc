@@ -6,9 +6,7 @@
 
 namespace tendencia {
 
-std::size_t magnitude_digits(double value, char* out) {
-  return fifteen_digits(std::fabs(value), out);
-}
+std::size_t magnitude_digits(double value, char* out) { return fifteen_digits(value, out); }
 
 std::size_t write_number(char* out, char lead, double value, std::string_view decimal,
                          char trail) {
@@ -33,11 +31,13 @@ std::size_t write_number(char* out, char lead, double value, std::string_view de
   return length;
 }
 
-std::size_t write_whole_number(char* out, char lead, long long value, char trail) {
-  // Beyond 15 digits the digit rule rounds, and the exponent form begins.
+std::size_t write_whole_number(char* out, char lead, long long value, std::string_view decimal,
+                               char trail) {
+  // Beyond 15 digits the digit rule rounds, and the exponent form (with its
+  // decimal point) begins.
   constexpr long long kFifteenDigits = 999'999'999'999'999;
   if (value > kFifteenDigits || value < -kFifteenDigits)
-    return write_number(out, lead, static_cast<double>(value), ".", trail);
+    return write_number(out, lead, static_cast<double>(value), decimal, trail);
   std::size_t length = 0;
   if (lead != '\0') out[length++] = lead;
   auto magnitude = static_cast<unsigned long long>(value);

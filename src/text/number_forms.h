@@ -25,9 +25,11 @@ std::size_t magnitude_digits(double value, char* out);
 std::size_t write_number(char* out, char lead, double value, std::string_view decimal,
                          char trail);
 
-// The same bytes as write_number for a whole number, with no decimal point to
-// place; the period labels of a report, a quarter of its numbers, take this way.
-std::size_t write_whole_number(char* out, char lead, long long value, char trail);
+// The same bytes as write_number for a whole number, without the general
+// conversion up to 15 digits; the period labels of a report, a quarter of its
+// numbers, take this way. `out` needs what write_number needs.
+std::size_t write_whole_number(char* out, char lead, long long value, std::string_view decimal,
+                               char trail);
 
 // " 5", "-3", " 0", " 2.5": the form used inside prompts and formula lines.
 std::string sign_blank_form(double value);

@@ -88,9 +88,9 @@ TEST(MagnitudeDigits, AgreesWithSnprintfOnManyValues) {
 TEST(WriteWholeNumber, GivesTheBytesOfWriteNumber) {
   auto same = [](long long value) {
     char whole[kMaxNumberChars + 2], general[kMaxNumberChars + 2];
-    std::string a(whole, write_whole_number(whole, value < 0 ? '-' : ' ', value, ' '));
+    std::string a(whole, write_whole_number(whole, value < 0 ? '-' : ' ', value, ",", ' '));
     std::string b(general, write_number(general, value < 0 ? '-' : ' ',
-                                        static_cast<double>(value), ".", ' '));
+                                        static_cast<double>(value), ",", ' '));
     return a == b ? ::testing::AssertionSuccess()
                   : ::testing::AssertionFailure() << value << ": " << a << " vs " << b;
   };
@@ -99,7 +99,7 @@ TEST(WriteWholeNumber, GivesTheBytesOfWriteNumber) {
                          1'234'567'890'123'456LL, 9'007'199'254'740'993LL})
     for (long long v : {edge - 1, edge, edge + 1, -edge}) ASSERT_TRUE(same(v));
   char out[kMaxNumberChars + 2];
-  EXPECT_EQ(std::string(out, write_whole_number(out, '\0', 2001, '\0')), "2001");
+  EXPECT_EQ(std::string(out, write_whole_number(out, '\0', 2001, ".", '\0')), "2001");
 }
 
 }  // namespace
