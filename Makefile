@@ -81,8 +81,7 @@ bench: deps
 	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF)
 	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia
 	cd build-bench && ./bench/report_benchmark
-	sh bench/peak_memory.sh build-bench/tendencia
-	sh bench/whole_run_time.sh build-bench/tendencia
+	sh bench/whole_run.sh build-bench/tendencia
 
 # The longest run of this tree against the terminal program of an older commit
 # (BASE), side by side in one sitting: the older one is built from its own
