@@ -1,6 +1,5 @@
 #include "text/number_forms.h"
 
-#include <cmath>
 #include <cstring>
 #include <string_view>
 
