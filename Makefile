@@ -22,10 +22,12 @@ run-gui: build
 # What the desktop, chart, import and fit programs need to be built: FLTK,
 # cairo, libcsv and Ceres. FLTK is found by its header and library, so its tools (fluid) are
 # not needed.
+# Boost.Math (headers) for the exact Student quantile of the fit and the chart.
 # Ceres Solver for the fit program, and libunwind-dev by name, because glog's
 # CMake package asks for it and LLVM's libunwind-14-dev would also satisfy the
 # Debian dependency without it.
-PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config libcsv-dev libceres-dev libunwind-dev
+PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config libcsv-dev libceres-dev libunwind-dev \
+	libboost-math-dev
 
 # What the tests need beyond the compiler: the desktop front end (FLTK), a
 # display server and xdotool to drive it, ImageMagick for its screenshots.
