@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/failure.h"
+#include "support/failure_text.h"
 
 namespace tendencia {
 namespace {
@@ -30,7 +31,7 @@ std::string failure_of(const Coefficients& c, const std::vector<SeriesValue>& ys
   try {
     fit_of(c, ys);
   } catch (const Failure& f) {
-    return std::string(describe(f.kind())) + " @ " + f.place();
+    return testing::failure_text(f);
   }
   return "none";
 }

@@ -8,6 +8,7 @@
 #include "core/failure.h"
 #include "support/recording_sink.h"
 #include "text/number_forms.h"
+#include "support/failure_text.h"
 
 namespace tendencia {
 namespace {
@@ -65,7 +66,7 @@ Written write_rows(const Coefficients& c, Int16 last_observed, Int16 count, Sink
     try {
       write_projected_rows({fit, c, kObserved, kT, last_observed, count}, report);
     } catch (const Failure& f) {
-      written.failure = std::string(describe(f.kind())) + " @ " + f.place();
+      written.failure = testing::failure_text(f);
     }
   }  // the report's end flushes what is pending, as a stopping run does
   written.bytes = log.written;
