@@ -175,9 +175,9 @@ ImportedSeries series_from_table(const CsvTable& table, const std::string& colum
   series.decimal_separator = decimal_separator_of(cells, table.delimiter);
 
   for (const CsvRow* row : rows.data) {
-    if (series.values.size() == kMaxRows)
+    if (series.values.size() == kMaxSeriesValues)
       throw ImportRefused(row_place(row->record) + ": la serie pasa de los " +
-                          std::to_string(kMaxRows) + " valores que admite tendencia",
+                          std::to_string(kMaxSeriesValues) + " valores que admite tendencia",
                           row->record);
     series.values.push_back(value_of(*row, values, series.decimal_separator));
   }

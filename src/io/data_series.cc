@@ -171,7 +171,7 @@ DataSeries read_series(std::istream& in, const std::string& where) {
   DataSeries series;
   while (!fields.at_end()) {
     std::size_t row = series.values.size() + 1;
-    if (row > kMaxRows)
+    if (row > kMaxSeriesValues)
       throw Failure(FailureKind::TooManyRows,
                     fields.place(fields.line()) + ", fila " + std::to_string(row));
     fields.field();  // the sequence number: the program numbers the values itself

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "core/limits.h"
 #include "model/series.h"
 #include "text/separators.h"
 
 namespace tendencia {
 
-constexpr std::size_t kMaxRows = 1000;
 // No sensible field is this long; the limit keeps memory bounded on any file.
 constexpr std::size_t kMaxFieldBytes = 4096;
 
