@@ -10,7 +10,7 @@
 #include "chart/forecast_table.h"
 #include "io/problem_files.h"
 #include "io/whole_file_writer.h"
-#include "run/program.h"
+#include "programs/program.h"
 #include "text/separators.h"
 
 int main(int argc, char** argv) {
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
       "         hoja de cálculo: periodo, observado, tendencia, minimo y maximo, con los\n"
       "         números tal como están en el informe; con la coma decimal, las celdas\n"
       "         van separadas por \";\".\n";
-  if (auto status = answer_help_or_version(argc, argv, "tendencia-grafico", help)) return *status;
+  if (auto status = answer_help_or_version(argc, argv, ProgramTexts{"tendencia-grafico", "", help})) return *status;
   const bool table = argc == 3 && std::string(argv[2]) == "--csv";
   if (argc != 2 && !table) {
     std::fprintf(stderr, "Uso: tendencia-grafico NOMBRE [--csv] (--help para la ayuda)\n");
