@@ -128,7 +128,7 @@ TEST_F(FanChart, HandlesTheLongestReport) {
 // The program as the user calls it.
 TEST_F(FanChart, TheProgramRefusesAndWritesNothing) {
   auto run = [](const std::string& name) {
-    std::string command = std::string(TENDENCIA_CHART_BINARY) + " '" + name + "' > out.txt 2> err.txt";
+    std::string command = std::string(TENDENCIA_GRAFICO_BINARY) + " '" + name + "' > out.txt 2> err.txt";
     int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   };

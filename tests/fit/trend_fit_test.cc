@@ -147,7 +147,7 @@ TEST(TrendFit, AConstantAloneIsRefusedBecauseTendenciasLineNeedsAVaryingF) {
 }
 
 TEST(TrendFit, TheExampleSalesSeriesGivesItsKnownTrend) {
-  std::ifstream in(TENDENCIA_EXAMPLES_DIR "/Dventas.TXT", std::ios::binary);
+  std::ifstream in(TENDENCIA_EXAMPLES "/Dventas.TXT", std::ios::binary);
   DataSeries series = read_series(in, "Dventas.TXT");
   std::vector<double> y;
   for (const SeriesValue& v : series.values) y.push_back(v.number);

@@ -3,25 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "core/failure.h"
-#include "programs/gui/command_line.h"
 #include "programs/tendencia/command_line.h"
 
 namespace tendencia {
 namespace {
 
-using Arguments = std::vector<std::string>;
-
 TEST(TerminalCommandLine, TakesNoArgument) {
   terminal::parse_command_line({});
   EXPECT_THROW(terminal::parse_command_line({"ventas"}), CommandLineRefused);
-}
-
-TEST(DesktopCommandLine, TakesAFolderOrTheChoiceOfOne) {
-  EXPECT_FALSE(gui::parse_command_line({}).folder);
-  EXPECT_EQ(gui::parse_command_line({"datos"}).folder, "datos");
-  EXPECT_TRUE(gui::parse_command_line({"--elegir-carpeta"}).choose_folder);
-  for (const Arguments& wrong : {Arguments{"a", "b"}, Arguments{"--otra"}, Arguments{"-"}})
-    EXPECT_THROW(gui::parse_command_line(wrong), CommandLineRefused) << wrong[0];
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 using namespace testing;
 
 int draw(const std::string& arguments, const std::string& locale = "C") {
-  std::string command = "LC_ALL=" + locale + " " + TENDENCIA_CHART_BINARY + " " + arguments +
+  std::string command = "LC_ALL=" + locale + " " + TENDENCIA_GRAFICO_BINARY + " " + arguments +
                         " > out.txt 2> err.txt";
   int raw = std::system(command.c_str());
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -18,7 +18,7 @@ using Result = CommandResult;
 Result run_shell(const std::string& command) { return run_command(command); }
 
 Result fit(const std::string& arguments) {
-  return run_shell(std::string(TENDENCIA_FIT_BINARY) + " " + arguments);
+  return run_shell(std::string(TENDENCIA_AJUSTE_BINARY) + " " + arguments);
 }
 
 const std::string kUsage =
@@ -30,7 +30,7 @@ class FitProgram : public ::testing::Test {
   FitProgram() {
     std::filesystem::create_directory("work");
     std::filesystem::current_path("work");
-    std::filesystem::copy_file(TENDENCIA_EXAMPLES_DIR "/Dventas.TXT", "Dventas.TXT");
+    std::filesystem::copy_file(TENDENCIA_EXAMPLES "/Dventas.TXT", "Dventas.TXT");
   }
   TempDirectory directory;
 };
@@ -46,7 +46,7 @@ TEST_F(FitProgram, TheExampleGivesItsKnownTrendAndTheAnswersFeedTendencia) {
   EXPECT_NE(report.out.find("el ajuste converge"), std::string::npos) << report.out;
 
   Result piped =
-      run_shell("{ printf 'ventas\\n5\\n95\\n'; " + std::string(TENDENCIA_FIT_BINARY) +
+      run_shell("{ printf 'ventas\\n5\\n95\\n'; " + std::string(TENDENCIA_AJUSTE_BINARY) +
                 " ventas constante potencia --respuestas; echo 2001; } | " + TENDENCIA_BINARY);
   EXPECT_EQ(piped.status, 0) << piped.err;
   std::string results = read_file("Eventas.TXT");

@@ -16,7 +16,7 @@ using namespace testing;
 using Result = CommandResult;
 
 Result import(const std::string& arguments) {
-  return run_command(std::string(TENDENCIA_IMPORT_BINARY) + " " + arguments);
+  return run_command(std::string(TENDENCIA_IMPORTAR_BINARY) + " " + arguments);
 }
 
 std::vector<std::string> files_here() {
