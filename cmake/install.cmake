@@ -1,44 +1,25 @@
 # What `make install` puts on the system, `make uninstall` takes away and
-# `make package` wraps in a Debian package. Included after every program's
-# target is defined: a program that is not built installs nothing.
+# `make package` wraps in a Debian package: each program that is built, with
+# its manual page; the menu entry with the desktop program; the example.
 include(GNUInstallDirs)
-
-# A program and its manual page (man/<manpage>, section 1), both only when the
-# program is built.
-function(tendencia_install_program target manpage)
-  if(NOT TARGET ${target})
-    return()
+foreach(program tendencia tendencia-gui tendencia-grafico tendencia-importar tendencia-ajuste)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES man/${program}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endif()
-  install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${PROJECT_SOURCE_DIR}/man/${manpage} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endfunction()
-
-tendencia_install_program(tendencia tendencia.1)
-tendencia_install_program(tendencia-gui tendencia-gui.1)
-tendencia_install_program(tendencia-grafico tendencia-grafico.1)
-tendencia_install_program(tendencia-importar tendencia-importar.1)
-tendencia_install_program(tendencia-ajuste tendencia-ajuste.1)
-
-# The menu entry starts the desktop program, so it comes with it.
+endforeach()
 if(TARGET tendencia-gui)
-  install(FILES ${PROJECT_SOURCE_DIR}/data/tendencia.desktop
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${PROJECT_SOURCE_DIR}/data/tendencia.svg
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  install(FILES data/tendencia.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES data/tendencia.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
+install(FILES examples/Dventas.TXT DESTINATION ${CMAKE_INSTALL_DOCDIR}/ejemplos)
 
-install(FILES ${PROJECT_SOURCE_DIR}/examples/Dventas.TXT
-        DESTINATION ${CMAKE_INSTALL_DOCDIR}/ejemplos)
-
-# cmake --install lists what it installed in install_manifest.txt (without
-# DESTDIR); uninstall removes exactly those files.
 add_custom_target(uninstall
   COMMAND ${CMAKE_COMMAND} -DMANIFEST=${CMAKE_BINARY_DIR}/install_manifest.txt
           -DOWN_FOLDER=${CMAKE_INSTALL_DOCDIR} -P ${CMAKE_CURRENT_LIST_DIR}/uninstall.cmake
   VERBATIM)
 
-# The Debian package: the same files under /usr, dependencies read from the
-# shared libraries the programs link.
+# The same files under /usr; dependencies read from the libraries the programs link.
 set(TENDENCIA_PACKAGE_MAINTAINER "Mantenedores de tendencia <tendencia@example.org>"
     CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_GENERATOR DEB)
@@ -57,7 +38,6 @@ Incluye un programa de terminal, uno de escritorio y otros que los
 acompañan, cada uno con su página de manual en español.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TENDENCIA_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)
