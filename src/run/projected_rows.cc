@@ -1,8 +1,5 @@
 #include "run/projected_rows.h"
 
-#include <pthread.h>
-#include <sched.h>
-
 #include <algorithm>
 #include <condition_variable>
 #include <exception>
@@ -103,19 +100,6 @@ class Turns {
   std::exception_ptr failure_;
 };
 
-// A new thread is queued on the processor of the thread that made it, and an
-// idle processor may take it only at its next scheduler tick, milliseconds
-// later: the helper would wait that long behind this thread. It is sent to
-// the other processors at once (when the process may use any).
-void send_to_other_processors(std::thread& helper) {
-  cpu_set_t allowed;
-  const int here = sched_getcpu();
-  if (here < 0 || sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
-  CPU_CLR(here, &allowed);
-  if (CPU_COUNT(&allowed) > 0)
-    pthread_setaffinity_np(helper.native_handle(), sizeof allowed, &allowed);
-}
-
 }  // namespace
 
 void write_projected_rows(const ProjectedRows& rows, ResultsReport& report) {
@@ -124,7 +108,6 @@ void write_projected_rows(const ProjectedRows& rows, ResultsReport& report) {
   if (turns.blocks() > 1) {
     try {
       helper = std::thread([&turns] { turns.work(); });
-      send_to_other_processors(helper);
     } catch (const std::system_error&) {
       // No second thread to be had (a process limit): this one makes them all.
     }
