@@ -5,9 +5,10 @@
 
 Each build runs 100 times, the builds taking turns so that the machine's
 changing load falls on all of them alike; the time is from the start of the
-process to its end, its input read from a file (no shell in between). The first
-binary is the reference for the speed-up column. Build an older version in
-another folder to compare with it.
+process to its end, its input read from a file (no shell in between). Each
+build's median, the middle half of its runs (first to third quartile) and its
+fastest run are printed; the first binary is the reference for the speed-up
+column. Build an older version in another folder to compare with it.
 """
 import os
 import statistics
@@ -51,8 +52,12 @@ def main(binaries):
     reference = statistics.median(times[binaries[0]])
     for binary in binaries:
         median = statistics.median(times[binary])
-        print("%-50s median %6.2f ms  fastest %6.2f ms  speed-up %.2f"
-              % (binary, 1e3 * median, 1e3 * min(times[binary]), reference / median))
+        # The middle half of the runs: on a shared machine the spread says
+        # whether a difference of medians means anything.
+        lower, _, upper = statistics.quantiles(times[binary], n=4)
+        print("%-50s median %6.2f ms  middle half %6.2f-%6.2f ms  fastest %6.2f ms  speed-up %.2f"
+              % (binary, 1e3 * median, 1e3 * lower, 1e3 * upper, 1e3 * min(times[binary]),
+                 reference / median))
 
 
 if __name__ == "__main__":
