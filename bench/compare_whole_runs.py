@@ -3,8 +3,8 @@
 
     bench/compare_whole_runs.py BINARY [BINARY ...]
 
-Each build runs 100 times, the builds taking turns so that the machine's
-changing load falls on all of them alike; the time is from the start of the
+Each build runs 100 times, the builds taking turns (in an order drawn anew
+each round) so that the machine's changing load falls on all of them alike; the time is from the start of the
 process to its end, its input read from a file (no shell in between). Each
 build's median, the middle half of its runs (first to third quartile) and its
 fastest run are printed, and the mean processor time of a run in the program
@@ -12,6 +12,7 @@ and in the kernel; the first binary is the reference for the speed-up
 column. Build an older version in another folder to compare with it.
 """
 import os
+import random
 import resource
 import statistics
 import subprocess
@@ -53,8 +54,12 @@ def main(binaries):
         times = {binary: [] for binary in binaries}
         user = {binary: [] for binary in binaries}
         system = {binary: [] for binary in binaries}
+        # A new order each round, so that no build always follows the same one.
+        order = list(binaries)
+        shuffle = random.Random(1)
         for _ in range(RUNS):
-            for binary in binaries:
+            shuffle.shuffle(order)
+            for binary in order:
                 wall, user_seconds, system_seconds = run(binary)
                 times[binary].append(wall)
                 user[binary].append(user_seconds)
