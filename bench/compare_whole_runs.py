@@ -3,13 +3,14 @@
 
     bench/compare_whole_runs.py BINARY [BINARY ...]
 
-Each build runs 100 times, the builds taking turns (in an order drawn anew
-each round) so that the machine's changing load falls on all of them alike; the time is from the start of the
-process to its end, its input read from a file (no shell in between). Each
-build's median, the middle half of its runs (first to third quartile) and its
-fastest run are printed, and the mean processor time of a run in the program
-and in the kernel; the first binary is the reference for the speed-up
-column. Build an older version in another folder to compare with it.
+Each build runs 100 times, the builds taking turns (in an order drawn anew each
+round) so that the machine's changing load falls on all of them alike; the time
+is from the start of the process to its end, its input read from a file (no
+shell in between). Each build's median, the middle half of its runs (first to
+third quartile) and its fastest run are printed, and the mean processor time of
+a run in the program and in the kernel; the first binary is the reference for
+the speed-up column. Build an older version in another folder to compare with
+it.
 """
 import os
 import random
