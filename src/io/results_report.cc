@@ -67,14 +67,8 @@ void ResultsReport::put(std::string_view bytes) {
 }
 
 void ResultsReport::write(const ReportLine& line) {
-  pending_.append(line.bytes()).append("\r\n", 2);
-  if (pending_.size() >= to_piece_end()) write_whole_pieces();
-}
-
-void ResultsReport::write_lines(std::string& lines) {
-  pending_.append(lines);
-  lines.clear();
-  if (pending_.size() >= to_piece_end()) write_whole_pieces();
+  pending_.append(line.bytes());
+  put("\r\n");
 }
 
 void ResultsReport::write_blank() { put("\r\n"); }

@@ -56,9 +56,6 @@ class ResultsReport {
 
   void write(const ReportLine& line);
   void write_blank();
-  // Lines laid out elsewhere, each already ending in CR LF; takes their bytes
-  // and leaves `lines` empty.
-  void write_lines(std::string& lines);
   // Every dialogue and every stop flushes, so no written line is ever lost.
   void flush();
   // Flushes and puts the file on the disk itself, so a report the program

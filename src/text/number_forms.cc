@@ -5,13 +5,11 @@
 
 namespace tendencia {
 
-std::size_t magnitude_digits(double value, char* out) { return fifteen_digits(value, out); }
-
 std::size_t write_number(char* out, char lead, double value, std::string_view decimal,
                          char trail) {
   std::size_t length = 0;
   if (lead != '\0') out[length++] = lead;
-  const std::size_t digits = magnitude_digits(value, out + length);
+  const std::size_t digits = fifteen_digits(value, out + length);
   const bool point_as_is = decimal.size() == 1 && decimal[0] == '.';
   char* const point =
       point_as_is ? nullptr : static_cast<char*>(std::memchr(out + length, '.', digits));

@@ -13,10 +13,6 @@
 
 namespace tendencia {
 
-// Writes the digits of |value| with "." as decimal point; returns the length.
-// `out` needs kMaxNumberChars bytes.
-std::size_t magnitude_digits(double value, char* out);
-
 // Writes `lead` (a sign or a blank; '\0' for none), the digits of |value| with
 // `decimal` for the point, and `trail` ('\0' for none) to `out`, which needs
 // kMaxNumberChars + 2 + decimal.size() bytes; returns the length written. The

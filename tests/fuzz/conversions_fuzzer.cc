@@ -10,6 +10,7 @@
 
 #include "core/failure.h"
 #include "text/conversions.h"
+#include "text/fifteen_digits.h"
 #include "text/number_forms.h"
 #include "text/text_encoding.h"
 
@@ -20,7 +21,7 @@ using namespace tendencia;
 void check_forms(double value) {
   if (!std::isfinite(value)) std::abort();
   char fast[kMaxNumberChars + 1];
-  std::size_t length = magnitude_digits(value, fast);
+  std::size_t length = fifteen_digits(value, fast);
   if (length > kMaxNumberChars) std::abort();
   fast[length] = '\0';
   char slow[64];

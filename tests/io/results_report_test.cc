@@ -109,12 +109,11 @@ TEST(ResultsReport, PiecesEndOn64KiBBoundariesAndStopAtARefusal) {
   ResultsReport report(std::make_unique<RecordingSink>(log), kC);
   report.write(report.line().text("Se extrapolan  31767  puntos"));
   report.flush();  // a dialogue: whatever is pending, however short
-  std::string block;
-  for (int i = 0; i < 700; ++i) block += std::string(97, 'a' + i % 26) + "\r\n";
+  auto write_block = [&] {
+    for (int i = 0; i < 700; ++i) report.write(report.line().text(std::string(97, 'a' + i % 26)));
+  };
   for (int i = 0; i < 6; ++i) {
-    std::string lines = block;
-    report.write_lines(lines);
-    EXPECT_TRUE(lines.empty());
+    write_block();
     for (int j = 0; j < 50; ++j) report.write(report.line().text("row"));
   }
   ASSERT_GE(log.writes.size(), 5u);
@@ -125,8 +124,7 @@ TEST(ResultsReport, PiecesEndOn64KiBBoundariesAndStopAtARefusal) {
   }
   const std::size_t before = log.written.size();
   log.refuse_beyond = before + 1000;
-  std::string lines = block;
-  EXPECT_THROW(report.write_lines(lines), Failure);
+  EXPECT_THROW(write_block(), Failure);
   report.write(report.line().text("after"));
   EXPECT_THROW(report.flush(), Failure);
   EXPECT_EQ(log.written.size(), before);

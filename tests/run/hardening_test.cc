@@ -58,8 +58,8 @@ class Hardening : public ::testing::Test {
 };
 
 TEST_F(Hardening, AWriteRefusedByAFileSizeLimitIsAFailureNotASuccess) {
-  // A short report, and a long one whose rows two threads are making when the
-  // limit is reached.
+  // A short report, and a long one whose projected rows are being written when
+  // the limit is reached.
   for (auto [points, limit] : {std::pair<const char*, long>{"300", 8192},
                                std::pair<const char*, long>{"5000", 200000}}) {
     std::vector<std::string> answers = worked_answers(points);

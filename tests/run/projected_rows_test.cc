@@ -1,6 +1,5 @@
-// The projected rows are made in blocks by two threads; whatever the count, and
-// wherever a row fails or the file refuses a write, the report must be exactly
-// that of rows made one by one.
+// Whatever the count, and wherever a row fails or the file refuses a write, the
+// report must be exactly that of the rows laid out one by one, zone by zone.
 #include "run/projected_rows.h"
 
 #include <gtest/gtest.h>
@@ -73,10 +72,9 @@ Written write_rows(const Coefficients& c, Int16 last_observed, Int16 count, Sink
 }
 
 TEST(ProjectedRows, AnyCountGivesTheRowsOfOneByOne) {
-  // One row, a block less one, one block, a block and one, several blocks
-  // (odd and even), and the most a report can have after four observed values.
-  constexpr int B = kProjectedBlockRows;
-  for (int count : {1, B - 1, B, B + 1, 2 * B, 3 * B + 1, 5000, 32763}) {
+  // One row, a few hundred, some thousands, and the most a report can have
+  // after four observed values: the longer ones cross the report's pieces.
+  for (int count : {1, 383, 384, 385, 768, 1153, 5000, 32763}) {
     Written written = write_rows(trend(10), kObserved, static_cast<Int16>(count));
     EXPECT_EQ(written.failure, "") << count;
     EXPECT_TRUE(written.bytes == rows_one_by_one(trend(10), kObserved, count))
@@ -85,10 +83,8 @@ TEST(ProjectedRows, AnyCountGivesTheRowsOfOneByOne) {
 }
 
 TEST(ProjectedRows, AFailingRowStopsThereWithEveryEarlierRowWritten) {
-  // Rows in the first block, at a block's first and last row, in blocks made
-  // by either thread, and the very last row.
-  constexpr int B = kProjectedBlockRows;
-  for (int failing_row : {1, 2, B, B + 1, 2 * B + 1, 3 * B, 4321, 5000}) {
+  // The first rows, rows far into the report, and the very last row.
+  for (int failing_row : {1, 2, 384, 385, 769, 1152, 4321, 5000}) {
     const int x0 = kObserved + failing_row;
     Written written = write_rows(trend(-x0), kObserved, 5000);
     EXPECT_EQ(written.failure, "división por cero @ F(X) en X = " + std::to_string(x0));
@@ -106,7 +102,7 @@ TEST(ProjectedRows, ALabelBeyond32767StopsAtItsRow) {
 }
 
 TEST(ProjectedRows, AWriteRefusedBeforeAFailingRowIsTheFailureReported) {
-  // The file is full at about the second block; F would fail much later.
+  // The file is full long before row 4000, where F would fail.
   SinkLog full;
   full.refuse_beyond = 100000;
   Written written = write_rows(trend(-4004), kObserved, 5000, full);

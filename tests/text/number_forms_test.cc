@@ -61,7 +61,7 @@ TEST(SlopeTextForm, HasNoBlanks) {
 }
 
 // The fast formatter must give exactly what the straightforward snprintf gives.
-TEST(MagnitudeDigits, AgreesWithSnprintfOnManyValues) {
+TEST(WriteNumber, GivesTheDigitsOfSnprintfOnManyValues) {
   std::mt19937_64 random(12345);
   std::uniform_int_distribution<std::uint64_t> bits;
   std::uniform_real_distribution<double> plain(-1e6, 1e6);
@@ -75,7 +75,7 @@ TEST(MagnitudeDigits, AgreesWithSnprintfOnManyValues) {
       value = std::ldexp(plain(random), -(i % 40));
     }
     char fast[kMaxNumberChars + 1];
-    fast[magnitude_digits(value, fast)] = '\0';
+    fast[write_number(fast, '\0', value, ".", '\0')] = '\0';
     char slow[64];
     std::snprintf(slow, sizeof slow, "%.15G", std::fabs(value));
     if (value == 0) std::snprintf(slow, sizeof slow, "0");
