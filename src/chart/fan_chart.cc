@@ -245,9 +245,11 @@ void draw_series(cairo_t* cr, const FanChart& chart, const Axes& axes) {
   cairo_new_path(cr);
   for (const ChartPoint& p : chart.observed) cairo_line_to(cr, axes.x(p.period, chart), axes.y(p.value));
   cairo_stroke(cr);
-  // Markers as large as the spacing of the periods allows.
+  // Markers as large as the spacing of the periods allows; where they would
+  // touch, the line alone shows the values and lets the fitted trend show.
   const double spacing = (axes.plot.right - axes.plot.left) / (chart.period_high - chart.period_low);
-  const double radius = std::clamp(spacing / 3, 1.2, 3.0);
+  const double radius = std::min(spacing / 3, 3.0);
+  if (radius < 1.2) return;
   for (const ChartPoint& p : chart.observed) {
     cairo_new_path(cr);
     cairo_arc(cr, axes.x(p.period, chart), axes.y(p.value), radius, 0, 2 * M_PI);
