@@ -91,7 +91,7 @@ TEST_F(FanChartDrawing, TheSvgHoldsEveryPointAndABandAroundTheTrend) {
   EXPECT_EQ(observed->points.size(), 3u);
 
   // The projected trend is the thick line; the report's band is the widest.
-  const SvgPath* trend = largest(paths, "stroke-width:2.5;", "stroke:" + svg_colour(kTrendColour));
+  const SvgPath* trend = largest(paths, "stroke-width:2;", "stroke:" + svg_colour(kTrendColour));
   ASSERT_EQ(chart.bands.size(), 3u);
   ASSERT_TRUE(chart.bands[0].stated);
   const SvgPath* band = largest(paths, "fill:" + svg_colour(chart.bands[0].colour));
@@ -157,8 +157,9 @@ ForecastReport synthetic_report(int first_period, int observed, int projected, d
     ProjectedRow row;
     row.period = first_period + i - 1;
     row.trend = centre + trend.slope * i;
-    row.lower = row.trend - spread * 0.05 * std::sqrt(i - observed);
-    row.upper = row.trend + spread * 0.05 * std::sqrt(i - observed);
+    const double half_width = spread * 0.05 * std::sqrt((i - observed) / double(projected));
+    row.lower = row.trend - half_width;
+    row.upper = row.trend + half_width;
     report.projected.push_back(row);
   }
   report.points_announced = projected;
