@@ -4,7 +4,7 @@ BUILD := build
 ASAN := build-asan
 CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) $(3) > /dev/null
 
-.PHONY: all build run run-gui chart test deps bench bench-compare fuzz conformance clean install uninstall package
+.PHONY: all build run run-gui chart check test deps bench bench-compare fuzz conformance clean install uninstall package
 
 all: build
 
@@ -46,6 +46,11 @@ chart: build
 
 deps:
 	sh tools/install-deps.sh $(TEST_PACKAGES)
+
+# The unit tests alone, on what is installed already: the quick check while
+# working. make test runs everything.
+check: build
+	ctest --test-dir $(BUILD) -L unit --output-on-failure -j $(JOBS)
 
 # Every test through CTest, then the unit and end-to-end tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -27,7 +27,7 @@
 #include "io/byte_sink.h"
 #include "io/data_series.h"
 #include "io/results_report.h"
-#include "model/regression_fit.h"
+#include "model/regression_line.h"
 #include "model/student_table.h"
 #include "model/trend_function.h"
 #include "run/regression_report.h"
@@ -65,6 +65,13 @@ const Problem& problem() {
   return p;
 }
 
+// Y(1..N), every value a number already.
+std::vector<double> observed_numbers() {
+  std::vector<double> y;
+  for (const SeriesValue& v : problem().series.values) y.push_back(v.number);
+  return y;
+}
+
 void report_sequence(const char* path) {
   const Problem& p = problem();
   ScriptedDialogue dialogue({"1"});  // labels equal X, up to 32767
@@ -88,18 +95,18 @@ std::string pad_to_next_zone(std::string line) {
 
 void report_with_snprintf(const char* path) {
   const Problem& p = problem();
-  Fit fit = fit_line(p.coefficients, p.series.values, kObserved, Separators{});
+  const RegressionLine line = regression_line(p.coefficients, observed_numbers());
   std::FILE* out = std::fopen(path, "wb");
   std::fputs("\r\n", out);
-  std::fputs(("Recta de regresion: Y = " + fit.slope_text + " F(X) + " +
-              print_form_with_snprintf(fit.b) + "\r\n\r\n").c_str(), out);
+  std::fputs(("Recta de regresion: Y = " + slope_text_form(line.slope, Separators{}) + " F(X) + " +
+              print_form_with_snprintf(line.intercept) + "\r\n\r\n").c_str(), out);
   std::fputs("A\xf1o o periodo  TENDENCIA                  MINIMO                      MAXIMO    \r\n\r\n",
              out);
   for (int i = 1; i <= kObserved; ++i)
     std::fputs((pad_to_next_zone(print_form_with_snprintf(i)) +
                 print_form_with_snprintf(p.series.values[i - 1].number) + "\r\n").c_str(), out);
   for (int l = 1; l <= kProjected; ++l) {
-    ProjectedPoint q = project(fit, p.coefficients, kObserved, 1.96, static_cast<Int16>(l));
+    ProjectedPoint q = project(line, p.coefficients, kObserved, 1.96, static_cast<Int16>(l));
     std::string line = pad_to_next_zone(print_form_with_snprintf(kObserved + l));
     line = pad_to_next_zone(line + print_form_with_snprintf(q.trend));
     line = pad_to_next_zone(line + print_form_with_snprintf(q.lower));
@@ -150,10 +157,10 @@ BENCHMARK(BM_ReportWithSnprintf)->Unit(benchmark::kMillisecond);
 const std::vector<double>& projected_numbers() {
   static const std::vector<double> numbers = [] {
     const Problem& p = problem();
-    Fit fit = fit_line(p.coefficients, p.series.values, kObserved, Separators{});
+    const RegressionLine line = regression_line(p.coefficients, observed_numbers());
     std::vector<double> numbers;
     for (int l = 1; l <= kProjected; ++l) {
-      ProjectedPoint q = project(fit, p.coefficients, kObserved, 1.96, static_cast<Int16>(l));
+      ProjectedPoint q = project(line, p.coefficients, kObserved, 1.96, static_cast<Int16>(l));
       numbers.insert(numbers.end(), {1.0 * (kObserved + l), q.trend, q.lower, q.upper});
     }
     return numbers;

@@ -1,5 +1,9 @@
 #include "core/failure.h"
 
+#include <string>
+
+#include "core/limits.h"
+
 namespace tendencia {
 
 const char* describe(FailureKind kind) {
@@ -15,7 +19,11 @@ const char* describe(FailureKind kind) {
     case FailureKind::FileNotCreatable: return "no se puede crear el fichero";
     case FailureKind::FileNotReadable: return "no se puede leer el fichero";
     case FailureKind::EmptyFile: return "el fichero está vacío";
-    case FailureKind::TooManyRows: return "demasiadas filas (el máximo es 1000)";
+    case FailureKind::TooManyRows: {
+      static const std::string text =
+          "demasiadas filas (el máximo es " + std::to_string(kMaxSeriesValues) + ")";
+      return text.c_str();
+    }
     case FailureKind::MissingField: return "falta el valor de la fila";
     case FailureKind::FieldTooLong: return "campo demasiado largo";
     case FailureKind::WriteFailed: return "no se puede escribir el fichero";

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fit/term_groups.h"
+#include "model/trend_terms.h"
 #include "fit/trend_fit.h"
 
 namespace tendencia {

@@ -74,7 +74,13 @@ std::optional<Column> term_column(const Coefficients& c, std::size_t n) {
 
 // The outer coefficient of a group, the one F(X) is linear in: b0, b1, b3, ...
 std::size_t outer_index(TermGroup group) {
-  return static_cast<std::size_t>(term_coefficients(group).front());
+  return static_cast<std::size_t>(coefficient_of(group, kOuter));
+}
+
+// The coefficient that shapes a group's term: its exponent, rate, shift or
+// frequency.
+std::size_t shape_index(TermGroup group) {
+  return static_cast<std::size_t>(coefficient_of(group, kShape));
 }
 
 bool is_cosine(TermGroup g) { return g == TermGroup::Cosine || g == TermGroup::SecondCosine; }
@@ -175,9 +181,9 @@ void add_distinct(std::vector<double>& values, double v) {
   values.push_back(v);
 }
 
-std::vector<Shape> shapes_of(int k, const std::vector<double>& values) {
+std::vector<Shape> shapes_of(std::size_t k, const std::vector<double>& values) {
   std::vector<Shape> shapes;
-  for (double v : values) shapes.push_back({{k, v}});
+  for (double v : values) shapes.push_back({{static_cast<int>(k), v}});
   return shapes;
 }
 
@@ -193,7 +199,7 @@ std::vector<double> exponent_guesses(TermGroup group, const SeriesFacts& facts,
     if (line.usable && std::abs(line.slope) <= 10.0 && line.slope != 0.0)
       add_distinct(guesses, line.slope);
   }
-  for (double p : best_by_scan(group, outer_index(group) + 1,
+  for (double p : best_by_scan(group, shape_index(group),
                                {-2, -1, -0.5, 0.25, 0.5, 0.75, 1, 1.5, 2, 3}, facts, y, 2))
     add_distinct(guesses, p);
   return guesses;
@@ -213,7 +219,8 @@ std::vector<double> rate_guesses(const SeriesFacts& facts, const std::vector<dou
   }
   std::vector<double> grid;
   for (double g : {-4.0, -2.0, -1.0, -0.5, 0.5, 1.0, 2.0, 4.0}) grid.push_back(g / n);
-  for (double p : best_by_scan(TermGroup::Exponential, 6, grid, facts, y, 2))
+  for (double p : best_by_scan(TermGroup::Exponential, shape_index(TermGroup::Exponential), grid,
+                               facts, y, 2))
     add_distinct(guesses, p);
   return guesses;
 }
@@ -229,7 +236,7 @@ std::vector<double> shift_grid(const SeriesFacts& facts, std::vector<double> nea
 // Logarithm: Y against log(X + b8) for the shifts of the grid.
 std::vector<double> log_shift_guesses(const SeriesFacts& facts, const std::vector<double>& y) {
   std::vector<double> guesses;
-  for (double p : best_by_scan(TermGroup::Logarithm, 8,
+  for (double p : best_by_scan(TermGroup::Logarithm, shape_index(TermGroup::Logarithm),
                                shift_grid(facts, {-0.9, -0.5, 0, 0.5, 1, 2}), facts, y, 2))
     add_distinct(guesses, p);
   add_distinct(guesses, 0.0);
@@ -253,8 +260,8 @@ std::vector<double> hyperbola_shift_guesses(const SeriesFacts& facts,
     double shift = line.slope / line.intercept;
     if (shift > -1.0 && shift < 1e6) add_distinct(guesses, shift);
   }
-  for (double p :
-       best_by_scan(TermGroup::Hyperbola, 16, shift_grid(facts, {-0.5, 0.5, 1, 2}), facts, y, 2))
+  for (double p : best_by_scan(TermGroup::Hyperbola, shape_index(TermGroup::Hyperbola),
+                               shift_grid(facts, {-0.5, 0.5, 1, 2}), facts, y, 2))
     add_distinct(guesses, p);
   return guesses;
 }
@@ -263,8 +270,9 @@ std::vector<double> hyperbola_shift_guesses(const SeriesFacts& facts,
 // the middle of the range, as steep as the series is near there (the slope of
 // L/(1 + exp(-k(X - x0))) at x0 is k·L/4). It enters F(X) as
 // b·exp(kX)/(1 + exp(-k·x0)·exp(kX)).
-std::vector<Shape> logistic_guesses(int first, const SeriesFacts& facts,
-                                    const std::vector<double>& y, bool second) {
+std::vector<Shape> logistic_guesses(TermGroup group, const SeriesFacts& facts,
+                                    const std::vector<double>& y) {
+  const bool second = group == TermGroup::SecondLogistic;
   const double n = static_cast<double>(facts.n);
   double middle = 0.5 * (facts.lowest + facts.highest);
   double centre = 0.5 * (1.0 + n);
@@ -293,7 +301,9 @@ std::vector<Shape> logistic_guesses(int first, const SeriesFacts& facts,
   std::vector<Shape> shapes;
   for (auto [rate, x0] : steps) {
     rate = sign * std::min(std::abs(rate) * n, 200.0) / n;
-    shapes.push_back({{first + 1, rate}, {first + 2, std::exp(-rate * x0)}, {first + 3, rate}});
+    shapes.push_back({{coefficient_of(group, kShape), rate},
+                      {coefficient_of(group, kDenominatorScale), std::exp(-rate * x0)},
+                      {coefficient_of(group, kDenominatorRate), rate}});
   }
   return shapes;
 }
@@ -304,23 +314,22 @@ std::vector<Shape> shape_guesses(TermGroup group, const SeriesFacts& facts,
                                  const std::vector<double>& y) {
   switch (group) {
     case TermGroup::Power:
-      return shapes_of(2, exponent_guesses(group, facts, y));
+      return shapes_of(shape_index(group), exponent_guesses(group, facts, y));
     case TermGroup::SecondPower: {
       // Beside the first power, the second starts from the other guesses first.
       std::vector<double> guesses = exponent_guesses(group, facts, y);
       if (guesses.size() > 1) std::rotate(guesses.begin(), guesses.begin() + 1, guesses.end());
-      return shapes_of(4, guesses);
+      return shapes_of(shape_index(group), guesses);
     }
     case TermGroup::Exponential:
-      return shapes_of(6, rate_guesses(facts, y));
+      return shapes_of(shape_index(group), rate_guesses(facts, y));
     case TermGroup::Logarithm:
-      return shapes_of(8, log_shift_guesses(facts, y));
+      return shapes_of(shape_index(group), log_shift_guesses(facts, y));
     case TermGroup::Hyperbola:
-      return shapes_of(16, hyperbola_shift_guesses(facts, y));
+      return shapes_of(shape_index(group), hyperbola_shift_guesses(facts, y));
     case TermGroup::Logistic:
-      return logistic_guesses(17, facts, y, false);
     case TermGroup::SecondLogistic:
-      return logistic_guesses(21, facts, y, true);
+      return logistic_guesses(group, facts, y);
     case TermGroup::Constant:
     case TermGroup::Cosine:
     case TermGroup::SecondCosine:
@@ -335,10 +344,14 @@ std::vector<Shape> shape_guesses(TermGroup group, const SeriesFacts& facts,
 bool append_columns(TermGroup group, const Coefficients& shape, std::size_t n,
                     std::vector<Column>& columns) {
   Coefficients unit = unit_term(group, shape);
-  std::vector<double> phases = {unit.b[outer_index(group) + 2]};
-  if (is_cosine(group)) phases = {0.0, -kPi / 2};
-  for (double phase : phases) {
-    if (is_cosine(group)) unit.b[outer_index(group) + 2] = phase;
+  if (!is_cosine(group)) {
+    std::optional<Column> column = term_column(unit, n);
+    if (column) columns.push_back(*column);
+    return column.has_value();
+  }
+  const auto phase = static_cast<std::size_t>(coefficient_of(group, kPhase));
+  for (double value : {0.0, -kPi / 2}) {
+    unit.b[phase] = value;
     std::optional<Column> column = term_column(unit, n);
     if (!column) return false;
     columns.push_back(*column);
@@ -357,7 +370,7 @@ void store_outer(TermGroup group, const std::vector<double>& fitted, std::size_t
   }
   double a = fitted[at++], b = fitted[at++];
   c.b[outer] = std::hypot(a, b);
-  c.b[outer + 2] = std::atan2(-b, a);
+  c.b[static_cast<std::size_t>(coefficient_of(group, kPhase))] = std::atan2(-b, a);
 }
 
 // The linear fit of the groups given their shapes; what Y leaves over in
@@ -409,11 +422,17 @@ bool repeats_a_shape(const Coefficients& c, const std::vector<TermGroup>& groups
   auto has = [&](TermGroup g) {
     return std::find(groups.begin(), groups.end(), g) != groups.end();
   };
-  if (has(TermGroup::Power) && has(TermGroup::SecondPower) && c.b[2] == c.b[4]) return true;
-  if (has(TermGroup::Logistic) && has(TermGroup::SecondLogistic) && c.b[18] == c.b[22] &&
-      c.b[19] == c.b[23] && c.b[20] == c.b[24])
+  auto same_shape = [&](TermGroup first, TermGroup second) {
+    const std::vector<int> a = term_coefficients(first), b = term_coefficients(second);
+    for (std::size_t place = kShape; place < a.size(); ++place)
+      if (c.b[static_cast<std::size_t>(a[place])] != c.b[static_cast<std::size_t>(b[place])])
+        return false;
     return true;
-  return false;
+  };
+  return (has(TermGroup::Power) && has(TermGroup::SecondPower) &&
+          same_shape(TermGroup::Power, TermGroup::SecondPower)) ||
+         (has(TermGroup::Logistic) && has(TermGroup::SecondLogistic) &&
+          same_shape(TermGroup::Logistic, TermGroup::SecondLogistic));
 }
 
 }  // namespace
@@ -480,7 +499,11 @@ std::vector<Coefficients> automatic_starts(const std::vector<double>& y,
   }
   const bool one_cosine = chosen(TermGroup::Cosine) != chosen(TermGroup::SecondCosine);
   const bool two_cosines = chosen(TermGroup::Cosine) && chosen(TermGroup::SecondCosine);
-  const int first_frequency = chosen(TermGroup::Cosine) ? 10 : 13;
+  const auto frequency = [](TermGroup g) {
+    return static_cast<std::size_t>(coefficient_of(g, kShape));
+  };
+  const std::size_t first_frequency =
+      frequency(chosen(TermGroup::Cosine) ? TermGroup::Cosine : TermGroup::SecondCosine);
 
   std::vector<std::pair<double, Coefficients>> starts;  // (rss, start)
   for (const std::vector<std::size_t>& tuple : combinations(sizes, kMaxCombinations)) {
@@ -501,10 +524,10 @@ std::vector<Coefficients> automatic_starts(const std::vector<double>& y,
         Coefficients c = shape;
         if (two_cosines) {
           if (w.size() < 2) break;
-          c.b[10] = w[0];
-          c.b[13] = w[i + 1 < w.size() ? i + 1 : 1];
+          c.b[frequency(TermGroup::Cosine)] = w[0];
+          c.b[frequency(TermGroup::SecondCosine)] = w[i + 1 < w.size() ? i + 1 : 1];
         } else {
-          c.b[static_cast<std::size_t>(first_frequency)] = w[i];
+          c.b[first_frequency] = w[i];
         }
         candidates.push_back(c);
       }

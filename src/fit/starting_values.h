@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "fit/term_groups.h"
+#include "model/trend_terms.h"
 #include "model/trend_function.h"
 
 namespace tendencia {

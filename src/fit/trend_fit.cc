@@ -13,7 +13,7 @@
 #include "fit/fit_command_line.h"
 #include "fit/series_residuals.h"
 #include "fit/starting_values.h"
-#include "model/regression_fit.h"
+#include "model/regression_line.h"
 
 namespace tendencia {
 namespace {
@@ -195,12 +195,9 @@ void check_regression_runs(const Coefficients& coefficients, const std::vector<d
   const FitRefused flat("F(X) apenas varía en X = 1.." + std::to_string(n) +
                         " y la recta Y = a·F(X) + b de tendencia queda indeterminada; "
                         "elija también un término que varíe con X");
-  std::vector<SeriesValue> values;
-  for (double v : y) values.push_back(SeriesValue::of_number(v));
-  Fit line;
+  RegressionLine line;
   try {
-    // The values are numbers already, so the separators are never consulted.
-    line = fit_line(coefficients, values, n, Separators{});
+    line = regression_line(coefficients, y);
   } catch (const Failure&) {
     if (!(spread > 1e-6 * energy)) throw flat;
     throw;

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "fit/term_groups.h"
+#include "model/trend_terms.h"
 #include "model/trend_function.h"
 
 namespace tendencia {

@@ -6,6 +6,8 @@
 
 #include "io/import_refused.h"
 #include "text/characters.h"
+#include "text/number_scanner.h"
+#include "text/quoted.h"
 
 namespace tendencia {
 namespace {
@@ -31,26 +33,15 @@ std::size_t cells_like_numbers(const CsvTable& table) {
   return count;
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 }  // namespace
 
 bool looks_like_number(std::string_view cell) {
-  std::string_view text = without_blanks_around(cell);
-  std::size_t p = 0;
-  if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
-  bool digits = false;
-  for (; p < text.size() && (is_digit(text[p]) || text[p] == '.' || text[p] == ','); ++p)
-    digits = digits || is_digit(text[p]);
-  if (!digits) return false;
-  if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
-    ++p;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
-    std::size_t exponent = p;
-    while (p < text.size() && is_digit(text[p])) ++p;
-    if (p == exponent) return false;
-  }
-  return p == text.size();
+  // A spreadsheet writes its numbers with either decimal separator and perhaps
+  // the other one between thousands; the decimal separator is settled later,
+  // from every cell together (decimal_separator_of).
+  for (const Separators& reading : {Separators{".", ","}, Separators{",", "."}})
+    if (is_one_number(cell, reading)) return true;
+  return false;
 }
 
 CsvTable read_csv_any_delimiter(std::string_view text) {

@@ -63,7 +63,7 @@ std::string read_whole(const std::string& path) {
   bytes.resize(static_cast<std::size_t>(in.gcount()));
   if (bytes.size() > kMaxCsvBytes)
     throw ImportRefused("el fichero pasa de " + std::to_string(kMaxCsvBytes >> 20) +
-                        " MiB: no es una serie de " + std::to_string(kMaxRows) +
+                        " MiB: no es una serie de " + std::to_string(kMaxSeriesValues) +
                         " valores como mucho");
   return bytes;
 }

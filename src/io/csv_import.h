@@ -11,7 +11,7 @@
 
 namespace tendencia {
 
-// No series of kMaxRows values comes near this; the limit keeps memory bounded.
+// No series of kMaxSeriesValues values comes near this; the limit keeps memory bounded.
 constexpr std::size_t kMaxCsvBytes = 8 << 20;
 
 struct CsvImport {

@@ -8,6 +8,8 @@
 #include "io/data_series.h"
 #include "io/import_refused.h"
 #include "text/characters.h"
+#include "text/number_scanner.h"
+#include "text/quoted.h"
 #include "text/conversions.h"
 
 namespace tendencia {
@@ -15,7 +17,6 @@ namespace {
 
 std::string trimmed(std::string_view text) { return std::string(without_blanks_around(text)); }
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // A short row of a ragged file has empty cells at its end.
 std::string cell(const CsvRow& row, std::size_t column) {
@@ -62,14 +63,9 @@ bool holds_numbers(const Rows& rows, std::size_t column) {
 
 // [+-]digits, at most 18 of them so the number fits a long long.
 std::optional<long long> whole_number_of(const std::string& text) {
-  std::size_t p = text.size() > 0 && (text[0] == '+' || text[0] == '-') ? 1 : 0;
-  if (p == text.size() || text.size() - p > 18) return std::nullopt;
-  long long value = 0;
-  for (std::size_t i = p; i < text.size(); ++i) {
-    if (!is_digit(text[i])) return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-  }
-  return text[0] == '-' ? -value : value;
+  ScannedNumber seen = scan_number(text, Separators{});
+  if (!seen.whole() || seen.end != text.size() || seen.integer_digits > 18) return std::nullopt;
+  return std::stoll(seen.plain);
 }
 
 bool labels_only(const Rows& rows) {
@@ -179,9 +175,9 @@ ImportedSeries series_from_table(const CsvTable& table, const std::string& colum
   series.decimal_separator = decimal_separator_of(cells, table.delimiter);
 
   for (const CsvRow* row : rows.data) {
-    if (series.values.size() == kMaxRows)
+    if (series.values.size() == kMaxSeriesValues)
       throw ImportRefused(row_place(row->record) + ": la serie pasa de los " +
-                          std::to_string(kMaxRows) + " valores que admite tendencia",
+                          std::to_string(kMaxSeriesValues) + " valores que admite tendencia",
                           row->record);
     series.values.push_back(value_of(*row, values, series.decimal_separator));
   }

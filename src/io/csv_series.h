@@ -33,7 +33,7 @@ struct ImportedSeries {
 //   from 1 over every column; empty, the values column is the only column of
 //   numbers besides the period column.
 // ImportRefused, naming the row and column: an empty or non-numeric value, a
-// number with a thousands separator, more than kMaxRows values, no column of
+// number with a thousands separator, more than kMaxSeriesValues values, no column of
 // numbers, several and no `column`, a `column` the table does not have.
 ImportedSeries series_from_table(const CsvTable& table, const std::string& column);
 

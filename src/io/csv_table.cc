@@ -64,7 +64,7 @@ void end_row(int terminator, void* data) {
   if (holds_a_cell(row)) {
     if (collector.table.rows.size() >= kMaxCsvRows)
       return collector.refuse("el fichero tiene más de " + std::to_string(kMaxCsvRows) +
-                              " filas con datos (una cabecera y " + std::to_string(kMaxRows) +
+                              " filas con datos (una cabecera y " + std::to_string(kMaxSeriesValues) +
                               " valores como mucho)");
     row.record = collector.current_record();
     collector.table.columns = std::max(collector.table.columns, row.cells.size());

@@ -24,7 +24,7 @@ struct CsvTable {
 };
 
 // A header row and the longest series the program reads.
-constexpr std::size_t kMaxCsvRows = kMaxRows + 1;
+constexpr std::size_t kMaxCsvRows = kMaxSeriesValues + 1;
 // Far more than a series needs; the limit keeps memory bounded on any file.
 constexpr std::size_t kMaxCsvColumns = 256;
 

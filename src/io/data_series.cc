@@ -161,13 +161,19 @@ std::optional<std::string> find_data_file(const std::string& name) {
 
 }  // namespace
 
+double series_number(const SeriesValue& value, int row, const Separators& separators) {
+  if (!value.is_text) return value.number;
+  return located("valor " + std::to_string(row) + " de la serie",
+                 [&] { return as_typed_number(value.text, separators); });
+}
+
 DataSeries read_series(std::istream& in, const std::string& where) {
   FieldReader fields(in, where);
   if (!fields.skip_title()) throw Failure(FailureKind::EmptyFile, fields.place(1));
   DataSeries series;
   while (!fields.at_end()) {
     std::size_t row = series.values.size() + 1;
-    if (row > kMaxRows)
+    if (row > kMaxSeriesValues)
       throw Failure(FailureKind::TooManyRows,
                     fields.place(fields.line()) + ", fila " + std::to_string(row));
     fields.field();  // the sequence number: the program numbers the values itself

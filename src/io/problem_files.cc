@@ -6,8 +6,10 @@ std::string data_file_name(const std::string& problem_name) {
   return "D" + problem_name + ".TXT";
 }
 
+std::string results_file_stem(const std::string& problem_name) { return "E" + problem_name; }
+
 std::string results_file_name(const std::string& problem_name) {
-  return "E" + problem_name + ".TXT";
+  return results_file_stem(problem_name) + ".TXT";
 }
 
 std::string chart_file_name(const std::string& problem_name, const std::string& extension) {

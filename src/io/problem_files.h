@@ -13,6 +13,8 @@ constexpr std::size_t kMaxProblemNameCharacters = 7;
 
 std::string data_file_name(const std::string& problem_name);
 std::string results_file_name(const std::string& problem_name);
+// The results file's name without ".TXT", as the run's farewell names it.
+std::string results_file_stem(const std::string& problem_name);
 
 // "G" + name + "." + extension, the extension in capitals ("SVG", "PNG", "CSV").
 std::string chart_file_name(const std::string& problem_name, const std::string& extension);

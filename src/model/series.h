@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "text/separators.h"
-
 namespace tendencia {
 
 // A value as the data file holds it: a number, or a text (quoted, or not of
@@ -23,9 +21,5 @@ struct SeriesValue {
 struct DataSeries {
   std::vector<SeriesValue> values;  // Y(1..N) at values[0..N-1]
 };
-
-// Y(row) as a number: a text value goes through the as-typed conversion, and one
-// that is not a number stops the run naming its row.
-double series_number(const SeriesValue& value, int row, const Separators& separators);
 
 }  // namespace tendencia

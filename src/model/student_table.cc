@@ -63,14 +63,4 @@ StudentT table_t(int confidence_index, Int16 points) {
 
 bool is_t_value(double u) { return u - std::floor(u) >= kWholeNumberTolerance; }
 
-double t_number(const StudentT& t, const Separators& separators) {
-  switch (t.kind) {
-    case StudentT::Kind::Table: return t.table_value;
-    case StudentT::Kind::Empty: return 0.0;
-    case StudentT::Kind::Typed:
-      return located("t de Student", [&] { return as_typed_number(t.typed, separators); });
-  }
-  return 0.0;
-}
-
 }  // namespace tendencia

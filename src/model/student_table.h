@@ -6,7 +6,6 @@
 #include <string>
 
 #include "core/int16_arithmetic.h"
-#include "text/separators.h"
 
 namespace tendencia {
 
@@ -35,9 +34,5 @@ StudentT table_t(int confidence_index, Int16 points);
 // Is a typed answer u a t value (its fraction not below one millionth) rather
 // than a count of points?
 bool is_t_value(double u);
-
-// t as arithmetic sees it: the table value, 0 for an empty entry, or the typed
-// text through the as-typed conversion.
-double t_number(const StudentT& t, const Separators& separators);
 
 }  // namespace tendencia

@@ -1,6 +1,7 @@
 #include "model/trend_function.h"
 
 #include "core/checked_math.h"
+#include "model/trend_terms.h"
 #include "text/number_forms.h"
 
 namespace tendencia {
@@ -33,16 +34,8 @@ double evaluate(const Coefficients& coefficients, Int16 x_index) {
 }
 
 std::array<std::string, 4> formula_lines(const Coefficients& coefficients) {
-  auto S = [&](int k) { return sign_blank_form(coefficients.b[k]); };
-  return {
-      "F(X) = " + S(0) + " + " + S(1) + "*X^(" + S(2) + ") + " + S(3) + "*X^(" + S(4) +
-          ") + " + S(5) + "*exp(" + S(6) + "*X) + " + S(7) + "*log(X+" + S(8) + ")",
-      "      + " + S(9) + "*cos(" + S(10) + "*X+" + S(11) + ") + " + S(12) + "*cos(" +
-          S(13) + "*X+" + S(14) + ")",
-      "      + " + S(15) + "*X/(" + S(16) + "+X) + " + S(17) + "*exp(" + S(18) +
-          "*X)/(1+" + S(19) + "*exp(" + S(20) + "*X))",
-      "      + " + S(21) + "*exp(" + S(22) + "*X)/(1+" + S(23) + "*exp(" + S(24) + "*X))",
-  };
+  return formula_text([&](int k) { return sign_blank_form(coefficients.b[k]); },
+                      FormulaStyle{"", "      ", true});
 }
 
 }  // namespace tendencia

@@ -10,6 +10,7 @@
 #include "io/csv_import.h"
 #include "io/problem_files.h"
 #include "run/program.h"
+#include "text/quoted.h"
 
 namespace tendencia {
 namespace {
@@ -67,8 +68,6 @@ std::optional<ImportRequest> parse_command_line(int argc, char** argv) {
   request.problem_name = positional[1];
   return request;
 }
-
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // " (\"Ventas\")" after a column's number, when the header row names it.
 std::string named(const std::string& header) {

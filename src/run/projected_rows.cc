@@ -36,7 +36,7 @@ void make_block(const ProjectedRows& rows, int k, ReportLine& line, Block& block
       static_cast<Int16>(std::min<int>(rows.count, (k + 1) * kProjectedBlockRows));
   try {
     for (Int16 l = first;; ++l) {
-      ProjectedPoint point = project(rows.fit, rows.coefficients, rows.observed, rows.t, l);
+      ProjectedPoint point = project(rows.line, rows.coefficients, rows.observed, rows.t, l);
       Int16 label =
           located([&] { return "etiqueta del periodo X = " + std::to_string(point.x); },
                   [&] { return add16(rows.last_observed, l); });

@@ -3,13 +3,13 @@
 
 #include "core/int16_arithmetic.h"
 #include "io/results_report.h"
-#include "model/regression_fit.h"
+#include "model/regression_line.h"
 #include "model/trend_function.h"
 
 namespace tendencia {
 
 struct ProjectedRows {
-  const Fit& fit;
+  const RegressionLine& line;
   const Coefficients& coefficients;
   Int16 observed;       // N, the points of the fit
   double t;             // Student t of the interval

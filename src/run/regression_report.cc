@@ -1,9 +1,12 @@
 #include "run/regression_report.h"
 
+#include "io/data_series.h"
 #include "io/report_texts.h"
-#include "model/regression_fit.h"
+#include "model/regression_line.h"
 #include "run/projected_rows.h"
+#include "run/student_t_selection.h"
 #include "text/conversions.h"
+#include "text/number_forms.h"
 
 namespace tendencia {
 
@@ -12,14 +15,16 @@ void write_regression_report(const Coefficients& coefficients, const DataSeries&
                              Dialogue& dialogue, ResultsReport& report) {
   const Separators& separators = report.separators();
   const Int16 n = selection.points;
-  Fit fit = fit_line(coefficients, series.values, n, separators);
+  const RegressionLine line = regression_line(coefficients, n, [&](Int16 i) {
+    return series_number(series.values.at(static_cast<std::size_t>(i - 1)), i, separators);
+  });
 
   report.write_blank();
   report.write(report.line()
                    .text(report_text::kRegressionLine)
-                   .text(fit.slope_text)
+                   .text(slope_text_form(line.slope, separators))
                    .text(" F(X) + ")
-                   .number(fit.b));
+                   .number(line.intercept));
   report.write_blank();
   report.write(report.line()
                    .text(report_text::kPeriodTitle).next_zone()
@@ -35,16 +40,16 @@ void write_regression_report(const Coefficients& coefficients, const DataSeries&
   Int16 base = located(where + " - 1", [&] { return sub16(first_period, 1); });
   report.write_blank();
 
-  ReportLine line = report.line();
+  ReportLine row = report.line();
   for (Int16 i = 1; i <= n; i = add16(i, 1)) {
     Int16 label = located([&] { return "etiqueta de la fila observada " + std::to_string(i); },
                           [&] { return add16(base, i); });
     const SeriesValue& value = series.values.at(static_cast<std::size_t>(i - 1));
-    line.clear();
-    line.whole(label).next_zone();
-    if (value.is_text) line.raw(value.text);
-    else line.number(value.number);
-    report.write(line);
+    row.clear();
+    row.whole(label).next_zone();
+    if (value.is_text) row.raw(value.text);
+    else row.number(value.number);
+    report.write(row);
   }
 
   if (points_to_project < 1) return;
@@ -52,7 +57,7 @@ void write_regression_report(const Coefficients& coefficients, const DataSeries&
   double t = t_number(selection.t, separators);
   Int16 last_observed = located("etiqueta de la fila observada " + std::to_string(n),
                                 [&] { return add16(base, n); });
-  write_projected_rows({fit, coefficients, n, t, last_observed, points_to_project}, report);
+  write_projected_rows({line, coefficients, n, t, last_observed, points_to_project}, report);
 }
 
 }  // namespace tendencia

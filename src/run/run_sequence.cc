@@ -94,7 +94,7 @@ void run_sequence(Dialogue& user, const Separators& separators) {
                           report);
 
   report.sync();
-  dialogue.show_message("En el fichero E" + name + " tiene los resultados");
+  dialogue.show_message("En el fichero " + results_file_stem(name) + " tiene los resultados");
   dialogue.show_message("¡Hasta la proxima!");
   report.close();
 }

@@ -42,4 +42,14 @@ TSelection select_t(int confidence_index, Int16 values_read, Dialogue& dialogue,
   return selection;
 }
 
+double t_number(const StudentT& t, const Separators& separators) {
+  switch (t.kind) {
+    case StudentT::Kind::Table: return t.table_value;
+    case StudentT::Kind::Empty: return 0.0;
+    case StudentT::Kind::Typed:
+      return located("t de Student", [&] { return as_typed_number(t.typed, separators); });
+  }
+  return 0.0;
+}
+
 }  // namespace tendencia

@@ -4,6 +4,7 @@
 #include "core/int16_arithmetic.h"
 #include "io/results_report.h"
 #include "model/student_table.h"
+#include "text/separators.h"
 #include "ui/dialogue.h"
 
 namespace tendencia {
@@ -12,5 +13,9 @@ namespace tendencia {
 // otherwise, and writes the t and N report lines.
 TSelection select_t(int confidence_index, Int16 values_read, Dialogue& dialogue,
                     ResultsReport& report);
+
+// t as arithmetic sees it: the table value, 0 for an empty entry, or the typed
+// text through the as-typed conversion with the locale's separators.
+double t_number(const StudentT& t, const Separators& separators);
 
 }  // namespace tendencia

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "text/powers_of_ten.h"
@@ -210,6 +211,16 @@ std::size_t fifteen_digits(double magnitude, char* out) {
   if (bits >= kInfinityBits || !round_to_fifteen_digits(bits, rounded))
     return fifteen_digits_exact(magnitude, out);
   return lay_out(rounded, out);
+}
+
+double fifteen_digit_value(double value) {
+  char digits[kMaxNumberChars + 1];
+  digits[fifteen_digits(value, digits)] = '\0';
+  // strtod is correctly rounded, and a text of at most 15 significant digits
+  // survives the way back to text unchanged: the report's text and this number
+  // denote the same value.
+  const double magnitude = std::strtod(digits, nullptr);
+  return value < 0.0 ? -magnitude : magnitude;
 }
 
 }  // namespace tendencia

@@ -22,4 +22,9 @@ std::size_t fifteen_digits(double magnitude, char* out);
 // fast way falls back on in the rare cases it cannot decide alone.
 std::size_t fifteen_digits_exact(double magnitude, char* out);
 
+// The double that the 15-digit text of `value` denotes, sign kept: what a
+// number becomes once written by the digit rule and read back, in any locale.
+// Infinite only for a value within a 15-digit rounding of the double range's end.
+double fifteen_digit_value(double value);
+
 }  // namespace tendencia

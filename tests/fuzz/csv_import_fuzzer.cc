@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     CsvImport import = read_csv_import(bytes, column);
     const std::vector<double>& values = import.series.values;
-    if (values.empty() || values.size() > kMaxRows) std::abort();
+    if (values.empty() || values.size() > kMaxSeriesValues) std::abort();
     std::istringstream in(import.data_file_bytes);
     DataSeries series = read_series(in, "fuzz");
     if (series.values.size() != values.size()) std::abort();

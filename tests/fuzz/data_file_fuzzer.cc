@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   try {
     DataSeries series = read_series(in, "fuzz");
-    if (series.values.size() > kMaxRows) std::abort();
+    if (series.values.size() > kMaxSeriesValues) std::abort();
     for (const SeriesValue& v : series.values) {
       if (v.is_text && v.text.size() > kMaxFieldBytes) std::abort();
       if (!v.is_text && !std::isfinite(v.number)) std::abort();

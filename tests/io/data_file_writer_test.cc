@@ -45,7 +45,7 @@ TEST(DataFileWriter, EveryValueReadsBackAsTheSameDouble) {
                                 123456789012345678.0,
                                 2.5e-300};
   std::mt19937_64 random(20010101);
-  while (values.size() < kMaxRows) {
+  while (values.size() < kMaxSeriesValues) {
     std::uint64_t pattern = random();
     double value;
     std::memcpy(&value, &pattern, sizeof value);

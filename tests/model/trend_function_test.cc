@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/failure.h"
+#include "support/failure_text.h"
 
 namespace tendencia {
 namespace {
@@ -20,7 +21,7 @@ std::string failure_at(const Coefficients& c, Int16 x) {
   try {
     evaluate(c, x);
   } catch (const Failure& f) {
-    return std::string(describe(f.kind())) + " @ " + f.place();
+    return testing::failure_text(f);
   }
   return "none";
 }

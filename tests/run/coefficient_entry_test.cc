@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "core/failure.h"
 #include "support/scripted_dialogue.h"
 
@@ -49,14 +53,30 @@ TEST(CoefficientEntry, ACoefficientBeyondTheDoubleRangeStopsTheEntry) {
   EXPECT_EQ(dialogue.shown().size(), 7u);  // nothing asked after b5
 }
 
+// The formula takes four lines: the first with "F(X) =", then three that each
+// begin, after blanks, with the "+" that falls under that "=" (counted in
+// characters; the formula is ASCII).
 TEST(CoefficientPrompt, LinesUpThePlusSignsUnderTheEqualsSign) {
-  std::string prompt = coefficient_prompt();
+  const std::string prompt = coefficient_prompt();
   EXPECT_EQ(prompt.back(), ')');
-  std::size_t first = prompt.find("   F(X) = ");
-  std::size_t equals = prompt.find('=', first) - first;
-  for (std::size_t at = prompt.find("\n        +"); at != std::string::npos;
-       at = prompt.find("\n        +", at + 1))
-    EXPECT_EQ(prompt.find('+', at) - (at + 1), equals);
+  std::vector<std::string> lines;
+  for (std::size_t start = 0;;) {
+    std::size_t end = prompt.find('\n', start);
+    lines.push_back(prompt.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  auto formula = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+    return line.find("F(X) =") != std::string::npos;
+  });
+  ASSERT_NE(formula, lines.end()) << prompt;
+  const std::size_t equals = formula->find('=');
+  std::vector<std::string> continuation;
+  for (auto line = formula + 1; line != lines.end(); ++line)
+    if (!line->empty()) continuation.push_back(*line);
+  ASSERT_EQ(continuation.size(), 3u) << prompt;
+  for (const std::string& line : continuation)
+    EXPECT_EQ(line.find_first_not_of(' '), equals) << "\"" << line << "\"";
 }
 
 }  // namespace

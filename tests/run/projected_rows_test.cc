@@ -8,6 +8,7 @@
 #include "core/failure.h"
 #include "support/recording_sink.h"
 #include "text/number_forms.h"
+#include "support/failure_text.h"
 
 namespace tendencia {
 namespace {
@@ -30,22 +31,21 @@ Coefficients trend(double b16) {
   return c;
 }
 
-const std::vector<SeriesValue> kSeries = {{false, 3.5, ""}, {false, 7.25, ""},
-                                          {false, 8.0, ""}, {false, 11.5, ""}};
+const std::vector<double> kNumbers = {3.5, 7.25, 8.0, 11.5};
 constexpr Int16 kObserved = 4;
 constexpr double kT = 2.776;
 
 // The straightforward layout, a row at a time: each item padded to the next
 // 14-column zone.
 std::string rows_one_by_one(const Coefficients& c, Int16 last_observed, int count) {
-  const Fit fit = fit_line(trend(10), kSeries, kObserved, kC);
+  const RegressionLine line = regression_line(trend(10), kNumbers);
   std::string out;
   auto zone = [&](std::string item) {
     item.resize((item.size() / 14 + 1) * 14, ' ');
     return item;
   };
   for (int l = 1; l <= count; ++l) {
-    ProjectedPoint p = project(fit, c, kObserved, kT, static_cast<Int16>(l));
+    ProjectedPoint p = project(line, c, kObserved, kT, static_cast<Int16>(l));
     out += zone(print_form(last_observed + l, kC)) + zone(print_form(p.trend, kC)) +
            zone(print_form(p.lower, kC)) + print_form(p.upper, kC) + "\r\n";
   }
@@ -58,14 +58,14 @@ struct Written {
 };
 
 Written write_rows(const Coefficients& c, Int16 last_observed, Int16 count, SinkLog log = {}) {
-  const Fit fit = fit_line(trend(10), kSeries, kObserved, kC);
+  const RegressionLine line = regression_line(trend(10), kNumbers);
   Written written;
   {
     ResultsReport report(std::make_unique<RecordingSink>(log), kC);
     try {
-      write_projected_rows({fit, c, kObserved, kT, last_observed, count}, report);
+      write_projected_rows({line, c, kObserved, kT, last_observed, count}, report);
     } catch (const Failure& f) {
-      written.failure = std::string(describe(f.kind())) + " @ " + f.place();
+      written.failure = testing::failure_text(f);
     }
   }  // the report's end flushes what is pending, as a stopping run does
   written.bytes = log.written;

@@ -7,6 +7,7 @@
 #include "support/strings.h"
 #include "support/temp_directory.h"
 #include "support/scripted_dialogue.h"
+#include "support/failure_text.h"
 
 namespace tendencia {
 namespace {
@@ -39,7 +40,7 @@ Outcome run(const std::vector<std::string>& answers, const Separators& separator
   try {
     run_sequence(dialogue, separators);
   } catch (const Failure& f) {
-    outcome.failure = std::string(describe(f.kind())) + " @ " + f.place();
+    outcome.failure = testing::failure_text(f);
   }
   outcome.shown = dialogue.shown();
   return outcome;
@@ -151,7 +152,11 @@ TEST_F(RunSequence, ProblemNamesOfUpToSevenCharactersAreAccepted) {
 
 TEST_F(RunSequence, TheEmptyNameUsesDTxtAndETxt) {
   write_file("D.TXT", "T\r\n1 2\r\n2 4\r\n3 7\r\n");
-  EXPECT_EQ(run(run_answers("", "0", "99", {}, {"1"})).failure, "");
+  Outcome outcome = run(run_answers("", "0", "99", {}, {"1"}));
+  EXPECT_EQ(outcome.failure, "");
+  EXPECT_NE(outcome.shown[1].text.find("SE DEBE LLAMAR D.TXT\n"), std::string::npos);
+  EXPECT_EQ(outcome.shown.back().text, "¡Hasta la proxima!");
+  EXPECT_EQ(outcome.shown[outcome.shown.size() - 2].text, "En el fichero E tiene los resultados");
   std::string report = read_file("E.TXT");
   EXPECT_NE(report.find("63.657"), std::string::npos);
   EXPECT_TRUE(ends_with(report, "\r\n" + row(3, " 7 "))) << report;

@@ -4,6 +4,7 @@
 
 #include "support/recording_sink.h"
 #include "support/scripted_dialogue.h"
+#include "support/failure_text.h"
 
 namespace tendencia {
 namespace {
@@ -28,7 +29,7 @@ Selection select(int index, Int16 n, std::vector<std::string> answers = {},
     try {
       result.selection = select_t(index, n, dialogue, report);
     } catch (const Failure& f) {
-      result.failure = std::string(describe(f.kind())) + " @ " + f.place();
+      result.failure = testing::failure_text(f);
     }
   }
   result.report = log.written;
