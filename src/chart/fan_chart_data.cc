@@ -114,7 +114,9 @@ void set_bands(const ForecastReport& report, const ChartContext& context, FanCha
             [](const ChartBand& a, const ChartBand& b) { return a.level > b.level; });
   for (std::size_t i = 0; i < chart.bands.size(); ++i) {
     ChartBand& band = chart.bands[i];
-    band.colour = kBandColours[chart.bands.size() - 1 - i];
+    // More bands than colours (a caller past parse_band_levels' limit) share the lightest.
+    const std::size_t palette = sizeof kBandColours / sizeof kBandColours[0];
+    band.colour = kBandColours[std::min(chart.bands.size() - 1 - i, palette - 1)];
     band.label = report.level ? "Banda al " + level_text(band.level, chart.decimal) + " %"
                               : "Intervalo del informe";
   }

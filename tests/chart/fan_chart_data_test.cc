@@ -80,6 +80,12 @@ TEST(FanChartData, LevelsAskedForAreDrawnWithTheReportsAlways) {
   // Darker for the narrower.
   EXPECT_LT(asked.bands[2].colour.g, asked.bands[1].colour.g);
   EXPECT_LT(asked.bands[1].colour.g, asked.bands[0].colour.g);
+  // Levels no Student quantile has are named, not drawn; more bands than
+  // colours share the lightest.
+  const FanChart many = fan_chart_of(report, {"", "ventas", {0, 100, 5, 15, 25, 35, 45, 55, 65}});
+  EXPECT_EQ(many.levels_not_drawn, (std::vector<double>{0, 100}));
+  ASSERT_EQ(many.bands.size(), 8u);
+  EXPECT_EQ(many.bands[0].colour.g, many.bands[1].colour.g);
   const FanChart alone = fan_chart_of(report, {"", "ventas", {90}});
   ASSERT_EQ(alone.bands.size(), 1u);
   EXPECT_EQ(alone.subtitle, "Tendencia y banda de predicción al 90 %");
