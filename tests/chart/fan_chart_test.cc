@@ -219,6 +219,22 @@ TEST(FanChartText, NoTextLeavesTheImage) {
   }
 }
 
+// A window shrunk to nothing still gets a drawing, texts shortened to nothing.
+TEST(FanChartText, TinySizesDrawWithoutFailing) {
+  const FanChart chart = fan_chart_of(synthetic_report(2001, 20, 5, 100, 50), {"Mes  Ventas", "v", {}});
+  for (double side : {0.0, 1.0, 30.0, 80.0}) {
+    cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_COLOR, nullptr);
+    cairo_t* cr = cairo_create(surface);
+    std::vector<TextBox> texts;
+    draw_fan_chart(cr, chart, side * 2, side, &texts);
+    EXPECT_EQ(cairo_status(cr), CAIRO_STATUS_SUCCESS) << side;
+    for (const TextBox& box : texts)
+      EXPECT_TRUE(std::isfinite(box.left) && std::isfinite(box.top)) << box.text;
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+  }
+}
+
 TEST(FanChartText, TheTitlesLegendAndLabelsAreDrawn) {
   const ForecastReport report = synthetic_report(2001, 20, 5, 100, 50);
   const FanChart chart = fan_chart_of(report, {"Mes           Ventas", "v", {}});
