@@ -8,6 +8,7 @@
 #include "io/results_report.h"
 #include "text/characters.h"
 #include "text/conversions.h"
+#include "text/number_scanner.h"
 #include "text/text_encoding.h"
 
 namespace tendencia {
@@ -77,25 +78,14 @@ Separators report_separators(const std::vector<std::string>& lines, std::size_t 
   return {".", ""};
 }
 
-// The print form of a number of the formula lines, [ -]digits[.digits][E[+-]digits],
-// starting at `at`; its length, 0 when none is there.
+// The length of the sign-blank form of a number (a blank or "-", then its
+// digits) at `at` of a formula line; 0 when none is there.
 std::size_t formula_number_length(const std::string& line, std::size_t at) {
-  std::size_t p = at;
-  auto digits = [&] {
-    std::size_t begin = p;
-    while (p < line.size() && is_digit(line[p])) ++p;
-    return p > begin;
-  };
-  if (p >= line.size() || (line[p] != ' ' && line[p] != '-')) return 0;
-  ++p;
-  if (!digits()) return 0;
-  if (p < line.size() && line[p] == '.' && (++p, !digits())) return 0;
-  if (p < line.size() && line[p] == 'E') {
-    ++p;
-    if (p < line.size() && (line[p] == '+' || line[p] == '-')) ++p;
-    if (!digits()) return 0;
-  }
-  return p - at;
+  if (at >= line.size() || (line[at] != ' ' && line[at] != '-')) return 0;
+  const std::size_t digits = line[at] == ' ' ? at + 1 : at;
+  const ScannedNumber scanned = scan_number(std::string_view(line).substr(digits), Separators{});
+  if (!scanned.found() || (line[at] == ' ' && scanned.sign != 0)) return 0;
+  return digits + scanned.end - at;
 }
 
 // The 25 coefficients back from the four formula lines. The lines of a zero F
