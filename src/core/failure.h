@@ -3,6 +3,7 @@
 #pragma once
 
 #include <exception>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
 
@@ -63,5 +64,12 @@ auto located(Place&& place, Body&& body) -> decltype(body()) {
     throw;
   }
 }
+
+// A command line a program cannot act on; what() says why, in Spanish. The
+// program answers it with its usage line and the exit status 2.
+class CommandLineRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 }  // namespace tendencia

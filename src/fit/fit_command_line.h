@@ -3,21 +3,14 @@
 #pragma once
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/failure.h"
 #include "model/trend_terms.h"
 
 namespace tendencia {
-
-// A command line the program cannot act on; what() says why, in Spanish. The
-// program answers it with the usage line and the exit status 2.
-class CommandLineRefused : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 struct FitRequest {
   std::string problem_name;

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "chart/band_levels.h"
-#include "chart/chart_command_line.h"
 
 namespace tendencia {
 namespace {
@@ -47,26 +46,6 @@ TEST(BandLevels, AListOfLevelsBetweenOneAndNinetyNinePointNine) {
   EXPECT_EQ(band_levels(90, {}), (std::vector<double>{50, 80, 90}));
   EXPECT_EQ(band_levels(60, {}), (std::vector<double>{50, 60}));
   EXPECT_EQ(band_levels(95, {99, 95, 60, 99}), (std::vector<double>{60, 95, 99}));
-}
-
-TEST(ChartCommandLine, TheNameThenTheOptionsInAnyOrder) {
-  ChartCommandLine line = parse_chart_command_line({"ventas"});
-  EXPECT_EQ(line.name, "ventas");
-  EXPECT_FALSE(line.table);
-  EXPECT_TRUE(line.levels.empty());
-  line = parse_chart_command_line({"ventas", "--niveles", "80,95", "--csv"});
-  EXPECT_TRUE(line.table);
-  EXPECT_EQ(line.levels, (std::vector<double>{80, 95}));
-  for (std::vector<std::string> wrong :
-       std::vector<std::vector<std::string>>{{},
-                                             {"--csv"},
-                                             {""},
-                                             {"ventas", "--csv", "--csv"},
-                                             {"ventas", "--niveles"},
-                                             {"ventas", "--niveles", "200"},
-                                             {"ventas", "--niveles", "80", "--niveles", "80"},
-                                             {"ventas", "otra"}})
-    EXPECT_THROW(parse_chart_command_line(wrong), ChartUsageError);
 }
 
 }  // namespace

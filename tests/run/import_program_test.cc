@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "support/command.h"
+#include "support/strings.h"
 #include "support/temp_directory.h"
 
 namespace tendencia {
@@ -106,8 +107,10 @@ TEST_F(ImportProgram, AWrongCommandLineGetsTheUsageLineAndExitStatusTwo) {
                                 "serie.csv a --columna 1 --columna 2"}) {
     Result r = import(arguments);
     EXPECT_EQ(r.status, 2) << arguments;
-    EXPECT_EQ(r.err, "Uso: tendencia-importar FICHERO NOMBRE [--columna COLUMNA] [--sobrescribir]\n"
-                     "(--help para la ayuda)\n");
+    EXPECT_EQ(r.err.rfind("Error: ", 0), 0u) << r.err;
+    EXPECT_TRUE(ends_with(r.err, ".\nUso: tendencia-importar FICHERO NOMBRE [--columna COLUMNA] "
+                                 "[--sobrescribir] (--help para la ayuda)\n"))
+        << r.err;
   }
   EXPECT_EQ(files_here(), std::vector<std::string>{"serie.csv"});
   Result help = import("--help");

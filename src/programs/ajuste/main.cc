@@ -9,7 +9,7 @@
 #include "fit/trend_fit.h"
 #include "io/data_series.h"
 #include "io/problem_files.h"
-#include "run/program.h"
+#include "programs/program.h"
 #include "text/separators.h"
 
 namespace tendencia {
@@ -37,7 +37,7 @@ std::string help_text() {
          "  --respuestas        escribe solo b0 a b24, una línea cada uno, para tendencia\n";
 }
 
-int refuse_command_line(const std::string& why) {
+int refuse_fit_command_line(const std::string& why) {
   std::fprintf(stderr, "Error: %s.\n%s (--help para la ayuda)\n", why.c_str(), fit_usage());
   return 2;
 }
@@ -55,13 +55,13 @@ int write_out(const std::string& text) {
 
 int main(int argc, char** argv) {
   using namespace tendencia;
-  if (auto status = answer_help_or_version(argc, argv, "tendencia-ajuste", help_text()))
+  if (auto status = answer_help_or_version(argc, argv, ProgramTexts{"tendencia-ajuste", fit_usage(), help_text()}))
     return *status;
   FitRequest request;
   try {
     request = parse_fit_command_line(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const CommandLineRefused& refused) {
-    return refuse_command_line(refused.what());
+    return refuse_fit_command_line(refused.what());
   }
   ignore_write_signals();
   const Separators separators = separators_from_locale();
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     const int rows = static_cast<int>(series.values.size());
     const int points = request.points.value_or(rows);
     if (points > rows)
-      return refuse_command_line("--puntos " + std::to_string(points) + ": el fichero " +
+      return refuse_fit_command_line("--puntos " + std::to_string(points) + ": el fichero " +
                                  data_file + " tiene " + std::to_string(rows) + " valores");
     std::vector<double> y;
     for (int i = 0; i < points; ++i)
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     return write_out(request.answers_only ? coefficient_answers(fit.coefficients)
                                           : fit_report(fit, data_file, rows, request.groups));
   } catch (const CommandLineRefused& refused) {
-    return refuse_command_line(refused.what());
+    return refuse_fit_command_line(refused.what());
   } catch (const std::exception& error) {
     std::fprintf(stderr, "Error: %s. No se escribe ningún coeficiente.\n", error.what());
     return 1;

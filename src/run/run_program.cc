@@ -1,8 +1,6 @@
-#include "run/program.h"
+#include "run/run_program.h"
 
-#include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <new>
 
 #include "run/run_sequence.h"
@@ -21,34 +19,11 @@ std::string error_report(const std::exception& error) {
   return std::string("Error: ") + error.what() + ".\n" + kStopped;
 }
 
-std::optional<int> answer_help_or_version(int argc, char** argv, const char* program_name,
-                                          const std::string& help) {
-  if (argc != 2) return std::nullopt;
-  if (std::strcmp(argv[1], "--help") == 0) {
-    std::fwrite(help.data(), 1, help.size(), stdout);
-    return 0;
-  }
-  if (std::strcmp(argv[1], "--version") == 0) {
-    std::printf("%s 1.0\n", program_name);
-    return 0;
-  }
-  return std::nullopt;
-}
-
 std::string run_description() {
   return "Proyecta la tendencia de una serie y su intervalo de predicción.\n"
          "Lee la serie de \"D\" + nombre del problema + \".TXT\" en la carpeta actual,\n"
          "pregunta los 25 coeficientes de F(X) y escribe el informe en\n"
          "\"E\" + nombre del problema + \".TXT\".\n";
-}
-
-void ignore_write_signals() {
-#ifdef SIGPIPE
-  std::signal(SIGPIPE, SIG_IGN);
-#endif
-#ifdef SIGXFSZ
-  std::signal(SIGXFSZ, SIG_IGN);
-#endif
 }
 
 int run_program(Dialogue& dialogue) {

@@ -1,0 +1,20 @@
+// The command line of tendencia-gui: [CARPETA | --elegir-carpeta].
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tendencia::gui {
+
+extern const char* const kUsage;
+
+struct Request {
+  std::optional<std::string> folder;  // CARPETA: work there, as if started there
+  bool choose_folder = false;         // --elegir-carpeta: ask for the folder first
+};
+
+// Throws CommandLineRefused for more than one argument or an unknown option.
+Request parse_command_line(const std::vector<std::string>& arguments);
+
+}  // namespace tendencia::gui

@@ -1,0 +1,64 @@
+// tendencia-gui: the run as a desktop program, every step a modal box.
+#include <FL/Fl.H>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+#include "programs/gui/command_line.h"
+#include "programs/program.h"
+#include "run/run_program.h"
+#include "run/working_folder.h"
+#include "ui/desktop_dialogue.h"
+#include "ui/folder_chooser.h"
+
+namespace {
+
+using namespace tendencia;
+
+// FLTK's fatal errors (no display to open) end the program; say so in Spanish,
+// with the same exit status as any other failure.
+void fatal(const char* format, ...) {
+  std::fprintf(stderr, "tendencia-gui: no se puede abrir la pantalla gráfica (");
+  va_list arguments;
+  va_start(arguments, format);
+  std::vfprintf(stderr, format, arguments);
+  va_end(arguments);
+  std::fprintf(stderr, ")\n");
+  std::exit(1);
+}
+
+// The folder first (chosen, or given), then the run in it.
+int run_in_folder(const gui::Request& request) {
+  Fl::fatal = fatal;
+  DesktopDialogue dialogue;
+  std::optional<std::string> folder = request.folder;
+  if (request.choose_folder) {
+    folder = choose_folder("Carpeta de los datos");
+    if (!folder) return 0;
+  }
+  if (folder) {
+    std::string refused = enter_folder(*folder);
+    if (!refused.empty()) {
+      dialogue.show_failure(refused);
+      return 2;
+    }
+  }
+  return run_program(dialogue);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const ProgramTexts texts{
+      "tendencia-gui", gui::kUsage,
+      std::string(gui::kUsage) + "\n\n" + run_description() +
+          "\n"
+          "  tendencia-gui                   trabaja en la carpeta actual\n"
+          "  tendencia-gui CARPETA           trabaja en CARPETA, como si se iniciara allí\n"
+          "  tendencia-gui --elegir-carpeta  pide antes la carpeta de los datos\n"};
+  return program_main<gui::Request>(argc, argv, texts, gui::parse_command_line, run_in_folder,
+                                    [](const gui::Request&, const std::exception& error) {
+                                      return report_failure(error, "El programa se detiene.");
+                                    });
+}

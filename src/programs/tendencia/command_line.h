@@ -1,0 +1,16 @@
+// The command line of tendencia: nothing but --help and --version.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tendencia::terminal {
+
+extern const char* const kUsage;
+
+struct Request {};
+
+// Throws CommandLineRefused for any argument.
+Request parse_command_line(const std::vector<std::string>& arguments);
+
+}  // namespace tendencia::terminal
