@@ -4,6 +4,7 @@
 include(GNUInstallDirs)
 foreach(program tendencia tendencia-gui tendencia-grafico tendencia-importar tendencia-ajuste)
   if(TARGET ${program})
+    list(APPEND TENDENCIA_BUILT_PROGRAMS ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES man/${program}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endif()

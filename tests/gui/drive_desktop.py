@@ -1,11 +1,9 @@
 #!/usr/bin/env python3
 """Drives tendencia-gui under Xvfb with real keystrokes and mouse clicks (xdotool).
 
-    drive_desktop.py complete GUI TERMINAL EXAMPLES SHOTS
-    drive_desktop.py folder-argument GUI TERMINAL EXAMPLES SHOTS
-    drive_desktop.py missing-data GUI SHOTS
-    drive_desktop.py choose-folder-cancelled GUI SHOTS
-    drive_desktop.py missing-folder GUI SHOTS
+    drive_desktop.py MODE GUI TERMINAL EXAMPLES SHOTS
+
+MODE is one of:
 
 complete: a whole run of the example problem; one coefficient is answered with
 the Cancel button. Its results file must equal, byte for byte, the terminal
@@ -238,28 +236,20 @@ def missing_data(env, gui, shots):
 
 
 def main():
-    mode = sys.argv[1]
+    # Every mode takes the same arguments; each uses what it needs.
+    mode, gui, terminal, examples, shots = sys.argv[1:6]
+    os.makedirs(shots, exist_ok=True)
     server, env = start_display()
     try:
         if mode == "complete":
-            gui, terminal, examples, shots = sys.argv[2:6]
-            os.makedirs(shots, exist_ok=True)
             complete_run(env, gui, terminal, examples, shots)
         elif mode == "folder-argument":
-            gui, terminal, examples, shots = sys.argv[2:6]
-            os.makedirs(shots, exist_ok=True)
             complete_run(env, gui, terminal, examples, shots, folder_argument=True)
         elif mode == "choose-folder-cancelled":
-            gui, shots = sys.argv[2:4]
-            os.makedirs(shots, exist_ok=True)
             choose_folder_cancelled(env, gui, shots)
         elif mode == "missing-folder":
-            gui, shots = sys.argv[2:4]
-            os.makedirs(shots, exist_ok=True)
             missing_folder(env, gui, shots)
         elif mode == "missing-data":
-            gui, shots = sys.argv[2:4]
-            os.makedirs(shots, exist_ok=True)
             missing_data(env, gui, shots)
         else:
             fail("unknown mode " + mode)
