@@ -54,21 +54,18 @@ test: deps
 	  -DTENDENCIA_REQUIRE_IMPORT=ON -DTENDENCIA_REQUIRE_FIT=ON)
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
-	$(call CONFIGURE_FUZZ)
+	$(call CONFIGURE_FUZZ,-DFUZZ_BRIEF_SECONDS=6)
 	cmake --build build-fuzz -j $(JOBS)
 	ctest --test-dir build-fuzz --output-on-failure
 
 # The fuzz targets, each for FUZZ_SECONDS; what they find stays in build-fuzz/corpus.
 FUZZ_SECONDS ?= 300
 CONFIGURE_FUZZ = $(call CONFIGURE,build-fuzz,RelWithDebInfo,-DCMAKE_CXX_COMPILER=clang++ -DTENDENCIA_TESTS=OFF \
-	-DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FIT=OFF -DTENDENCIA_FUZZ=ON -DTENDENCIA_REQUIRE_IMPORT=ON)
+	-DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FIT=OFF -DTENDENCIA_FUZZ=ON -DTENDENCIA_REQUIRE_IMPORT=ON $(1))
 fuzz: deps
-	$(call CONFIGURE_FUZZ)
+	$(call CONFIGURE_FUZZ,-DFUZZ_BRIEF_SECONDS=$(FUZZ_SECONDS))
 	cmake --build build-fuzz -j $(JOBS)
-	for t in data_file conversions whole_run forecast_report csv_import fit_command_line fifteen_digits; do \
-	  mkdir -p build-fuzz/corpus/$$t && build-fuzz/tests/fuzz/$${t}_fuzzer -max_total_time=$(FUZZ_SECONDS) \
-	    -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 build-fuzz/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
-	done
+	ctest --test-dir build-fuzz -R fuzz_brief --output-on-failure
 
 # Benchmarks are never part of make test: timings belong here, not in tests.
 bench: deps
