@@ -45,8 +45,8 @@ std::vector<std::vector<TermGroup>> candidate_sets(int periodogram_peaks);
 std::vector<double> periodogram_peaks(const std::vector<double>& y);
 
 // Fits and validates every candidate (on two threads) and ranks the ones that
-// validate by their total MASE (sMAPE where no MASE is computable), fewer
-// coefficients first on a tie. A candidate is skipped, with its reason, when
+// validate: those that validate at every origin first, each part by its total
+// MASE (sMAPE where no MASE is computable), fewer coefficients first on a tie. A candidate is skipped, with its reason, when
 // its fit to the whole series is refused (a limit, no convergence), when the
 // series is too short to validate it, or when more than half its origins fail.
 // Throws FitRefused when none is ranked, with the first candidate's reason.

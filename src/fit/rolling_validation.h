@@ -34,7 +34,7 @@ struct Validation {
   ValidationSettings settings;
   int first_origin = 0, last_origin = 0;  // k of the first and last origin
   int failed_origins = 0;                 // origins whose fit or line failed
-  std::string first_failure;              // why the first of them failed
+  std::string first_failure;              // why the latest of them failed, and where
   std::vector<HorizonScore> by_horizon;   // h = 1..H
   HorizonScore total;
   // Every value's |y - ŷ| / (s·√(1 + 1/k + (F - F̄)²/Sxx)): its error on its
