@@ -17,8 +17,7 @@ constexpr double kTwoPi = 6.283185307179586;
 // ill-posed to be chosen; the time is better spent on the others.
 constexpr int kCandidatePolishIterations = 300;
 
-// y minus its least-squares quadratic in X, so a trend leaves no false peak
-// at the lowest frequencies.
+// y minus its least-squares quadratic in X.
 std::vector<double> without_quadratic_trend(const std::vector<double>& y) {
   const double n = static_cast<double>(y.size());
   const double centre = (n + 1.0) / 2.0;
@@ -181,12 +180,19 @@ std::vector<std::vector<TermGroup>> candidate_sets(int peaks) {
 
 std::vector<double> periodogram_peaks(const std::vector<double>& y) {
   if (y.size() < 8) return {};
-  std::vector<double> r = without_quadratic_trend(y);
+  // The steps Y(X+1) - Y(X) keep a season and lose a trend of any shape (a
+  // wandering level too), which in the values themselves would leave a false
+  // peak at the lowest frequencies.
+  std::vector<double> steps;
+  for (std::size_t i = 1; i < y.size(); ++i) steps.push_back(y[i] - y[i - 1]);
+  std::vector<double> r = without_quadratic_trend(steps);
   std::vector<double> periods;
   for (int peak = 0; peak < 2; ++peak) {
     const std::vector<double> ordinates = periodogram(r);
-    std::optional<std::size_t> at =
-        significant_peak(ordinates, std::vector<bool>(ordinates.size(), false));
+    // A single cycle over the whole series is a trend, not a season.
+    std::vector<bool> excluded(ordinates.size(), false);
+    excluded[0] = true;
+    std::optional<std::size_t> at = significant_peak(ordinates, excluded);
     if (!at) break;
     // The peak's own frequency, between the Fourier steps beside it; its
     // cosine is taken out so its leakage is no second peak.
