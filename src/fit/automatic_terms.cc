@@ -268,7 +268,7 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
   std::snprintf(level, sizeof level, "%g", s.level_percent);
   std::string text = "Elección automática de los términos: cada conjunto candidato se valida a " +
                      std::to_string(s.horizon) + (s.horizon == 1 ? " periodo" : " periodos") +
-                     " y se ordena por su MASE\n";
+                     " y se ordena por su MASE; coberturas del intervalo al " + level + " %\n";
   if (choice.peak_periods.empty()) {
     text += "El periodograma no muestra ningún pico: no se prueban cosenos\n";
   } else {
@@ -294,8 +294,7 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
     for (const CandidateOutcome& c : choice.skipped)
       text += "  " + term_set_name(c.groups) + ": " + c.skipped + "\n";
   }
-  text += "\nElegido: " + term_set_name(choice.ranked.front().groups) + " (coberturas al " +
-          level + " %)\n";
+  text += "\nElegido: " + term_set_name(choice.ranked.front().groups) + "\n";
   return text;
 }
 
