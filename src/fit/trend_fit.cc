@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/failure.h"
-#include "fit/fit_command_line.h"
+#include "core/failure.h"
 #include "fit/group_limits.h"
 #include "fit/series_residuals.h"
 #include "fit/starting_values.h"

@@ -45,7 +45,7 @@ struct FittedTrend {
 // Throws FitRefused when there are fewer points than coefficients to fit, when
 // the best end lies at a limit of a group (fit/group_limits.h, saying which and
 // what to fit instead), when no start converges, or when no end passes that check (saying why);
-// CommandLineRefused (fit/fit_command_line.h) when F(X) cannot be evaluated at
+// CommandLineRefused (core/failure.h) when F(X) cannot be evaluated at
 // the user's start.
 //
 // `polish_iterations` bounds the solver's final run from each of the best

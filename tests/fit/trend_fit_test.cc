@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "fit/fit_command_line.h"
+#include "core/failure.h"
 #include "fit/fit_report.h"
 #include "fit/series_residuals.h"
 #include "io/data_series.h"

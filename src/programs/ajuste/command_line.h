@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/failure.h"
+#include "core/limits.h"
 #include "model/trend_terms.h"
 
 namespace tendencia {
@@ -35,10 +36,13 @@ struct FitRequest {
   bool calibrated_t = false;                  // --t-calibrada (only with --guion)
 };
 
-constexpr int kMaxPoints = 1000;  // the most rows a data file holds
+namespace ajuste {
 
 // The one-line usage text, without a line end.
-const char* fit_usage();
+extern const char* const kUsage;
+
+// The whole --help text: the usage, F(X), the terms and the options.
+std::string help_text();
 
 // Reads the arguments after the program's name. Terms and options may come in
 // any order after NOMBRE; --inicio takes every following bI=VALOR argument.
@@ -51,6 +55,7 @@ const char* fit_usage();
 // outside -32768..32767, a level other than 90, 95 or 99, a name longer than
 // tendencia takes, or --respuestas or --puntos beside it; --t-calibrada
 // without --guion.
-FitRequest parse_fit_command_line(const std::vector<std::string>& arguments);
+FitRequest parse_command_line(const std::vector<std::string>& arguments);
 
+}  // namespace ajuste
 }  // namespace tendencia

@@ -1,4 +1,4 @@
-#include "fit/fit_command_line.h"
+#include "programs/ajuste/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@ namespace {
 
 std::string refusal(const std::vector<std::string>& arguments) {
   try {
-    parse_fit_command_line(arguments);
+    ajuste::parse_command_line(arguments);
   } catch (const CommandLineRefused& refused) {
     return refused.what();
   }
@@ -15,7 +15,7 @@ std::string refusal(const std::vector<std::string>& arguments) {
 }
 
 TEST(FitCommandLine, ReadsTheNameTermsAndOptionsInAnyOrder) {
-  FitRequest r = parse_fit_command_line({"ventas", "--inicio", "b2=0.9", "b1=15", "potencia",
+  FitRequest r = ajuste::parse_command_line({"ventas", "--inicio", "b2=0.9", "b1=15", "potencia",
                                          "--respuestas", "constante", "--puntos", "12", "coseno"});
   EXPECT_EQ(r.problem_name, "ventas");
   // In the order of F(X), whatever the order typed.
@@ -26,7 +26,7 @@ TEST(FitCommandLine, ReadsTheNameTermsAndOptionsInAnyOrder) {
   EXPECT_EQ(r.start, (std::vector<std::pair<int, double>>{{2, 0.9}, {1, 15}}));
 
   FitRequest plain =
-      parse_fit_command_line({"x", "logistica2", "--inicio", "b24=-1e-3", "--inicio", "b21=+7."});
+      ajuste::parse_command_line({"x", "logistica2", "--inicio", "b24=-1e-3", "--inicio", "b21=+7."});
   EXPECT_FALSE(plain.points);
   EXPECT_FALSE(plain.answers_only);
   EXPECT_EQ(plain.start, (std::vector<std::pair<int, double>>{{24, -1e-3}, {21, 7}}));
@@ -50,7 +50,7 @@ TEST(FitCommandLine, RefusesPointsThatAreNotAWholeNumberFrom1To1000) {
   EXPECT_EQ(refusal({"v", "coseno", "--puntos"}), "falta K después de --puntos");
   EXPECT_EQ(refusal({"v", "coseno", "--puntos", "3", "--puntos", "4"}),
             "--puntos aparece más de una vez");
-  EXPECT_EQ(parse_fit_command_line({"v", "coseno", "--puntos", "1000"}).points, 1000);
+  EXPECT_EQ(ajuste::parse_command_line({"v", "coseno", "--puntos", "1000"}).points, 1000);
 }
 
 TEST(FitCommandLine, RefusesStartsThatNameNoChosenCoefficientOrHoldNoPlainNumber) {
@@ -79,7 +79,7 @@ TEST(FitCommandLine, RefusesStartsThatNameNoChosenCoefficientOrHoldNoPlainNumber
 }
 
 TEST(FitCommandLine, ReadsValidationAutomaticChoiceAndScriptOptions) {
-  FitRequest r = parse_fit_command_line({"ventas", "--automatico", "--validar", "18", "--periodo",
+  FitRequest r = ajuste::parse_command_line({"ventas", "--automatico", "--validar", "18", "--periodo",
                                          "12", "--nivel", "99", "--guion", "5", "-2001",
                                          "--t-calibrada"});
   EXPECT_TRUE(r.automatic);
@@ -92,7 +92,7 @@ TEST(FitCommandLine, ReadsValidationAutomaticChoiceAndScriptOptions) {
   EXPECT_EQ(r.script->first_period, -2001);
   EXPECT_TRUE(r.calibrated_t);
 
-  FitRequest plain = parse_fit_command_line({"v", "potencia", "--nivel", "80.5"});
+  FitRequest plain = ajuste::parse_command_line({"v", "potencia", "--nivel", "80.5"});
   EXPECT_FALSE(plain.automatic);
   EXPECT_FALSE(plain.validation_horizon);
   EXPECT_FALSE(plain.script);

@@ -1,27 +1,31 @@
-#include "fit/fit_command_line.h"
+#include "programs/ajuste/command_line.h"
 
 #include <algorithm>
 
 #include "core/failure.h"
 #include "io/problem_files.h"
 #include "text/conversions.h"
+#include "text/number_scanner.h"
 #include "text/text_encoding.h"
 
 namespace tendencia {
 namespace {
 
+constexpr int kMostValues = static_cast<int>(kMaxSeriesValues);
+
+// Digits and nothing else: no sign, no separator, no exponent.
 bool all_digits(const std::string& text) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const ScannedNumber seen = scan_number(text, Separators{});
+  return seen.whole() && seen.sign == 0 && seen.end == text.size();
 }
 
-// [1-9]digits within 1..kMaxPoints; no sign, no blanks, no leading zero.
+// [1-9]digits within 1..kMostValues; no sign, no blanks, no leading zero.
 int points_argument(const std::string& text) {
   const std::string refusal = "--puntos necesita un número entero de 1 a " +
-                              std::to_string(kMaxPoints) + ", no \"" + text + "\"";
+                              std::to_string(kMostValues) + ", no \"" + text + "\"";
   if (!all_digits(text) || text[0] == '0' || text.size() > 4) throw CommandLineRefused(refusal);
   int k = std::stoi(text);
-  if (k > kMaxPoints) throw CommandLineRefused(refusal);
+  if (k > kMostValues) throw CommandLineRefused(refusal);
   return k;
 }
 
@@ -98,11 +102,10 @@ std::string known_terms() {
 
 }  // namespace
 
-const char* fit_usage() {
-  return "Uso: tendencia-ajuste NOMBRE (TERMINO... | --automatico) [--puntos K] "
-         "[--inicio bI=VALOR ...] [--respuestas] [--validar H] [--periodo m] [--nivel P] "
-         "[--guion M INICIO [--t-calibrada]]";
-}
+const char* const ajuste::kUsage =
+    "Uso: tendencia-ajuste NOMBRE (TERMINO... | --automatico) [--puntos K] "
+    "[--inicio bI=VALOR ...] [--respuestas] [--validar H] [--periodo m] [--nivel P] "
+    "[--guion M INICIO [--t-calibrada]]";
 
 namespace {
 
@@ -139,7 +142,7 @@ void check_combinations(const FitRequest& request, bool level_given) {
 
 }  // namespace
 
-FitRequest parse_fit_command_line(const std::vector<std::string>& arguments) {
+FitRequest ajuste::parse_command_line(const std::vector<std::string>& arguments) {
   FitRequest request;
   bool have_name = false;
   bool level_given = false, period_given = false;
@@ -161,10 +164,10 @@ FitRequest parse_fit_command_line(const std::vector<std::string>& arguments) {
     } else if (argument == "--validar") {
       refuse_repeated(request.validation_horizon.has_value(), argument);
       request.validation_horizon =
-          whole_argument(value_after(arguments, i, "H", argument), 1, kMaxPoints, "--validar H");
+          whole_argument(value_after(arguments, i, "H", argument), 1, kMostValues, "--validar H");
     } else if (argument == "--periodo") {
       refuse_repeated(period_given, argument);
-      request.period = whole_argument(value_after(arguments, i, "m", argument), 1, kMaxPoints, "--periodo m");
+      request.period = whole_argument(value_after(arguments, i, "m", argument), 1, kMostValues, "--periodo m");
       period_given = true;
     } else if (argument == "--nivel") {
       refuse_repeated(level_given, argument);
@@ -219,6 +222,41 @@ FitRequest parse_fit_command_line(const std::vector<std::string>& arguments) {
                                " en --inicio no pertenece a ninguno de los términos elegidos");
   check_combinations(request, level_given);
   return request;
+}
+
+std::string ajuste::help_text() {
+  std::string terms;
+  for (TermGroup g : all_term_groups()) {
+    std::string name = term_name(g);
+    terms += "  " + name + std::string(14 - name.size(), ' ') + coefficient_list(g) + "\n";
+  }
+  std::string formula;
+  for (const std::string& line : formula_text([](int k) { return "b" + std::to_string(k); },
+                                              FormulaStyle{"  ", "       ", false}))
+    formula += line + "\n";
+  return std::string(ajuste::kUsage) +
+         "\n\n"
+         "Ajusta por mínimos cuadrados los coeficientes de los términos elegidos de\n" +
+         formula +
+         "a la serie de \"D\" + NOMBRE + \".TXT\" (carpeta actual), con X = 1, 2, 3, ...\n"
+         "Los demás coeficientes valen 0.\n\n"
+         "Términos:\n" + terms +
+         "\nOpciones:\n"
+         "  --puntos K          ajusta solo los K primeros valores\n"
+         "  --inicio bI=VALOR   un punto de partida propio (uno o varios bI=VALOR)\n"
+         "  --respuestas        escribe solo b0 a b24, una línea cada uno, para tendencia\n"
+         "  --automatico        elige los términos: ajusta y valida una familia fija de\n"
+         "                      conjuntos y se queda con el de menor MASE\n"
+         "  --validar H         valida con orígenes móviles a H periodos (por omisión, M\n"
+         "                      de --guion o 6) y escribe MASE, sMAPE, cobertura y t calibrada\n"
+         "  --periodo m         escala el MASE con el pronóstico ingenuo estacional de\n"
+         "                      periodo m (por omisión 1)\n"
+         "  --nivel P           nivel del intervalo en %, por omisión 95 (con --guion: 90,\n"
+         "                      95 o 99)\n"
+         "  --guion M INICIO    escribe todas las respuestas que pedirá tendencia, una por\n"
+         "                      línea, para M periodos proyectados desde el periodo INICIO\n"
+         "  --t-calibrada       con --guion, la t calibrada por la validación en lugar de la\n"
+         "                      t de Student si es mayor (solo con más de 32 valores)\n";
 }
 
 }  // namespace tendencia

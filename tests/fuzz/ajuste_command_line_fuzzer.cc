@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "fit/fit_command_line.h"
+#include "programs/ajuste/command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tendencia;
@@ -20,13 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       arguments.back() += static_cast<char>(data[i]);
   }
   try {
-    FitRequest request = parse_fit_command_line(arguments);
+    FitRequest request = ajuste::parse_command_line(arguments);
     if (request.groups.empty() != request.automatic || request.groups.size() > 10) std::abort();
     if (request.automatic && !request.start.empty()) std::abort();
     if (request.validation_horizon &&
-        (*request.validation_horizon < 1 || *request.validation_horizon > kMaxPoints))
+        (*request.validation_horizon < 1 || *request.validation_horizon > static_cast<int>(kMaxSeriesValues)))
       std::abort();
-    if (request.period < 1 || request.period > kMaxPoints) std::abort();
+    if (request.period < 1 || request.period > static_cast<int>(kMaxSeriesValues)) std::abort();
     if (!(request.level_percent > 0 && request.level_percent < 100)) std::abort();
     if (request.calibrated_t && !request.script) std::abort();
     if (request.script) {
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!std::is_sorted(request.groups.begin(), request.groups.end())) std::abort();
     if (std::adjacent_find(request.groups.begin(), request.groups.end()) != request.groups.end())
       std::abort();
-    if (request.points && (*request.points < 1 || *request.points > kMaxPoints)) std::abort();
+    if (request.points && (*request.points < 1 || *request.points > static_cast<int>(kMaxSeriesValues))) std::abort();
     for (const auto& [k, value] : request.start) {
       if (k < 0 || k > 24 || !std::isfinite(value)) std::abort();
       bool owned = false;
