@@ -4,7 +4,7 @@ BUILD := build
 ASAN := build-asan
 CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) $(3) > /dev/null
 
-.PHONY: all build run run-gui chart test deps bench bench-compare fuzz conformance clean install uninstall package
+.PHONY: all build run run-gui chart test deps bench bench-compare bench-forecast fuzz conformance clean install uninstall package
 
 all: build
 
@@ -84,6 +84,18 @@ bench: deps
 	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia
 	cd build-bench && ./bench/report_benchmark
 	sh bench/whole_run.sh build-bench/tendencia
+
+# Our whole pipeline (tendencia-ajuste --automatico ... | tendencia) against R's
+# forecast package on the series of bench/forecast/series.csv, cut at the M4
+# horizons. R is needed here only, never by a test; the fit program needs Ceres.
+bench-forecast:
+	sh tools/install-deps.sh libceres-dev libunwind-dev libboost-math-dev r-base-core r-cran-forecast
+	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_IMPORT=OFF \
+	  -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON)
+	cmake --build build-bench -j $(JOBS) --target tendencia tendencia-ajuste
+	rm -rf build-bench/forecast
+	Rscript bench/forecast/r_forecasts.R bench/forecast/series.csv build-bench/forecast
+	python3 bench/forecast/score.py build-bench build-bench/forecast
 
 # The longest run of this tree against the terminal program of an older commit
 # (BASE), side by side in one sitting: the older one is built from its own
