@@ -74,6 +74,9 @@ def run(command, folder, stdin_text=""):
                               env=env, timeout=RUN_SECONDS_LIMIT)
     except subprocess.TimeoutExpired:
         raise Failure(f"{os.path.basename(command[0])}: no termina en {RUN_SECONDS_LIMIT} s")
+    # Kept for reading what a run said (the ranking of --automatico, warnings).
+    with open(os.path.join(folder, os.path.basename(command[0]) + ".stderr"), "wb") as f:
+        f.write(done.stderr)
     if done.returncode != 0:
         message = done.stderr.decode("utf-8", "replace").strip().replace("\n", " / ")
         raise Failure(f"{os.path.basename(command[0])} (exit {done.returncode}): {message}")
