@@ -100,13 +100,15 @@ def answers_for(build, folder, s, arguments):
         script = [s["name"], str(s["h"]), str(LEVEL)] + coefficients
         t = repr(s["t95"]) if len(s["train"]) > 32 else None
         script += ([t] if t else []) + ["1"]
+        script = "\n".join(script) + "\n"
     else:
-        script = output.split("\n")
-        script = [line.strip() for line in script if line.strip()]
-        coefficients = script[3:28]
-        t = script[28] if len(script) > 30 else None
-    terms = [g for g, first, end in GROUPS if any(float(b) != 0 for b in coefficients[first:end])]
-    return "\n".join(script) + "\n", " ".join(terms), t
+        # Exactly what the pipe would carry: name, h, level, b0..b24, [t], start.
+        script = output
+        lines = output.splitlines()
+        coefficients = lines[3:28]
+        t = lines[28] if len(lines) == 30 else None
+    terms = [g for g, first, end in GROUPS if any(float(b or 0) != 0 for b in coefficients[first:end])]
+    return script, " ".join(terms), t
 
 
 def projected_rows(folder, s):
