@@ -127,7 +127,8 @@ def projected_rows(folder, s):
 
 
 def our_forecast(build, work, label, arguments, s):
-    folder = os.path.join(work, "runs", label.split(": ")[1].replace(" ", "_"), s["name"])
+    method_folder = "_".join("".join(c if c.isalnum() else " " for c in label[len("ours: "):]).split())
+    folder = os.path.join(work, "runs", method_folder, s["name"])
     write_data_file(folder, s)
     script, terms, t = answers_for(build, folder, s, arguments)
     run([os.path.join(build, "tendencia")], folder, script)
@@ -203,6 +204,26 @@ def series_table(methods, series, results):
     return lines
 
 
+def ours_against_ets(series, results):
+    """Our first method beside ets, series by series, with what our run chose."""
+    ours = OURS[0][0]
+    lines = [f"| series | ets MASE | ets coverage | ours MASE | ours coverage | ours MSIS | {ours}: terms; t |",
+             "|---|---|---|---|---|---|---|"]
+    for s in series:
+        cells = []
+        for method in ("ets", ours):
+            r = results[method, s["name"]]
+            if "failure" in r:
+                cells += ["FAILED", "", ""] if method == ours else ["FAILED", ""]
+                continue
+            mase, inside, msis = r["score"]
+            cells += [f"{mase:.2f}", f"{100 * inside:.0f} %"] + ([f"{msis:.1f}"] if method == ours else [])
+        r = results[ours, s["name"]]
+        cells.append(r.get("note") or "FAILED: " + r["failure"])
+        lines.append(f"| {s['name']} | " + " | ".join(cells) + " |")
+    return lines
+
+
 def notes_and_failures(methods, series, results):
     lines = []
     for method in methods:
@@ -220,6 +241,7 @@ def main():
     methods = R_METHODS + [label for label, _ in OURS]
     report = (["## Summary", ""] + summary_table(methods, series, results) +
               ["", "## Per series (MASE / coverage / MSIS)", ""] + series_table(methods, series, results) +
+              ["", "## Ours against ets", ""] + ours_against_ets(series, results) +
               ["", "## Models chosen and failures", ""] + notes_and_failures(methods, series, results))
     with open(os.path.join(work, "results.md"), "w") as f:
         f.write("\n".join(report) + "\n")
