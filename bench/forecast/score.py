@@ -117,6 +117,12 @@ def projected_rows(folder, s):
     projected = rows[-s["h"]:]
     if len(projected) != s["h"] or any(len(r) != 4 for r in projected):
         raise Failure(f"el informe E{s['name']}.TXT no acaba en {s['h']} filas proyectadas")
+    # Start 1 makes period labels of the X values; other labels mean an answer
+    # was read as another question (a t taken as the number of points).
+    expected = [str(len(s["train"]) + j) for j in range(1, s["h"] + 1)]
+    if [r[0] for r in projected] != expected:
+        raise Failure(f"periodos proyectados {projected[0][0]}.. en E{s['name']}.TXT, "
+                      f"no {expected[0]}..")
     try:
         numbers = [tuple(float(x) for x in r[1:]) for r in projected]
     except ValueError:
@@ -130,6 +136,8 @@ def our_forecast(build, work, label, arguments, s):
     method_folder = "_".join("".join(c if c.isalnum() else " " for c in label[len("ours: "):]).split())
     folder = os.path.join(work, "runs", method_folder, s["name"])
     write_data_file(folder, s)
+    if os.path.exists(os.path.join(folder, f"E{s['name']}.TXT")):
+        os.remove(os.path.join(folder, f"E{s['name']}.TXT"))
     script, terms, t = answers_for(build, folder, s, arguments)
     run([os.path.join(build, "tendencia")], folder, script)
     return projected_rows(folder, s), terms, t
