@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <thread>
+#include <tuple>
 
 namespace tendencia {
 namespace {
@@ -12,9 +13,11 @@ namespace {
 using G = TermGroup;
 
 constexpr double kTwoPi = 6.283185307179586;
+// A candidate whose fit still crawls after this many iterations is too
+// ill-posed to be chosen; the time is better spent on the others.
+constexpr int kCandidatePolishIterations = 300;
 
-// y minus its least-squares quadratic in X, so a trend leaves no false peak
-// at the lowest frequencies.
+// y minus its least-squares quadratic in X.
 std::vector<double> without_quadratic_trend(const std::vector<double>& y) {
   const double n = static_cast<double>(y.size());
   const double centre = (n + 1.0) / 2.0;
@@ -39,6 +42,54 @@ std::vector<double> without_quadratic_trend(const std::vector<double>& y) {
     r[i] = y[i] - s0 / n - (q1 > 0 ? s1 / q1 * u : 0.0) - (q2 > 0 ? s2 / q2 * w : 0.0);
   }
   return r;
+}
+
+// |Σ r(X)·e^(-iωX)|² over X = 1..n.
+double ordinate(const std::vector<double>& r, double w) {
+  double re = 0.0, im = 0.0;
+  for (std::size_t t = 0; t < r.size(); ++t) {
+    re += r[t] * std::cos(w * static_cast<double>(t + 1));
+    im += r[t] * std::sin(w * static_cast<double>(t + 1));
+  }
+  return re * re + im * im;
+}
+
+// The ordinates at ω_j = 2πj/n, j = 1..⌊(n-1)/2⌋.
+std::vector<double> periodogram(const std::vector<double>& r) {
+  std::vector<double> ordinates;
+  const std::size_t n = r.size();
+  for (std::size_t j = 1; 2 * j < n; ++j)
+    ordinates.push_back(ordinate(r, kTwoPi * static_cast<double>(j) / static_cast<double>(n)));
+  return ordinates;
+}
+
+// The strongest frequency within one Fourier step of ω, on a grid of 1/16 step.
+double finest_frequency(const std::vector<double>& r, double w, double step) {
+  double best = w, strongest = ordinate(r, w);
+  for (int i = -16; i <= 16; ++i) {
+    const double candidate = w + step * i / 16.0;
+    if (candidate <= 0.0) continue;
+    const double o = ordinate(r, candidate);
+    if (o > strongest) strongest = o, best = candidate;
+  }
+  return best;
+}
+
+// r minus its least-squares a·cos(ωX) + b·sin(ωX).
+std::vector<double> without_cosine(const std::vector<double>& r, double w) {
+  double cc = 0, ss = 0, cs = 0, rc = 0, rs = 0;
+  for (std::size_t t = 0; t < r.size(); ++t) {
+    const double c = std::cos(w * static_cast<double>(t + 1)), s = std::sin(w * static_cast<double>(t + 1));
+    cc += c * c, ss += s * s, cs += c * s, rc += r[t] * c, rs += r[t] * s;
+  }
+  const double det = cc * ss - cs * cs;
+  if (!(std::abs(det) > 0.0)) return r;
+  const double a = (rc * ss - rs * cs) / det, b = (rs * cc - rc * cs) / det;
+  std::vector<double> left(r.size());
+  for (std::size_t t = 0; t < r.size(); ++t)
+    left[t] = r[t] - a * std::cos(w * static_cast<double>(t + 1)) -
+              b * std::sin(w * static_cast<double>(t + 1));
+  return left;
 }
 
 // Fisher's g test: is the largest of these ordinates a peak at 1 %?
@@ -69,7 +120,7 @@ std::size_t coefficient_count(const std::vector<TermGroup>& groups) {
 void evaluate_candidate(const std::vector<double>& y, const ValidationSettings& settings,
                         CandidateOutcome& outcome) {
   try {
-    outcome.fit = fit_trend(y, outcome.groups, {});
+    outcome.fit = fit_trend(y, outcome.groups, {}, kCandidatePolishIterations);
     outcome.validation = validate_terms(y, outcome.groups, *outcome.fit, settings);
   } catch (const std::exception& refused) {
     outcome.skipped = refused.what();
@@ -79,14 +130,17 @@ void evaluate_candidate(const std::vector<double>& y, const ValidationSettings& 
   const int origins = v.last_origin - v.first_origin + 1;
   if (2 * v.failed_origins > origins)
     outcome.skipped = "falla en " + std::to_string(v.failed_origins) + " de " +
-                      std::to_string(origins) + " orígenes (el primero, " + v.first_failure + ")";
+                      std::to_string(origins) + " orígenes (" + v.first_failure + ")";
 }
 
-// The ranking's measure: MASE where computable, else sMAPE after every MASE.
-std::pair<int, double> rank_key(const CandidateOutcome& c) {
-  const HorizonScore& total = c.validation->total;
-  if (total.mase) return {0, *total.mase};
-  return {1, total.smape};
+// The ranking's measure: sets that validate at every origin first, then MASE
+// where computable, else sMAPE after every MASE; fewer coefficients on a tie.
+using RankKey = std::tuple<bool, int, double, std::size_t>;
+
+RankKey rank_key(const std::vector<TermGroup>& groups, const Validation& v) {
+  const bool some_failed = v.failed_origins > 0;
+  if (v.total.mase) return {some_failed, 0, *v.total.mase, coefficient_count(groups)};
+  return {some_failed, 1, v.total.smape, coefficient_count(groups)};
 }
 
 std::string fixed(double value, int decimals) {
@@ -126,26 +180,26 @@ std::vector<std::vector<TermGroup>> candidate_sets(int peaks) {
 
 std::vector<double> periodogram_peaks(const std::vector<double>& y) {
   if (y.size() < 8) return {};
-  const std::vector<double> r = without_quadratic_trend(y);
-  const std::size_t n = r.size();
-  std::vector<double> ordinates;  // at ω_j = 2πj/n, j = 1..⌊(n-1)/2⌋
-  for (std::size_t j = 1; 2 * j < n; ++j) {
-    double re = 0.0, im = 0.0;
-    const double w = kTwoPi * static_cast<double>(j) / static_cast<double>(n);
-    for (std::size_t t = 0; t < n; ++t) {
-      re += r[t] * std::cos(w * static_cast<double>(t + 1));
-      im += r[t] * std::sin(w * static_cast<double>(t + 1));
-    }
-    ordinates.push_back(re * re + im * im);
-  }
-  std::vector<bool> excluded(ordinates.size(), false);
+  // The steps Y(X+1) - Y(X) keep a season and lose a trend of any shape (a
+  // wandering level too), which in the values themselves would leave a false
+  // peak at the lowest frequencies.
+  std::vector<double> steps;
+  for (std::size_t i = 1; i < y.size(); ++i) steps.push_back(y[i] - y[i - 1]);
+  std::vector<double> r = without_quadratic_trend(steps);
   std::vector<double> periods;
   for (int peak = 0; peak < 2; ++peak) {
+    const std::vector<double> ordinates = periodogram(r);
+    // A single cycle over the whole series is a trend, not a season.
+    std::vector<bool> excluded(ordinates.size(), false);
+    excluded[0] = true;
     std::optional<std::size_t> at = significant_peak(ordinates, excluded);
     if (!at) break;
-    periods.push_back(static_cast<double>(n) / static_cast<double>(*at + 1));
-    for (std::size_t j = *at > 0 ? *at - 1 : 0; j <= *at + 1 && j < excluded.size(); ++j)
-      excluded[j] = true;
+    // The peak's own frequency, between the Fourier steps beside it; its
+    // cosine is taken out so its leakage is no second peak.
+    const double step = kTwoPi / static_cast<double>(r.size());
+    const double frequency = finest_frequency(r, step * static_cast<double>(*at + 1), step);
+    periods.push_back(kTwoPi / frequency);
+    r = without_cosine(r, frequency);
   }
   return periods;
 }
@@ -168,13 +222,16 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
   work();
   helper.join();
 
-  for (CandidateOutcome& c : outcomes) (c.skipped.empty() ? choice.ranked : choice.skipped).push_back(c);
-  std::stable_sort(choice.ranked.begin(), choice.ranked.end(),
-                   [](const CandidateOutcome& a, const CandidateOutcome& b) {
-                     auto ka = rank_key(a), kb = rank_key(b);
-                     if (ka != kb) return ka < kb;
-                     return coefficient_count(a.groups) < coefficient_count(b.groups);
-                   });
+  std::vector<std::pair<RankKey, std::size_t>> order;
+  for (std::size_t i = 0; i < outcomes.size(); ++i) {
+    if (outcomes[i].skipped.empty() && outcomes[i].validation)
+      order.push_back({rank_key(outcomes[i].groups, *outcomes[i].validation), i});
+    else
+      choice.skipped.push_back(outcomes[i]);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& entry : order) choice.ranked.push_back(outcomes[entry.second]);
   if (choice.ranked.empty())
     throw FitRefused("ningún conjunto de términos candidato se puede ajustar y validar; " +
                      term_set_name(choice.skipped.front().groups) + ": " +

@@ -41,11 +41,12 @@ struct Tally {
 
 // One origin k: the fit to Y(1..k), tendencia's line over the same values, and
 // the H projected values against the observed ones.
-void score_origin(const std::vector<double>& y, int k, const std::vector<TermGroup>& groups,
-                  const FittedTrend& full_fit, const ValidationSettings& settings,
-                  std::vector<Tally>& tallies, std::vector<double>& scaled_errors) {
+// Returns the fit, the next origin's start.
+Coefficients score_origin(const std::vector<double>& y, int k, const std::vector<TermGroup>& groups,
+                          const Coefficients& start, const ValidationSettings& settings,
+                          std::vector<Tally>& tallies, std::vector<double>& scaled_errors) {
   const std::vector<double> part(y.begin(), y.begin() + k);
-  FittedTrend fit = refit_trend(part, groups, full_fit.coefficients);
+  FittedTrend fit = refit_trend(part, groups, start);
   std::vector<SeriesValue> values;
   for (double v : part) values.push_back(SeriesValue::of_number(v));
   const Int16 points = static_cast<Int16>(k);
@@ -73,6 +74,7 @@ void score_origin(const std::vector<double>& y, int k, const std::vector<TermGro
     scaled_errors.push_back(p.h > 0.0 ? error / p.h
                                       : error > 0.0 ? HUGE_VAL : 0.0);
   }
+  return fit.coefficients;
 }
 
 std::string fixed(double value, int decimals) {
@@ -146,12 +148,15 @@ Validation validate_terms(const std::vector<double>& y, const std::vector<TermGr
   v.last_origin = n - horizon;
   v.first_origin = v.last_origin - origins + 1;
   std::vector<Tally> tallies(static_cast<std::size_t>(horizon + 1));
-  for (int k = v.first_origin; k <= v.last_origin; ++k) {
+  // From the last origin back, each fit starts where the fit of one more
+  // value ended: the nearest end, the fewest iterations.
+  Coefficients start = full_fit.coefficients;
+  for (int k = v.last_origin; k >= v.first_origin; --k) {
     try {
-      score_origin(y, k, groups, full_fit, settings, tallies, v.scaled_errors);
+      start = score_origin(y, k, groups, start, settings, tallies, v.scaled_errors);
     } catch (const std::exception& failure) {
       if (v.failed_origins++ == 0)
-        v.first_failure = "X = " + std::to_string(k) + ": " + failure.what();
+        v.first_failure = "k = " + std::to_string(k) + ": " + failure.what();
     }
   }
   for (int h = 1; h <= horizon; ++h) v.by_horizon.push_back(tallies[static_cast<std::size_t>(h)].score(h));
@@ -176,7 +181,7 @@ std::string validation_report(const Validation& v) {
   text += "; intervalo de tendencia al " + std::string(level_text) + " %\n";
   if (v.failed_origins > 0)
     text += "Orígenes fallidos: " + std::to_string(v.failed_origins) + " de " +
-            std::to_string(origins) + " (el primero, " + v.first_failure + ")\n";
+            std::to_string(origins) + " (" + v.first_failure + ")\n";
   text += "\n" + column("Horizonte", 11) + column("Valores", 9) + column("MASE", 9) +
           column("sMAPE %", 10) + "Cobertura %\n";
   for (const HorizonScore& s : v.by_horizon) text += score_row(std::to_string(s.horizon), s);

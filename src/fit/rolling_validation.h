@@ -34,11 +34,12 @@ struct Validation {
   ValidationSettings settings;
   int first_origin = 0, last_origin = 0;  // k of the first and last origin
   int failed_origins = 0;                 // origins whose fit or line failed
-  std::string first_failure;              // why the first of them failed
+  std::string first_failure;              // why the latest of them failed, and where
   std::vector<HorizonScore> by_horizon;   // h = 1..H
   HorizonScore total;
   // Every value's |y - ŷ| / (s·√(1 + 1/k + (F - F̄)²/Sxx)): its error on its
-  // own interval's scale, the t that would just have covered it.
+  // own interval's scale, the t that would just have covered it. In the order
+  // computed: origins from the last back, each with horizons 1..H.
   std::vector<double> scaled_errors;
   std::optional<double> calibrated_t;  // at settings.level_percent; none without values
   double t_at_last_origin = 0;         // the t tendencia would use there

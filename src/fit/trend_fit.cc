@@ -31,11 +31,11 @@ struct Search {
 constexpr Search kSurvey = {100, 1e-10, 1e-12, 1e-10};
 // Tight enough that the residual sum of squares is settled to about 1e-12
 // relative.
-constexpr Search kPolish = {1000, 1e-15, 1e-15, 1e-14};
+constexpr Search kPolish = {kPolishIterations, 1e-15, 1e-15, 1e-14};
 constexpr std::size_t kPolished = 3;
 // A fit that starts from the fit of a longer or shorter part of the same
 // series is already near its end: one solve, with fewer iterations.
-constexpr Search kWarm = {200, 1e-12, 1e-14, 1e-12};
+constexpr Search kWarm = {60, 1e-10, 1e-12, 1e-10};
 
 // The derivatives are carried 8 at a time: one pass for the usual three to six
 // fitted coefficients, where a Jet of all 25 would do three times the work.
@@ -250,7 +250,8 @@ void check_regression_runs(const Coefficients& coefficients, const std::vector<d
 }
 
 FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
-                      const std::vector<std::pair<int, double>>& user_start) {
+                      const std::vector<std::pair<int, double>>& user_start,
+                      int polish_iterations) {
   const std::vector<int> fitted = fitted_indices(groups);
   const int n = static_cast<int>(y.size());
   if (n < static_cast<int>(fitted.size()))
@@ -278,14 +279,16 @@ FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>
   });
   std::vector<Attempt> polished;
   for (std::size_t i = 0; i < surveyed.size() && i < kPolished && surveyed[i].usable; ++i) {
-    Attempt a = solve_from(surveyed[i].coefficients, y, fitted, kPolish);
+    Search polish = kPolish;
+    polish.max_iterations = polish_iterations;
+    Attempt a = solve_from(surveyed[i].coefficients, y, fitted, polish);
     a.iterations += surveyed[i].iterations;
     a.refusal = refusal_at(a.coefficients, y);
     polished.push_back(a);
   }
 
   return accepted(polished, y, groups, fitted, static_cast<int>(starts.size()),
-                  "el ajuste no converge en " + std::to_string(kPolish.max_iterations) +
+                  "el ajuste no converge en " + std::to_string(polish_iterations) +
                       " iteraciones desde ninguno de los " + std::to_string(starts.size()) +
                       " puntos de partida");
 }

@@ -47,8 +47,13 @@ struct FittedTrend {
 // what to fit instead), when no start converges, or when no end passes that check (saying why);
 // CommandLineRefused (fit/fit_command_line.h) when F(X) cannot be evaluated at
 // the user's start.
+//
+// `polish_iterations` bounds the solver's final run from each of the best
+// starts; a search over many sets of terms may spend less on each.
+constexpr int kPolishIterations = 1000;
 FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
-                      const std::vector<std::pair<int, double>>& user_start);
+                      const std::vector<std::pair<int, double>>& user_start,
+                      int polish_iterations = kPolishIterations);
 
 // Fits the groups to Y(1..n) with a single solve from `start` (typically the
 // fit of the whole series, for a part of it), with the acceptance rules of
