@@ -128,19 +128,21 @@ void evaluate_candidate(const std::vector<double>& y, const ValidationSettings& 
   }
   const Validation& v = *outcome.validation;
   const int origins = v.last_origin - v.first_origin + 1;
-  if (2 * v.failed_origins > origins)
-    outcome.skipped = "falla en " + std::to_string(v.failed_origins) + " de " +
-                      std::to_string(origins) + " orígenes (" + v.first_failure + ")";
+  if (v.failed_origins == origins)
+    outcome.skipped = "falla en los " + std::to_string(origins) + " orígenes (" +
+                      v.first_failure + ")";
 }
 
-// The ranking's measure: sets that validate at every origin first, then MASE
+// The ranking's measure: sets that validate at every origin first, then those
+// that fail at no more than half of them, then the rest; within each, MASE
 // where computable, else sMAPE after every MASE; fewer coefficients on a tie.
-using RankKey = std::tuple<bool, int, double, std::size_t>;
+using RankKey = std::tuple<int, int, double, std::size_t>;
 
 RankKey rank_key(const std::vector<TermGroup>& groups, const Validation& v) {
-  const bool some_failed = v.failed_origins > 0;
-  if (v.total.mase) return {some_failed, 0, *v.total.mase, coefficient_count(groups)};
-  return {some_failed, 1, v.total.smape, coefficient_count(groups)};
+  const int origins = v.last_origin - v.first_origin + 1;
+  const int reliability = v.failed_origins == 0 ? 0 : 2 * v.failed_origins <= origins ? 1 : 2;
+  if (v.total.mase) return {reliability, 0, *v.total.mase, coefficient_count(groups)};
+  return {reliability, 1, v.total.smape, coefficient_count(groups)};
 }
 
 std::string fixed(double value, int decimals) {
@@ -154,6 +156,20 @@ std::string column(std::string text, std::size_t width) {
   for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
   if (characters < width) text.append(width - characters, ' ');
   return text + " ";
+}
+
+// Fits and validates outcomes[first..]; each candidate is independent of the
+// others, so two threads share them.
+void evaluate_all(const std::vector<double>& y, const ValidationSettings& settings,
+                  std::vector<CandidateOutcome>& outcomes, std::size_t first) {
+  std::atomic<std::size_t> next{first};
+  auto work = [&] {
+    for (std::size_t i = next++; i < outcomes.size(); i = next++)
+      evaluate_candidate(y, settings, outcomes[i]);
+  };
+  std::thread helper(work);
+  work();
+  helper.join();
 }
 
 }  // namespace
@@ -211,16 +227,20 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
   std::vector<CandidateOutcome> outcomes;
   for (const auto& set : candidate_sets(static_cast<int>(choice.peak_periods.size())))
     outcomes.push_back({set, std::nullopt, std::nullopt, ""});
-
-  // Each candidate is independent of the others: two threads share them.
-  std::atomic<std::size_t> next{0};
-  auto work = [&] {
-    for (std::size_t i = next++; i < outcomes.size(); i = next++)
-      evaluate_candidate(y, settings.validation, outcomes[i]);
-  };
-  std::thread helper(work);
-  work();
-  helper.join();
+  evaluate_all(y, settings.validation, outcomes, 0);
+  // Where no set without cosines validates and the periodogram kept them out,
+  // the cosine sets are tried too rather than no choice at all.
+  const bool any_ranked = std::any_of(outcomes.begin(), outcomes.end(),
+                                      [](const CandidateOutcome& c) { return c.skipped.empty(); });
+  if (!any_ranked && choice.peak_periods.empty()) {
+    const std::size_t first_fallback = outcomes.size();
+    for (const auto& set : candidate_sets(2))
+      if (std::find_if(outcomes.begin(), outcomes.end(), [&](const CandidateOutcome& c) {
+            return c.groups == set;
+          }) == outcomes.end())
+        outcomes.push_back({set, std::nullopt, std::nullopt, ""});
+    evaluate_all(y, settings.validation, outcomes, first_fallback);
+  }
 
   std::vector<std::pair<RankKey, std::size_t>> order;
   for (std::size_t i = 0; i < outcomes.size(); ++i) {
