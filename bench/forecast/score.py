@@ -12,6 +12,7 @@ import os
 import statistics
 import subprocess
 import sys
+import time
 from collections import defaultdict
 
 LEVEL = 95
@@ -55,16 +56,17 @@ def read_series(work):
 
 
 def read_r_forecasts(work):
-    forecasts, failures, models = defaultdict(list), {}, {}
+    forecasts, failures, models, seconds = defaultdict(list), {}, {}, defaultdict(float)
     with open(os.path.join(work, "r_forecasts.csv"), newline="") as f:
         for row in csv.DictReader(f):
             forecasts[row["method"], row["name"]].append(
                 (float(row["mean"]), float(row["lower"]), float(row["upper"])))
             models[row["method"], row["name"]] = row["model"]
+            seconds[row["method"], row["name"]] = float(row["seconds"])
     with open(os.path.join(work, "r_failures.csv"), newline="") as f:
         for row in csv.DictReader(f):
             failures[row["method"], row["name"]] = row["message"]
-    return forecasts, failures, models
+    return forecasts, failures, models, seconds
 
 
 def run(command, folder, stdin_text=""):
@@ -155,7 +157,7 @@ def scores(s, forecast):
 
 
 def collect(build, work, series):
-    r_forecasts, r_failures, r_models = read_r_forecasts(work)
+    r_forecasts, r_failures, r_models, r_seconds = read_r_forecasts(work)
     results = {}  # (method, series) -> dict(score=(...), note=...) or dict(failure=...)
     for method in R_METHODS:
         for s in series:
@@ -164,8 +166,10 @@ def collect(build, work, series):
                 results[key] = {"score": scores(s, r_forecasts[key]), "note": r_models[key]}
             else:
                 results[key] = {"failure": r_failures.get(key, "sin pronóstico")}
+            results[key]["seconds"] = r_seconds[key]
     for label, arguments in OURS:
         for s in series:
+            started = time.monotonic()
             try:
                 forecast, terms, t = our_forecast(build, work, label, arguments, s)
                 note = terms + (f"; t = {float(t):.3g}" if t else "")
@@ -173,25 +177,27 @@ def collect(build, work, series):
             except (Failure, OSError, IndexError, ValueError) as e:
                 results[label, s["name"]] = {"failure": str(e)}
             r = results[label, s["name"]]
+            r["seconds"] = time.monotonic() - started
             shown = r.get("failure") or "MASE %.2f, coverage %.0f %%" % (r["score"][0], 100 * r["score"][1])
             print(f"{label}, {s['name']}: {shown}", file=sys.stderr)
     return results
 
 
 def summary_table(methods, series, results):
-    lines = ["| method | mean MASE | median MASE | mean coverage of the 95 % interval | mean MSIS | failed |",
-             "|---|---|---|---|---|---|"]
+    lines = ["| method | mean MASE | median MASE | mean coverage of the 95 % interval | mean MSIS | failed "
+             "| seconds, all series |", "|---|---|---|---|---|---|---|"]
     for method in methods:
         done = [results[method, s["name"]]["score"] for s in series
                 if "score" in results[method, s["name"]]]
         failed = len(series) - len(done)
+        seconds = sum(results[method, s["name"]]["seconds"] for s in series)
         if not done:
-            lines.append(f"| {method} | – | – | – | – | {failed}/{len(series)} |")
+            lines.append(f"| {method} | – | – | – | – | {failed}/{len(series)} | {seconds:.0f} |")
             continue
         mase, inside, msis = zip(*done)
         lines.append(f"| {method} | {statistics.fmean(mase):.2f} | {statistics.median(mase):.2f} | "
                      f"{100 * statistics.fmean(inside):.0f} % | {statistics.fmean(msis):.1f} | "
-                     f"{failed}/{len(series)} |")
+                     f"{failed}/{len(series)} | {seconds:.0f} |")
     return lines
 
 
