@@ -38,11 +38,11 @@ struct AutomaticChoice {
 // coseno; with a second peak, constante potencia coseno coseno2 too.
 std::vector<std::vector<TermGroup>> candidate_sets(int periodogram_peaks);
 
-// The periods (2π/ω) of the significant peaks of the periodogram of the steps
-// Y(X+1) - Y(X) (a quadratic trend of them taken out), strongest first, at
-// most 2, each of at least two cycles: Fisher's test of the largest ordinate
-// at 1 %, then again once the cosine of the first peak is taken out. Empty for
-// fewer than 8 values.
+// The periods (2π/ω) of the significant peaks of the periodogram of Y(1..n)
+// after a cubic trend is taken out, strongest first, at most 2, each of at
+// least three cycles: Fisher's test of the largest ordinate at 1 %, then again
+// once the cosine of the first peak is taken out. Empty for fewer than 8
+// values.
 std::vector<double> periodogram_peaks(const std::vector<double>& y);
 
 // Fits and validates every candidate (on two threads) and ranks the ones that
