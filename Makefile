@@ -80,10 +80,11 @@ fuzz: deps
 # Benchmarks are never part of make test: timings belong here, not in tests.
 bench: deps
 	sh tools/install-deps.sh hyperfine
-	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF)
-	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia
+	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON)
+	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia fit_benchmark
 	cd build-bench && ./bench/report_benchmark
 	sh bench/whole_run.sh build-bench/tendencia
+	cd build-bench && ./bench/fit_benchmark
 
 # Our whole pipeline (tendencia-ajuste --automatico ... | tendencia) against R's
 # forecast package on the series of bench/forecast/series.csv, cut at the M4
