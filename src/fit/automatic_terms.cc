@@ -131,11 +131,6 @@ void evaluate_candidate(const std::vector<double>& y, const ValidationSettings& 
     outcome.skipped = refused.what();
     return;
   }
-  const Validation& v = *outcome.validation;
-  const int origins = v.last_origin - v.first_origin + 1;
-  if (v.failed_origins == origins)
-    outcome.skipped = "falla en los " + std::to_string(origins) + " orígenes (" +
-                      v.first_failure + ")";
 }
 
 // A set whose rolling MASE passes this projects more than ten times worse
@@ -262,10 +257,12 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& entry : order) choice.ranked.push_back(outcomes[entry.second]);
-  if (choice.ranked.empty())
-    throw FitRefused("ningún conjunto de términos candidato se puede ajustar y validar; " +
-                     term_set_name(choice.skipped.front().groups) + ": " +
-                     choice.skipped.front().skipped);
+  if (choice.ranked.empty()) {
+    std::string reasons;
+    for (const CandidateOutcome& c : choice.skipped)
+      reasons += "; " + term_set_name(c.groups) + ": " + c.skipped;
+    throw FitRefused("ningún conjunto de términos candidato se puede ajustar y validar" + reasons);
+  }
   return choice;
 }
 

@@ -159,6 +159,11 @@ Validation validate_terms(const std::vector<double>& y, const std::vector<TermGr
         v.first_failure = "k = " + std::to_string(k) + ": " + failure.what();
     }
   }
+  if (v.failed_origins == origins)
+    throw FitRefused("la validación falla en " +
+                     (origins == 1 ? std::string("su único origen") :
+                                     "los " + std::to_string(origins) + " orígenes") +
+                     " (" + v.first_failure + ")");
   for (int h = 1; h <= horizon; ++h) v.by_horizon.push_back(tallies[static_cast<std::size_t>(h)].score(h));
   v.total = tallies[0].score(0);
   v.calibrated_t = calibrated_t(v.scaled_errors, settings.level_percent);

@@ -69,7 +69,8 @@ std::optional<double> calibrated_t(std::vector<double> scaled_errors, double lev
 // starting from `full_fit` (the groups' fit to the whole series) and accepted
 // by the rules of fit_trend. An origin whose fit or line fails is counted and
 // skipped. Throws FitRefused when the series has fewer values than
-// values_needed_to_validate (saying how many it needs) or H < 1.
+// values_needed_to_validate (saying how many it needs), when H < 1, or when
+// every origin fails (saying why the last one did).
 Validation validate_terms(const std::vector<double>& y, const std::vector<TermGroup>& groups,
                           const FittedTrend& full_fit, const ValidationSettings& settings);
 

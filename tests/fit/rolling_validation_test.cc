@@ -100,8 +100,8 @@ TEST(RollingValidation, ASeriesTooShortSaysHowManyValuesItNeeds) {
   EXPECT_NE(validation_report(v).find("menos de 20 valores"), std::string::npos);
 }
 
-TEST(RollingValidation, AnOriginWhoseFitFailsIsCountedNotFatal) {
-  // A straight line: a logarithm fitted to part of it runs off to its limit.
+TEST(RollingValidation, OriginsWhoseFitFailsAreCountedAndAllFailingIsARefusal) {
+  // A straight line: a logarithm fitted to any part of it runs off to its limit.
   Coefficients truth;
   truth.b[0] = 5;
   truth.b[1] = 2;
@@ -113,10 +113,13 @@ TEST(RollingValidation, AnOriginWhoseFitFailsIsCountedNotFatal) {
   log_start.b[7] = 300;
   log_start.b[8] = 100;
   full.coefficients = log_start;
-  Validation v = validate_terms(y, {G::Constant, G::Logarithm}, full, ValidationSettings{});
-  EXPECT_GT(v.failed_origins, 0);
-  EXPECT_EQ(v.total.values, 6 * (20 - v.failed_origins));
-  EXPECT_NE(validation_report(v).find("Orígenes fallidos: "), std::string::npos);
+  try {
+    validate_terms(y, {G::Constant, G::Logarithm}, full, ValidationSettings{});
+    FAIL() << "a validation without a single origin was accepted";
+  } catch (const FitRefused& refused) {
+    EXPECT_EQ(std::string(refused.what()).find("la validación falla en los 20 orígenes (k = "), 0u)
+        << refused.what();
+  }
 }
 
 }  // namespace
