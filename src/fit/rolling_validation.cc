@@ -121,9 +121,11 @@ std::optional<double> calibrated_t(std::vector<double> scaled_errors, double lev
   if (scaled_errors.empty()) return std::nullopt;
   std::sort(scaled_errors.begin(), scaled_errors.end());
   const double count = static_cast<double>(scaled_errors.size());
-  // The fewest values that make at least P %: ceil(P·count/100), kept from
-  // rounding up a product that is whole.
-  std::size_t needed = static_cast<std::size_t>(std::ceil(level_percent * count / 100.0 - 1e-9));
+  // At least P % of these values and of the one still to come: the
+  // ⌈P·(count + 1)/100⌉-th smallest (conformal prediction's finite-sample
+  // rule), kept from rounding up a product that is whole.
+  std::size_t needed =
+      static_cast<std::size_t>(std::ceil(level_percent * (count + 1) / 100.0 - 1e-9));
   needed = std::clamp<std::size_t>(needed, 1, scaled_errors.size());
   double t = scaled_errors[needed - 1];
   if (!std::isfinite(t)) return std::nullopt;

@@ -61,7 +61,10 @@ int values_needed_to_validate(const std::vector<TermGroup>& groups, int horizon)
 double tendencia_t(double level_percent, int points);
 
 // The smallest t that puts at least level_percent % of these scaled errors
-// inside |e| <= t; nothing without errors or when that t is not finite.
+// inside |e| <= t, counting one more error still to come: the
+// ⌈P·(m + 1)/100⌉-th smallest of the m errors (the largest when that passes
+// m), which holds P % of a new value when the errors are exchangeable.
+// Nothing without errors or when that t is not finite.
 std::optional<double> calibrated_t(std::vector<double> scaled_errors, double level_percent);
 
 // Validates `groups` on Y(1..n) (y[0] is Y(1)) at the last origins k (at most

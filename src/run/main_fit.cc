@@ -104,15 +104,15 @@ std::optional<double> script_t(const FitRequest& request, int values,
   return exact;
 }
 
-// X = N + M and the last period's label must stay within tendencia's 16-bit
-// periods, or its run would stop half way.
+// X = N + M, the label before the first period and the last period's label
+// must stay within tendencia's 16-bit periods, or its run would stop half way.
 void check_script_fits(const ScriptAnswers& script, int values) {
   const long last_x = static_cast<long>(values) + script.points_to_project;
   const long last_label = static_cast<long>(script.first_period) - 1 + last_x;
   if (last_x > 32767 || last_label > 32767 || script.first_period - 1 < -32768)
     throw CommandLineRefused("--guion " + std::to_string(script.points_to_project) + " " +
                              std::to_string(script.first_period) +
-                             ": los periodos de tendencia pasarían de 32767 con los " +
+                             ": los periodos de tendencia saldrían de -32768..32767 con los " +
                              std::to_string(values) + " valores del fichero");
 }
 

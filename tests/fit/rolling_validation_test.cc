@@ -66,8 +66,12 @@ TEST(RollingValidation, TheExampleIsScoredAtItsLastOriginsWithTendenciasOwnInter
 TEST(RollingValidation, TheCalibratedTIsTheSmallestThatCoversTheLevel) {
   std::vector<double> errors;
   for (int i = 1; i <= 40; ++i) errors.push_back(i / 10.0);  // 0.1 .. 4.0
-  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 95), 3.8);   // 38 of 40 is exactly 95 %
-  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 96), 3.9);   // 38.4 needs 39
+  // With one value still to come: 95 % of 41 is 38.95, so 39 of them.
+  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 95), 3.9);
+  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 97.5), 4.0);  // 39.975: all 40
+  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 99.9), 4.0);  // more than there are: the largest
+  errors.pop_back();                                    // 39 values: 95 % of 40 is exactly 38
+  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 95), 3.8);
   EXPECT_DOUBLE_EQ(*calibrated_t(errors, 0.1), 0.1);
   EXPECT_FALSE(calibrated_t({}, 95));
   EXPECT_FALSE(calibrated_t({1.0, HUGE_VAL}, 95));
