@@ -122,8 +122,11 @@ std::size_t coefficient_count(const std::vector<TermGroup>& groups) {
   return count;
 }
 
-void evaluate_candidate(const std::vector<double>& y, const ValidationSettings& settings,
+void evaluate_candidate(const std::vector<double>& y, ValidationSettings settings,
                         CandidateOutcome& outcome) {
+  // Past half its origins failed, a set ranks with the unreliable ones
+  // whatever the rest would give.
+  settings.most_failures = settings.origins / 2 + 1;
   try {
     outcome.fit = fit_trend(y, outcome.groups, {}, kCandidatePolishIterations);
     outcome.validation = validate_terms(y, outcome.groups, *outcome.fit, settings);

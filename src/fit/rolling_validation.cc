@@ -154,6 +154,10 @@ Validation validate_terms(const std::vector<double>& y, const std::vector<TermGr
   // value ended: the nearest end, the fewest iterations.
   Coefficients start = full_fit.coefficients;
   for (int k = v.last_origin; k >= v.first_origin; --k) {
+    if (v.failed_origins >= settings.most_failures) {
+      v.failed_origins += k - v.first_origin + 1;
+      break;
+    }
     try {
       start = score_origin(y, k, groups, start, settings, tallies, v.scaled_errors);
     } catch (const std::exception& failure) {

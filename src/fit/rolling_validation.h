@@ -20,6 +20,9 @@ struct ValidationSettings {
   // At most this many origins, the last ones: more than 10 where the series
   // allows, as the calibrated t rests on errors from a longer stretch.
   int origins = 20;
+  // Stop after this many failed origins; the origins not tried count as
+  // failed too. A search over many sets spends no time on one that fails.
+  int most_failures = 1000;
 };
 
 // The scores of one horizon h (or of all of them, horizon 0).

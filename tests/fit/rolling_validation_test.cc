@@ -124,6 +124,10 @@ TEST(RollingValidation, OriginsWhoseFitFailsAreCountedAndAllFailingIsARefusal) {
     EXPECT_EQ(std::string(refused.what()).find("la validación falla en los 20 orígenes (k = "), 0u)
         << refused.what();
   }
+  // Stopping after two failures counts the origins not tried as failed.
+  ValidationSettings hasty;
+  hasty.most_failures = 2;
+  EXPECT_THROW(validate_terms(y, {G::Constant, G::Logarithm}, full, hasty), FitRefused);
 }
 
 }  // namespace
