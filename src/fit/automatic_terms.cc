@@ -155,6 +155,7 @@ RankKey rank_key(const std::vector<TermGroup>& groups, const Validation& v) {
 }
 
 std::string fixed(double value, int decimals) {
+  if (!std::isfinite(value)) return "no calculable";
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
   return buffer;
