@@ -15,8 +15,8 @@ PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config libcsv-dev libceres-
 TEST_PACKAGES := $(PROGRAM_PACKAGES) xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind \
 	fonts-dejavu-core groff-base desktop-file-utils
 
-.PHONY: all build run run-gui chart check test deps bench bench-compare fuzz conformance clean install \
-	uninstall package
+.PHONY: all build run run-gui chart check test deps bench bench-compare bench-forecast fuzz conformance \
+	clean install uninstall package
 
 all: build
 
@@ -75,6 +75,18 @@ bench: deps
 	cd build-bench && ./bench/report_benchmark
 	sh bench/whole_run.sh build-bench/tendencia
 	cd build-bench && ./bench/fit_benchmark
+
+# Our whole pipeline (tendencia-ajuste --automatico ... | tendencia) against R's
+# forecast package on the series of bench/forecast/series.csv, cut at the M4
+# horizons. R is needed here only, never by a test.
+bench-forecast:
+	sh tools/install-deps.sh libceres-dev libunwind-dev libboost-math-dev r-base-core r-cran-forecast
+	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_IMPORT=OFF \
+	  -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON)
+	cmake --build build-bench -j $(JOBS) --target tendencia tendencia-ajuste
+	rm -rf build-bench/forecast
+	Rscript bench/forecast/r_forecasts.R bench/forecast/series.csv build-bench/forecast
+	python3 bench/forecast/score.py build-bench build-bench/forecast
 
 # The longest run against the terminal program of an older commit (BASE), side
 # by side; the older one is built from its own sources in build-base/.
