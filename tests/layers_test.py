@@ -17,6 +17,7 @@ ALLOWED = {
     "chart": {"core", "text", "model", "io"},
     "fit": {"core", "text", "model", "io"},
     "run": {"core", "text", "model", "io", "ui", "chart", "fit"},
+    "programs": {"core", "text", "model", "io", "ui", "chart", "fit", "run"},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 

@@ -2,12 +2,12 @@
 // "D" + NOMBRE + ".TXT" of the current folder.
 #include <cstdio>
 #include <cstring>
-#include <new>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "io/csv_import.h"
+#include "io/import_summary.h"
 #include "io/problem_files.h"
 #include "run/program.h"
 
@@ -34,8 +34,6 @@ const char* const kHelpAfterUsage =
     "números con separador de miles, más de 1000 valores, ficheros que no son texto\n"
     "y una elección de columna dudosa. Estado de salida: 0 si escribe el fichero,\n"
     "1 si lo rechaza, 2 si la orden está mal escrita.\n";
-
-const char* const kNothingWritten = "No se escribe ningún fichero de datos.";
 
 std::optional<ImportRequest> parse_command_line(int argc, char** argv) {
   ImportRequest request;
@@ -68,41 +66,11 @@ std::optional<ImportRequest> parse_command_line(int argc, char** argv) {
   return request;
 }
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
-
-// " (\"Ventas\")" after a column's number, when the header row names it.
-std::string named(const std::string& header) {
-  return header.empty() ? "" : " (" + quoted(header) + ")";
-}
-
-std::string delimiter_name(const CsvImport& import) {
-  if (import.columns < 2) return "ninguno (una sola columna)";
-  if (import.delimiter == '\t') return "tabulador";
-  return quoted(std::string(1, import.delimiter));
-}
-
-std::string encoding_name(const CsvImport& import) {
-  if (import.encoding == TextEncoding::Windows1252) return "Windows-1252";
-  return import.byte_order_mark ? "UTF-8 con marca BOM" : "UTF-8";
-}
-
 // What the import found and did, so a wrong guess shows at once.
 void print_summary(const ImportRequest& request, const CsvImport& import) {
   const ImportedSeries& series = import.series;
-  std::printf("Fichero %s: %s%s, delimitador %s, separador decimal \"%c\".\n",
-              request.csv_file.c_str(), encoding_name(import).c_str(),
-              import.line_ends.empty() ? "" : (", fin de línea " + import.line_ends).c_str(),
-              delimiter_name(import).c_str(), series.decimal_separator);
-  std::printf("%s\n", series.has_header ? "Fila 1: cabecera." : "Sin fila de cabecera.");
-  std::printf("Valores: columna %zu%s, filas %zu a %zu: %zu valores.\n", series.values_column,
-              named(series.values_header).c_str(), series.first_row, series.last_row,
-              series.values.size());
-  if (series.period_column != 0)
-    std::printf("Periodos: columna %zu%s, de %s a %s.\n", series.period_column,
-                named(series.period_header).c_str(), series.first_period.c_str(),
-                series.last_period.c_str());
-  else
-    std::printf("Sin columna de periodos: periodos de 1 a %zu.\n", series.values.size());
+  const std::string summary = import_summary(request.csv_file, import);
+  std::fwrite(summary.data(), 1, summary.size(), stdout);
   std::printf("Escrito %s.\n", data_file_name(request.problem_name).c_str());
   if (series.whole_periods)
     std::printf("En tendencia, conteste %s a \"¿Año o Periodo inicial?\".\n",
@@ -125,13 +93,8 @@ int main(int argc, char** argv) {
   try {
     CsvImport import = import_csv_file(*request);
     print_summary(*request, import);
-  } catch (const std::bad_alloc&) {
-    std::fprintf(stderr, "Error al importar %s: memoria insuficiente. %s\n",
-                 request->csv_file.c_str(), kNothingWritten);
-    return 1;
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "Error al importar %s: %s. %s\n", request->csv_file.c_str(),
-                 error.what(), kNothingWritten);
+    std::fprintf(stderr, "%s\n", import_failure_text(request->csv_file, error).c_str());
     return 1;
   }
   return 0;
