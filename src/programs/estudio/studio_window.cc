@@ -1,1 +1,271 @@
-// placeholder
+#include "programs/estudio/studio_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Native_File_Chooser.H>
+#include <FL/fl_ask.H>
+
+#include <spawn.h>
+
+#include <utility>
+
+#include "core/failure.h"
+#include "io/data_file_writer.h"
+#include "io/problem_files.h"
+#include "programs/estudio/chart_picture.h"
+#include "programs/estudio/projection.h"
+#include "programs/estudio/run_answers.h"
+#include "programs/estudio/series_fit.h"
+#include "run/program.h"
+#include "run/working_folder.h"
+
+extern char** environ;
+
+namespace tendencia {
+namespace {
+
+constexpr int kWidth = 1240, kHeight = 880;
+constexpr int kDataWidth = 320, kFunctionWidth = 540, kTopHeight = 420, kStatusHeight = 52;
+constexpr int kDefaultPoints = 5;
+
+void on_open(Fl_Widget*, void* window) { static_cast<StudioWindow*>(window)->choose_file(); }
+void on_fit(Fl_Widget*, void* window) { static_cast<StudioWindow*>(window)->fit(); }
+void on_project(Fl_Widget*, void* window) { static_cast<StudioWindow*>(window)->project(); }
+void on_save(Fl_Widget*, void* window) { static_cast<StudioWindow*>(window)->save(); }
+void on_step_dialogue(Fl_Widget*, void* window) {
+  static_cast<StudioWindow*>(window)->start_step_dialogue();
+}
+
+// Escape would close an FLTK window; here only Ctrl+Q and the close button do,
+// so a stray Escape never loses what was typed.
+void on_close(Fl_Widget* window, void*) {
+  if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+  window->hide();
+}
+
+// Ctrl+O, J, P, S and Q reach the window even from a text field, which would
+// otherwise take some of them as editing keys.
+int dispatch(int event, Fl_Window* target) {
+  auto* studio = dynamic_cast<StudioWindow*>(target);
+  if (studio != nullptr && (event == FL_KEYBOARD || event == FL_SHORTCUT) &&
+      (Fl::event_state() & (FL_CTRL | FL_ALT | FL_META)) == FL_CTRL) {
+    switch (Fl::event_key()) {
+      case 'o': studio->choose_file(); return 1;
+      case 'j': studio->fit(); return 1;
+      case 'p': studio->project(); return 1;
+      case 's': studio->save(); return 1;
+      case 'q': studio->hide(); return 1;
+      default: break;
+    }
+  }
+  return Fl::handle_(event, target);
+}
+
+// The t follows the level: a typed one is replaced, as the level changed.
+void on_level(Fl_Widget*, void* window) {
+  static_cast<StudioWindow*>(window)->propose_student_t();
+}
+
+}  // namespace
+
+StudioWindow::StudioWindow(const StudioOptions& options, Separators separators,
+                           std::string step_dialogue)
+    : Fl_Double_Window(kWidth, kHeight, "Tendencia - estudio"),
+      separators_(std::move(separators)),
+      step_dialogue_(std::move(step_dialogue)),
+      preset_first_period_(options.first_period) {
+  const int main_height = kHeight - kStatusHeight;
+  data_ = new DataPanel(0, 0, kDataWidth, main_height);
+  function_ = new FunctionPanel(kDataWidth, 0, kFunctionWidth, kTopHeight);
+  projection_ = new ProjectionPanel(kDataWidth + kFunctionWidth, 0,
+                                    kWidth - kDataWidth - kFunctionWidth, kTopHeight);
+  chart_ = new ChartView(kDataWidth + 10, kTopHeight, kWidth - kDataWidth - 20,
+                         main_height - kTopHeight - 10);
+  status_ = new Fl_Multiline_Output(10, main_height, kWidth - 20, kStatusHeight - 8);
+  status_->textsize(13);
+  status_->value("Abra un fichero de datos D*.TXT o un fichero CSV (Ctrl+O).");
+  end();
+  resizable(chart_);
+  size_range(900, 700);
+  callback(on_close);
+
+  data_->open_button()->callback(on_open, this);
+  function_->fit_button()->callback(on_fit, this);
+  projection_->project_button()->callback(on_project, this);
+  projection_->save_button()->callback(on_save, this);
+  projection_->dialogue_button()->callback(on_step_dialogue, this);
+  projection_->level_choice()->callback(on_level, this);
+
+  function_->choose_groups(options.groups);
+  function_->set_automatic(options.automatic);
+  projection_->set_points(options.points.value_or(kDefaultPoints));
+  projection_->set_level(options.level.value_or(95));
+  projection_->set_first_period(options.first_period.value_or(1));
+}
+
+void StudioWindow::install_shortcuts() { Fl::event_dispatch(dispatch); }
+
+void StudioWindow::say(const std::string& text, bool failure) {
+  status_->textcolor(failure ? FL_DARK_RED : FL_BLACK);
+  status_->value(text.c_str());
+  status_->redraw();
+}
+
+void StudioWindow::propose_student_t() {
+  if (!opened_) return;
+  const std::size_t values = opened_->series.values.size();
+  projection_->show_student_t(proposed_student_t(projection_->level(), values, separators_),
+                              asks_student_t(values));
+}
+
+void StudioWindow::open_file(const std::string& path) {
+  try {
+    OpenedSeries opened = open_series_file(path);
+    int first_period = preset_first_period_.value_or(opened.first_period.value_or(1));
+    preset_first_period_.reset();  // the command line presets the first file only
+    data_->set_problem_name(opened.proposed_name);
+    data_->show_series(opened, first_period);
+    projection_->set_first_period(first_period);
+    projection_->clear_projected();
+    chart_->show(observed_only(opened.series, first_period, "Serie de " + opened.path),
+                 separators_.decimal);
+    projected_.reset();
+    opened_ = std::move(opened);
+    propose_student_t();
+    say("Abierto " + path + ": " + std::to_string(opened_->series.values.size()) +
+            " valores. Elija los términos y pulse Ajustar (Ctrl+J), o escriba los coeficientes.",
+        false);
+  } catch (const std::exception& error) {
+    say(open_failure_text(path, error), true);
+  }
+}
+
+void StudioWindow::choose_file() {
+  Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_FILE);
+  chooser.title("Abrir una serie");
+  chooser.filter("Datos y CSV\t*.{TXT,txt,csv,CSV}\nTodos\t*");
+  if (opened_) chooser.directory(opened_->folder.c_str());
+  if (chooser.show() != 0 || chooser.filename() == nullptr || *chooser.filename() == '\0') return;
+  open_file(chooser.filename());
+}
+
+void StudioWindow::fit() {
+  if (!opened_) {
+    say("Abra primero un fichero de datos o un fichero CSV (Ctrl+O).", true);
+    return;
+  }
+  fl_cursor(FL_CURSOR_WAIT);
+  Fl::flush();
+  try {
+    std::string name = data_->problem_name();
+    SeriesFit fitted = fit_series(opened_->series, function_->chosen_groups(),
+                                  function_->automatic(), data_file_name(name), separators_);
+    function_->show_fit(fitted);
+    say("Ajuste hecho: los coeficientes están en sus campos. Pulse Proyectar (Ctrl+P).", false);
+  } catch (const std::exception& error) {
+    say(std::string("Error: ") + error.what() + ". No se cambia ningún coeficiente.", true);
+  }
+  fl_cursor(FL_CURSOR_DEFAULT);
+}
+
+// Makes the data file of `name` in the current folder hold the open series:
+// written when missing, replaced only when the user agrees. False when it is
+// not there to run on (the user kept another series, or it cannot be written;
+// the status line says which).
+bool StudioWindow::place_data_file(const std::string& name) {
+  const std::string file = data_file_name(name);
+  DataFileState state = data_file_state(name, opened_->series);
+  if (state == DataFileState::SameSeries) return true;
+  if (state == DataFileState::OtherSeries) {
+    fl_message_title("Tendencia");
+    int answer = fl_choice("El fichero de datos %s ya existe y tiene otra serie.\n"
+                           "¿Reemplazarlo por la serie abierta?",
+                           "Conservarlo", "Reemplazarlo", nullptr, file.c_str());
+    if (answer != 1) {
+      say("No se proyecta: se conserva " + file + ". Cambie el nombre del problema para "
+          "escribir la serie abierta con otro nombre.", true);
+      return false;
+    }
+  }
+  try {
+    if (!write_data_file(name, opened_->data_file_bytes, state == DataFileState::OtherSeries))
+      throw Failure(FailureKind::FileNotCreatable, file);
+  } catch (const std::exception& error) {
+    say(std::string("Error: ") + error.what() + ". No se proyecta.", true);
+    return false;
+  }
+  return true;
+}
+
+void StudioWindow::project() {
+  if (!opened_) {
+    say("Abra primero un fichero de datos o un fichero CSV (Ctrl+O).", true);
+    return;
+  }
+  const std::string name = data_->problem_name();
+  std::string refused = problem_name_refusal(name);
+  if (refused.empty()) refused = enter_folder(opened_->folder);
+  if (!refused.empty()) {
+    say(refused, true);
+    return;
+  }
+  if (!place_data_file(name)) return;
+
+  RunChoices choices;
+  choices.problem_name = name;
+  choices.points_to_project = projection_->points();
+  choices.level = projection_->level();
+  choices.coefficients = function_->coefficient_answers();
+  choices.student_t = projection_->student_t();
+  choices.first_period = projection_->first_period();
+  projected_.reset();
+  projection_->clear_projected();
+  try {
+    ForecastReport report =
+        tendencia::project(run_answers(choices, opened_->series.values.size()), name, separators_);
+    projection_->show_projected(report);
+    chart_->show(report, separators_.decimal);
+    projected_ = std::move(report);
+    projected_name_ = name;
+    projected_folder_ = opened_->folder;
+    say("Informe escrito en " + results_file_name(name) + " (" + opened_->folder +
+            "). Guardar (Ctrl+S) escribe el gráfico y su tabla.",
+        false);
+  } catch (const std::exception& error) {
+    say(error_report(error), true);
+  }
+}
+
+void StudioWindow::save() {
+  if (!projected_) {
+    say("Nada que guardar: pulse antes Proyectar (Ctrl+P).", true);
+    return;
+  }
+  std::string refused = enter_folder(projected_folder_);
+  if (!refused.empty()) {
+    say(refused, true);
+    return;
+  }
+  try {
+    save_chart_files(*projected_, projected_name_, separators_);
+    say("Gráfico escrito en " + chart_file_name(projected_name_, "SVG") + " y " +
+            chart_file_name(projected_name_, "PNG") + "; tabla escrita en " +
+            chart_file_name(projected_name_, "CSV") + ".",
+        false);
+  } catch (const std::exception& error) {
+    say(std::string("Error: ") + error.what() + ". No se guarda el gráfico.", true);
+  }
+}
+
+void StudioWindow::start_step_dialogue() {
+  std::string argument = opened_ ? opened_->folder : std::string("--elegir-carpeta");
+  char* arguments[] = {step_dialogue_.data(), argument.data(), nullptr};
+  pid_t child = 0;
+  if (posix_spawn(&child, step_dialogue_.c_str(), nullptr, nullptr, arguments, environ) != 0)
+    say("Error: no se puede iniciar " + step_dialogue_ + ".", true);
+  else
+    say("Diálogo paso a paso iniciado (tendencia-gui) en " +
+            (opened_ ? opened_->folder : std::string("la carpeta que elija")) + ".",
+        false);
+}
+
+}  // namespace tendencia

@@ -1,0 +1,83 @@
+#include "programs/estudio/studio_program.h"
+
+#include <FL/Fl.H>
+
+#include <csignal>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "programs/estudio/command_line.h"
+#include "programs/estudio/studio_window.h"
+#include "run/program.h"
+#include "text/separators.h"
+
+namespace tendencia {
+namespace {
+
+std::string help() {
+  return std::string(studio_usage()) +
+         "\n\n"
+         "Una ventana para todo el camino: abre la serie (un fichero de datos D*.TXT o\n"
+         "un fichero CSV de una hoja de cálculo), ajusta F(X), proyecta la tendencia con\n"
+         "su intervalo de predicción y dibuja el gráfico de abanico. Escribe el informe\n"
+         "\"E\" + nombre + \".TXT\" al proyectar y el gráfico \"G\" + nombre + \".SVG\",\n"
+         "\".PNG\" y \".CSV\" al guardar, en la carpeta del fichero abierto.\n\n"
+         "  FICHERO               abre ese fichero al empezar\n"
+         "  --terminos T1,T2,...  marca esos términos de F(X) (constante, potencia, ...)\n"
+         "  --automatico          deja que los datos elijan los términos\n"
+         "  --puntos M            los puntos a extrapolar\n"
+         "  --nivel P             el nivel de confianza: 90, 95 o 99\n"
+         "  --inicio I            el año o periodo inicial\n\n"
+         "Teclas: Ctrl+O abrir, Ctrl+J ajustar, Ctrl+P proyectar, Ctrl+S guardar,\n"
+         "Ctrl+Q salir; Tab pasa de un campo al siguiente.\n";
+}
+
+// FLTK's fatal errors (no display to open) end the program; say so in Spanish,
+// with the same exit status as any other failure.
+void fatal(const char* format, ...) {
+  std::fprintf(stderr, "tendencia-estudio: no se puede abrir la pantalla gráfica (");
+  va_list arguments;
+  va_start(arguments, format);
+  std::vfprintf(stderr, format, arguments);
+  va_end(arguments);
+  std::fprintf(stderr, ")\n");
+  std::exit(1);
+}
+
+// tendencia-gui lives beside this program, installed or in the build folder.
+std::string step_dialogue_program(const char* argv0) {
+  std::error_code error;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) self = std::filesystem::absolute(argv0, error);
+  return (self.parent_path() / "tendencia-gui").string();
+}
+
+}  // namespace
+
+int run_studio(int argc, char** argv) {
+  if (auto status = answer_help_or_version(argc, argv, "tendencia-estudio", help())) return *status;
+  StudioOptions options;
+  try {
+    options = parse_studio_command_line(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const CommandLineRefused& refused) {
+    std::fprintf(stderr, "Error: %s.\n%s (--help para la ayuda)\n", refused.what(),
+                 studio_usage());
+    return 2;
+  }
+  ignore_write_signals();
+  // The step-by-step dialogues it starts are never waited for; no zombies.
+  std::signal(SIGCHLD, SIG_IGN);
+  Fl::fatal = fatal;
+  Fl::scheme("gtk+");
+  StudioWindow::install_shortcuts();
+  StudioWindow window(options, separators_from_locale(), step_dialogue_program(argv[0]));
+  window.show();
+  if (options.file) window.open_file(*options.file);
+  return Fl::run();
+}
+
+}  // namespace tendencia
