@@ -96,7 +96,10 @@ std::array<std::string, 25> FunctionPanel::coefficient_answers() const {
 
 void FunctionPanel::show_fit(const SeriesFit& fit) {
   choose_groups(fit.groups);
-  for (std::size_t k = 0; k < 25; ++k) coefficients_[k]->value(fit.coefficients[k].c_str());
+  for (std::size_t k = 0; k < 25; ++k) {
+    coefficients_[k]->value(fit.coefficients[k].c_str());
+    coefficients_[k]->position(0);  // the leading digits matter most
+  }
   std::string text = fit.report;
   if (!fit.validation.empty()) text += "\n" + fit.validation;
   report_buffer_->text(text.c_str());

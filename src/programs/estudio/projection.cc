@@ -3,10 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "chart/fan_chart.h"
-#include "chart/forecast_table.h"
 #include "io/problem_files.h"
-#include "io/whole_file_writer.h"
 #include "run/run_sequence.h"
 #include "ui/answer_list_dialogue.h"
 
@@ -21,13 +18,6 @@ ForecastReport project(const std::vector<std::string>& answers, const std::strin
   if (!in) throw ReportRefused("no se puede leer el fichero " + file);
   std::string bytes(std::istreambuf_iterator<char>(in), {});
   return parse_forecast_report(bytes, separators);
-}
-
-void save_chart_files(const ForecastReport& report, const std::string& problem_name,
-                      const Separators& separators) {
-  write_fan_chart(report, problem_name, separators.decimal);
-  write_whole_file(chart_file_name(problem_name, "CSV"), forecast_table_csv(report, separators),
-                   true);
 }
 
 }  // namespace tendencia

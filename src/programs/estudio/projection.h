@@ -1,6 +1,5 @@
-// "Proyectar" and "Guardar" without the window: tendencia's own run sequence
-// with the answers the window gathered, the report read back for the chart,
-// and the chart's files as tendencia-grafico --csv writes them.
+// "Proyectar" without the window: tendencia's own run sequence with the
+// answers the window gathered, and the report read back for the chart.
 #pragma once
 
 #include <string>
@@ -18,11 +17,5 @@ namespace tendencia {
 // ReportRefused when the written report cannot be read back.
 ForecastReport project(const std::vector<std::string>& answers, const std::string& problem_name,
                        const Separators& separators);
-
-// Writes "G" + name + ".SVG", ".PNG" and ".CSV" in the current folder, the
-// same bytes as tendencia-grafico NOMBRE --csv. ReportRefused or Failure
-// naming the file that cannot be written.
-void save_chart_files(const ForecastReport& report, const std::string& problem_name,
-                      const Separators& separators);
 
 }  // namespace tendencia

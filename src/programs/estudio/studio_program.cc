@@ -2,11 +2,9 @@
 
 #include <FL/Fl.H>
 
-#include <csignal>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -48,14 +46,6 @@ void fatal(const char* format, ...) {
   std::exit(1);
 }
 
-// tendencia-gui lives beside this program, installed or in the build folder.
-std::string step_dialogue_program(const char* argv0) {
-  std::error_code error;
-  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) self = std::filesystem::absolute(argv0, error);
-  return (self.parent_path() / "tendencia-gui").string();
-}
-
 }  // namespace
 
 int run_studio(int argc, char** argv) {
@@ -69,12 +59,10 @@ int run_studio(int argc, char** argv) {
     return 2;
   }
   ignore_write_signals();
-  // The step-by-step dialogues it starts are never waited for; no zombies.
-  std::signal(SIGCHLD, SIG_IGN);
   Fl::fatal = fatal;
   Fl::scheme("gtk+");
   StudioWindow::install_shortcuts();
-  StudioWindow window(options, separators_from_locale(), step_dialogue_program(argv[0]));
+  StudioWindow window(options, separators_from_locale());
   window.show();
   if (options.file) window.open_file(*options.file);
   return Fl::run();

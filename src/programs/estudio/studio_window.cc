@@ -4,21 +4,19 @@
 #include <FL/Fl_Native_File_Chooser.H>
 #include <FL/fl_ask.H>
 
-#include <spawn.h>
-
+#include <cstdio>
 #include <utility>
 
 #include "core/failure.h"
 #include "io/data_file_writer.h"
 #include "io/problem_files.h"
 #include "programs/estudio/chart_picture.h"
+#include "programs/estudio/companion_programs.h"
 #include "programs/estudio/projection.h"
 #include "programs/estudio/run_answers.h"
 #include "programs/estudio/series_fit.h"
 #include "run/program.h"
 #include "run/working_folder.h"
-
-extern char** environ;
 
 namespace tendencia {
 namespace {
@@ -67,11 +65,9 @@ void on_level(Fl_Widget*, void* window) {
 
 }  // namespace
 
-StudioWindow::StudioWindow(const StudioOptions& options, Separators separators,
-                           std::string step_dialogue)
+StudioWindow::StudioWindow(const StudioOptions& options, Separators separators)
     : Fl_Double_Window(kWidth, kHeight, "Tendencia - estudio"),
       separators_(std::move(separators)),
-      step_dialogue_(std::move(step_dialogue)),
       preset_first_period_(options.first_period) {
   const int main_height = kHeight - kStatusHeight;
   data_ = new DataPanel(0, 0, kDataWidth, main_height);
@@ -104,7 +100,13 @@ StudioWindow::StudioWindow(const StudioOptions& options, Separators separators,
 
 void StudioWindow::install_shortcuts() { Fl::event_dispatch(dispatch); }
 
+// A failure goes to stderr too, for whoever started the program from a
+// terminal or a script.
 void StudioWindow::say(const std::string& text, bool failure) {
+  if (failure) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fflush(stderr);
+  }
   status_->textcolor(failure ? FL_DARK_RED : FL_BLACK);
   status_->value(text.c_str());
   status_->redraw();
@@ -245,27 +247,33 @@ void StudioWindow::save() {
     say(refused, true);
     return;
   }
-  try {
-    save_chart_files(*projected_, projected_name_, separators_);
-    say("Gráfico escrito en " + chart_file_name(projected_name_, "SVG") + " y " +
-            chart_file_name(projected_name_, "PNG") + "; tabla escrita en " +
-            chart_file_name(projected_name_, "CSV") + ".",
-        false);
-  } catch (const std::exception& error) {
-    say(std::string("Error: ") + error.what() + ". No se guarda el gráfico.", true);
-  }
+  // tendencia-grafico itself writes the files, so they are its bytes exactly,
+  // whatever this process drew before.
+  const std::string chart_program = companion_path("tendencia-grafico");
+  CompanionResult result = run_companion(chart_program, {projected_name_, "--csv"});
+  while (!result.output.empty() && result.output.back() == '\n') result.output.pop_back();
+  if (result.status == 0) say(result.output, false);
+  else if (result.output.empty()) say("Error: no se puede ejecutar " + chart_program + ".", true);
+  else say(result.output, true);
 }
 
+namespace {
+void reap_step_dialogues(void*) {
+  reap_companions();
+  Fl::repeat_timeout(2.0, reap_step_dialogues);
+}
+}  // namespace
+
 void StudioWindow::start_step_dialogue() {
-  std::string argument = opened_ ? opened_->folder : std::string("--elegir-carpeta");
-  char* arguments[] = {step_dialogue_.data(), argument.data(), nullptr};
-  pid_t child = 0;
-  if (posix_spawn(&child, step_dialogue_.c_str(), nullptr, nullptr, arguments, environ) != 0)
-    say("Error: no se puede iniciar " + step_dialogue_ + ".", true);
-  else
-    say("Diálogo paso a paso iniciado (tendencia-gui) en " +
-            (opened_ ? opened_->folder : std::string("la carpeta que elija")) + ".",
-        false);
+  const std::string program = companion_path("tendencia-gui");
+  if (!start_companion(program, {opened_ ? opened_->folder : std::string("--elegir-carpeta")})) {
+    say("Error: no se puede iniciar " + program + ".", true);
+    return;
+  }
+  if (!Fl::has_timeout(reap_step_dialogues)) Fl::add_timeout(2.0, reap_step_dialogues);
+  say("Diálogo paso a paso iniciado (tendencia-gui) en " +
+          (opened_ ? opened_->folder : std::string("la carpeta que elija")) + ".",
+      false);
 }
 
 }  // namespace tendencia

@@ -22,9 +22,8 @@ namespace tendencia {
 class StudioWindow : public Fl_Double_Window {
  public:
   // `options` preset the fields (and name a file to open: open_file after
-  // show); `step_dialogue` is the tendencia-gui program "Diálogo paso a paso"
-  // starts.
-  StudioWindow(const StudioOptions& options, Separators separators, std::string step_dialogue);
+  // show).
+  StudioWindow(const StudioOptions& options, Separators separators);
 
   void open_file(const std::string& path);  // Abrir: reads, writes nothing
   void choose_file();                       // Ctrl+O: the native chooser, then open_file
@@ -49,7 +48,6 @@ class StudioWindow : public Fl_Double_Window {
   Fl_Multiline_Output* status_;
 
   Separators separators_;
-  std::string step_dialogue_;
   std::optional<OpenedSeries> opened_;
   std::optional<int> preset_first_period_;
   // The last projection, for Guardar: its report, problem name and folder.

@@ -1,0 +1,288 @@
+#!/usr/bin/env python3
+"""Drives tendencia-estudio under Xvfb and a window manager with real keystrokes (xdotool).
+
+    drive_studio.py complete BIN_DIR EXAMPLES SHOTS
+    drive_studio.py bad-csv BIN_DIR SHOTS
+    drive_studio.py other-data-file BIN_DIR EXAMPLES SHOTS
+    drive_studio.py command-line BIN_DIR
+
+BIN_DIR holds tendencia-estudio and the programs it is compared with
+(tendencia, tendencia-importar, tendencia-ajuste, tendencia-grafico).
+
+complete: the example CSV opened from the command line with its terms, points,
+level and initial period, then Ctrl+J, Ctrl+P, Ctrl+S, Ctrl+Q. The data file,
+report and chart files must equal, byte for byte, what the terminal programs
+write for the same series and answers in a copy of the folder; the window's
+chart must fill its part of the window, also after the window is made larger.
+bad-csv: a CSV file the importer refuses: the importer's own message, and not
+one file written.
+other-data-file: the folder already holds a data file of that name with
+another series: Ctrl+P asks; keeping it writes nothing, replacing it writes the
+open series and the report.
+command-line: --help, --version, and a wrong command line (exit 2, usage line).
+
+Any missing piece (no Xvfb, no window manager, no xdotool, a window that never
+shows) is a failure, never a skip.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from drive_desktop import STARTED, STEP_TIMEOUT, Desktop, fail, start_display  # noqa: E402
+
+TITLE = "Tendencia - estudio"
+WINDOW_MANAGER = "openbox"
+# The chart's own colours (chart/fan_chart.h), as 8-bit values; the band is
+# drawn at 60 % over white.
+OBSERVED = (26, 77, 153)
+TREND = (204, 64, 26)
+GRID = (230, 230, 230)
+
+
+def start_window_manager(env):
+    if shutil.which(WINDOW_MANAGER) is None:
+        fail(WINDOW_MANAGER + " is not installed")
+    manager = subprocess.Popen([WINDOW_MANAGER, "--sm-disable"], env=env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    STARTED.append(manager)
+    time.sleep(0.5)
+
+
+class Studio(Desktop):
+    def __init__(self, env, bin_dir, cwd, arguments=()):
+        super().__init__(env, os.path.join(bin_dir, "tendencia-estudio"), cwd, arguments)
+        self.window = self.next_box("the studio window", caption=TITLE)
+
+    def keys(self, *keys):
+        self.xdotool("windowfocus", "--sync", self.window)
+        for key in keys:
+            self.xdotool("key", key)
+
+    def shot(self, path):
+        time.sleep(0.3)  # let it draw
+        self.screenshot(self.window, path)
+
+
+def wait_for_file(path, what):
+    deadline = time.time() + STEP_TIMEOUT
+    while time.time() < deadline:
+        if os.path.exists(path):
+            time.sleep(0.3)
+            return
+        time.sleep(0.05)
+    fail("%s was never written" % what)
+
+
+def pixels(path):
+    """(width, height, rgb bytes) of an image, through ImageMagick's PPM."""
+    data = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True,
+                          check=True).stdout
+    fields = []
+    at = 0
+    while len(fields) < 4:
+        while data[at:at + 1].isspace():
+            at += 1
+        start = at
+        while not data[at:at + 1].isspace():
+            at += 1
+        fields.append(data[start:at])
+    return int(fields[1]), int(fields[2]), data[at + 1:]
+
+
+def chart_extent(path):
+    """The share of the screenshot's width and height that the chart's grid and lines span."""
+    width, height, rgb = pixels(path)
+    xs, ys = [], []
+    for y in range(height):
+        row = rgb[3 * width * y:3 * width * (y + 1)]
+        for x in range(0, width, 2):
+            pixel = tuple(row[3 * x:3 * x + 3])
+            if pixel == GRID or any(all(abs(p - c) <= 12 for p, c in zip(pixel, colour))
+                                    for colour in (OBSERVED, TREND)):
+                xs.append(x)
+                ys.append(y)
+    if not xs:
+        fail("no chart in %s" % path)
+    return (max(xs) - min(xs)) / width, (max(ys) - min(ys)) / height
+
+
+def check_chart_fills(path, what):
+    wide, tall = chart_extent(path)
+    # The chart takes the window's lower right part, about 3/4 of its width and
+    # half its height; its grid spans most of that.
+    if wide < 0.6 or tall < 0.35:
+        fail("%s: the chart's grid spans only %.0f %% x %.0f %% of the window"
+             % (what, 100 * wide, 100 * tall))
+    return wide, tall
+
+
+def run_terminal_programs(bin_dir, folder, answers_tail, name="ventas"):
+    """The importer, the fit's answers, the run and the chart, as a user of the terminal would."""
+    env = dict(os.environ, LC_ALL="C")
+
+    def run(program, *arguments, stdin=None):
+        return subprocess.run([os.path.join(bin_dir, program)] + list(arguments), cwd=folder,
+                              input=stdin, capture_output=True, env=env, check=True).stdout
+    run("tendencia-importar", name + ".csv", name)
+    coefficients = run("tendencia-ajuste", name, "constante", "potencia", "--respuestas")
+    answers = (name + "\n5\n95\n").encode() + coefficients + answers_tail.encode()
+    run("tendencia", stdin=answers)
+    run("tendencia-grafico", name, "--csv")
+
+
+def complete(env, bin_dir, examples, shots):
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as term:
+        for folder in (desk, term):
+            shutil.copy(os.path.join(examples, "ventas.csv"), folder)
+        s = Studio(env, bin_dir, desk, ["ventas.csv", "--terminos", "constante,potencia",
+                                        "--puntos", "5", "--nivel", "95", "--inicio", "2001"])
+        s.shot(os.path.join(shots, "studio-opened.png"))
+        if sorted(os.listdir(desk)) != ["ventas.csv"]:
+            fail("opening wrote files: %r" % os.listdir(desk))
+        s.keys("ctrl+j", "ctrl+p")
+        wait_for_file(os.path.join(desk, "Eventas.TXT"), "Eventas.TXT")
+        s.shot(os.path.join(shots, "studio-projected.png"))
+        check_chart_fills(os.path.join(shots, "studio-projected.png"), "after Ctrl+P")
+        s.keys("ctrl+s")
+        wait_for_file(os.path.join(desk, "Gventas.CSV"), "Gventas.CSV")
+
+        # Larger: the chart follows the window.
+        s.xdotool("windowsize", "--sync", s.window, "1270", "990")
+        s.shot(os.path.join(shots, "studio-resized.png"))
+        width, _, _ = pixels(os.path.join(shots, "studio-resized.png"))
+        if width < 1200:
+            fail("the window did not grow: %d pixels wide" % width)
+        check_chart_fills(os.path.join(shots, "studio-resized.png"), "after resizing")
+
+        s.keys("ctrl+q")
+        status, out, err = s.finish()
+        if status != 0:
+            fail("exit status %d, stderr %r" % (status, err))
+
+        run_terminal_programs(bin_dir, term, "2001\n")
+        for name in ("Dventas.TXT", "Eventas.TXT", "Gventas.CSV", "Gventas.SVG", "Gventas.PNG"):
+            ours = open(os.path.join(desk, name), "rb").read()
+            theirs = open(os.path.join(term, name), "rb").read()
+            if ours != theirs:
+                fail("%s differs from the terminal programs'" % name)
+        if b" 2025 " not in open(os.path.join(desk, "Eventas.TXT"), "rb").read():
+            fail("the report is not complete")
+    print("complete: data file, report and chart files identical to the terminal programs'; "
+          "the chart fills its part of the window, also when resized")
+
+
+BAD_CSV = "Año;Ventas\n2001;132,89\n2002;ciento\n2003;162,13\n".encode("utf-8")
+
+
+def bad_csv(env, bin_dir, shots):
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as term:
+        for folder in (desk, term):
+            open(os.path.join(folder, "malo.csv"), "wb").write(BAD_CSV)
+        importer = subprocess.run([os.path.join(bin_dir, "tendencia-importar"), "malo.csv", "malo"],
+                                  cwd=term, capture_output=True, text=True)
+        message = importer.stderr.strip()
+        if importer.returncode != 1 or not message.startswith("Error al importar malo.csv"):
+            fail("the importer did not refuse the file: %r" % importer.stderr)
+        s = Studio(env, bin_dir, desk, ["malo.csv"])
+        s.shot(os.path.join(shots, "studio-bad-csv.png"))
+        s.keys("ctrl+j", "ctrl+p", "ctrl+s")
+        time.sleep(0.5)
+        s.keys("ctrl+q")
+        status, out, err = s.finish()
+        if status != 0:
+            fail("exit status %d, stderr %r" % (status, err))
+        if message not in err.splitlines():
+            fail("the window's message %r is not the importer's %r" % (err, message))
+        if os.listdir(desk) != ["malo.csv"]:
+            fail("files written: %r" % os.listdir(desk))
+    print("bad CSV: the importer's message, nothing written")
+
+
+def other_data_file(env, bin_dir, examples, shots):
+    with tempfile.TemporaryDirectory() as desk:
+        shutil.copy(os.path.join(examples, "ventas.csv"), desk)
+        other = b"A\xf1o o periodo          NUMERO\r\n1  5\r\n2  6\r\n3  8\r\n"
+        open(os.path.join(desk, "Dventas.TXT"), "wb").write(other)
+        s = Studio(env, bin_dir, desk, ["ventas.csv", "--terminos", "constante,potencia"])
+        s.keys("ctrl+j", "ctrl+p")
+        question = s.next_box("the question before replacing", caption="Tendencia")
+        s.screenshot(question, os.path.join(shots, "studio-replace-question.png"))
+        s.xdotool("key", "Escape")
+        time.sleep(0.5)
+        if sorted(os.listdir(desk)) != ["Dventas.TXT", "ventas.csv"]:
+            fail("files written though the data file was kept: %r" % os.listdir(desk))
+        if open(os.path.join(desk, "Dventas.TXT"), "rb").read() != other:
+            fail("the data file was changed though the user kept it")
+        s.keys("ctrl+p")
+        s.seen.discard(question)  # FLTK shows its question box again, the same window
+        s.next_box("the question again", caption="Tendencia")
+        s.xdotool("key", "Return")
+        wait_for_file(os.path.join(desk, "Eventas.TXT"), "Eventas.TXT")
+        s.keys("ctrl+q")
+        status, out, err = s.finish()
+        if status != 0:
+            fail("exit status %d, stderr %r" % (status, err))
+        if open(os.path.join(desk, "Dventas.TXT"), "rb").read() == other:
+            fail("the data file was not replaced")
+        if b" 2025 " not in open(os.path.join(desk, "Eventas.TXT"), "rb").read():
+            fail("the report is not complete")
+    print("another series in the data file: kept when asked to, replaced when agreed")
+
+
+def command_line(bin_dir):
+    studio = os.path.join(bin_dir, "tendencia-estudio")
+    env = dict(os.environ)
+    env.pop("DISPLAY", None)  # none of these may need a display
+    help_text = subprocess.run([studio, "--help"], capture_output=True, text=True, env=env)
+    if help_text.returncode != 0 or "Ctrl+P" not in help_text.stdout:
+        fail("--help: %r" % (help_text,))
+    version = subprocess.run([studio, "--version"], capture_output=True, text=True, env=env)
+    if version.stdout != "tendencia-estudio 1.0\n":
+        fail("--version: %r" % version.stdout)
+    for arguments in (["--nivel", "80"], ["a.csv", "b.csv"], ["--terminos", "seno"], ["--x"]):
+        wrong = subprocess.run([studio] + arguments, capture_output=True, text=True, env=env)
+        if wrong.returncode != 2 or "Uso: tendencia-estudio" not in wrong.stderr:
+            fail("%r: status %d, stderr %r" % (arguments, wrong.returncode, wrong.stderr))
+    print("command line: --help, --version, wrong ones refused with exit 2")
+
+
+def main():
+    mode = sys.argv[1]
+    sys.argv[2:] = [os.path.abspath(a) for a in sys.argv[2:]]
+    if mode == "command-line":
+        command_line(sys.argv[2])
+        return
+    server, env = start_display()
+    try:
+        start_window_manager(env)
+        if mode == "complete":
+            bin_dir, examples, shots = sys.argv[2:5]
+            os.makedirs(shots, exist_ok=True)
+            complete(env, bin_dir, examples, shots)
+        elif mode == "bad-csv":
+            bin_dir, shots = sys.argv[2:4]
+            os.makedirs(shots, exist_ok=True)
+            bad_csv(env, bin_dir, shots)
+        elif mode == "other-data-file":
+            bin_dir, examples, shots = sys.argv[2:5]
+            os.makedirs(shots, exist_ok=True)
+            other_data_file(env, bin_dir, examples, shots)
+        else:
+            fail("unknown mode " + mode)
+    finally:
+        for process in reversed(STARTED):
+            if process.poll() is None:
+                process.terminate()
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+
+
+if __name__ == "__main__":
+    main()
