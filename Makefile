@@ -4,7 +4,7 @@ BUILD := build
 ASAN := build-asan
 CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) $(3) > /dev/null
 
-.PHONY: all build run run-gui chart test deps bench bench-compare fuzz conformance clean install uninstall package
+.PHONY: all build run run-gui run-studio chart test deps bench bench-compare fuzz conformance clean install uninstall package
 
 all: build
 
@@ -19,6 +19,10 @@ run-gui: build
 	@test -x $(BUILD)/tendencia-gui || { echo "tendencia-gui no se ha construido: falta FLTK 1.3 (libfltk1.3-dev)"; exit 1; }
 	cd examples && ../$(BUILD)/tendencia-gui
 
+run-studio: build
+	@test -x $(BUILD)/tendencia-estudio || { echo "tendencia-estudio no se ha construido: faltan FLTK 1.3, cairo, libcsv, Ceres o Boost.Math"; exit 1; }
+	cd examples && ../$(BUILD)/tendencia-estudio ventas.csv --terminos constante,potencia --inicio 2001
+
 # What the desktop, chart, import and fit programs need to be built: FLTK,
 # cairo, libcsv and Ceres. FLTK is found by its header and library, so its tools (fluid) are
 # not needed.
@@ -30,11 +34,12 @@ PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config libcsv-dev libceres-
 	libboost-math-dev
 
 # What the tests need beyond the compiler: the desktop front end (FLTK), a
-# display server and xdotool to drive it, ImageMagick for its screenshots.
+# display server, a window manager (openbox, so windows can be resized) and
+# xdotool to drive it, ImageMagick for its screenshots.
 # clang and its runtime for the libFuzzer targets, valgrind for the memcheck run.
 # cairo for the chart program, and a font for the desktop and chart texts.
 # groff and desktop-file-utils check the installed man pages and menu entry.
-TEST_PACKAGES := $(PROGRAM_PACKAGES) xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind \
+TEST_PACKAGES := $(PROGRAM_PACKAGES) xvfb openbox xdotool imagemagick clang libclang-rt-14-dev valgrind \
 	fonts-dejavu-core groff-base desktop-file-utils
 
 # The fan chart of the example (run `make run` first, or it runs the example

@@ -18,9 +18,11 @@ tendencia_install_program(tendencia-gui tendencia-gui.1)
 tendencia_install_program(tendencia-grafico tendencia-grafico.1)
 tendencia_install_program(tendencia-importar tendencia-importar.1)
 tendencia_install_program(tendencia-ajuste tendencia-ajuste.1)
+tendencia_install_program(tendencia-estudio tendencia-estudio.1)
 
-# The menu entry starts the desktop program, so it comes with it.
-if(TARGET tendencia-gui)
+# The menu entry starts the studio (and tendencia-gui as its action), so it
+# comes with it.
+if(TARGET tendencia-estudio)
   install(FILES ${PROJECT_SOURCE_DIR}/data/tendencia.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PROJECT_SOURCE_DIR}/data/tendencia.svg
@@ -53,8 +55,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 función de tendencia F(X) ajustada a la serie, ajusta la recta Y = a·F(X) + b por
 mínimos cuadrados y escribe un informe con la tendencia proyectada y los límites
 de su intervalo de predicción al 90, 95 o 99 %.
-Incluye un programa de terminal, uno de escritorio y otros que los
-acompañan, cada uno con su página de manual en español.")
+Incluye un programa de terminal, dos de escritorio (el estudio, que lleva
+de la hoja de cálculo al gráfico en una ventana, y el diálogo paso a paso)
+y otros que los acompañan, cada uno con su página de manual en español.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TENDENCIA_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

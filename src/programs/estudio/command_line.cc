@@ -43,8 +43,8 @@ std::vector<TermGroup> terms_of(const std::string& list) {
 }  // namespace
 
 const char* studio_usage() {
-  return "Uso: tendencia-estudio [FICHERO] [--terminos T1,T2,... | --automatico] "
-         "[--puntos M] [--nivel P] [--inicio I]";
+  return "Uso: tendencia-estudio [FICHERO | --elegir-fichero] [--terminos T1,T2,... | "
+         "--automatico] [--puntos M] [--nivel P] [--inicio I]";
 }
 
 StudioOptions parse_studio_command_line(const std::vector<std::string>& arguments) {
@@ -57,6 +57,11 @@ StudioOptions parse_studio_command_line(const std::vector<std::string>& argument
     if (argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
       if (options.file) throw CommandLineRefused("sobra \"" + argument + "\": un solo FICHERO");
       options.file = argument;
+      continue;
+    }
+    if (argument == "--elegir-fichero") {
+      if (options.choose_file) throw CommandLineRefused("--elegir-fichero repetido");
+      options.choose_file = true;
       continue;
     }
     if (argument == "--automatico") {
@@ -99,6 +104,8 @@ StudioOptions parse_studio_command_line(const std::vector<std::string>& argument
       throw CommandLineRefused("opción desconocida \"" + argument + "\"");
     }
   }
+  if (options.file && options.choose_file)
+    throw CommandLineRefused("FICHERO y --elegir-fichero no van juntos");
   if (terms_given && options.automatic)
     throw CommandLineRefused("--terminos y --automatico no van juntos");
   return options;

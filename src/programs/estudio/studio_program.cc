@@ -25,6 +25,7 @@ std::string help() {
          "\"E\" + nombre + \".TXT\" al proyectar y el gráfico \"G\" + nombre + \".SVG\",\n"
          "\".PNG\" y \".CSV\" al guardar, en la carpeta del fichero abierto.\n\n"
          "  FICHERO               abre ese fichero al empezar\n"
+         "  --elegir-fichero      pide el fichero al empezar (así empieza desde el menú)\n"
          "  --terminos T1,T2,...  marca esos términos de F(X) (constante, potencia, ...)\n"
          "  --automatico          deja que los datos elijan los términos\n"
          "  --puntos M            los puntos a extrapolar\n"
@@ -65,6 +66,7 @@ int run_studio(int argc, char** argv) {
   StudioWindow window(options, separators_from_locale());
   window.show();
   if (options.file) window.open_file(*options.file);
+  if (options.choose_file) window.choose_file();
   return Fl::run();
 }
 

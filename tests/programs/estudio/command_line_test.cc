@@ -22,12 +22,15 @@ TEST(StudioCommandLine, PresetsEveryFieldInEitherForm) {
   StudioOptions bare = parse({});
   EXPECT_FALSE(bare.file || bare.points || bare.level || bare.first_period);
   EXPECT_TRUE(parse({"--automatico"}).automatic);
+  EXPECT_TRUE(parse({"--elegir-fichero"}).choose_file);
   EXPECT_EQ(parse({"-"}).file, "-");  // a file named "-", not an option
 }
 
 TEST(StudioCommandLine, RefusesWhatTheWindowCouldNotShow) {
   const std::vector<std::vector<std::string>> wrong = {
       {"a.csv", "b.csv"},
+      {"a.csv", "--elegir-fichero"},
+      {"--elegir-fichero", "--elegir-fichero"},
       {"--nivel", "80"},
       {"--nivel", "95.0"},
       {"--puntos", "-1"},
