@@ -86,9 +86,10 @@ fuzz: deps
 bench: deps
 	sh tools/install-deps.sh hyperfine
 	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF)
-	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia
+	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia studio_timing
 	cd build-bench && ./bench/report_benchmark
 	sh bench/whole_run.sh build-bench/tendencia
+	xvfb-run -a build-bench/bench/studio_timing
 
 # The longest run of this tree against the terminal program of an older commit
 # (BASE), side by side in one sitting: the older one is built from its own
