@@ -4,205 +4,343 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <vector>
+#include <tuple>
 
+#include "chart/readable_numbers.h"
 #include "io/problem_files.h"
-#include "io/report_texts.h"
 
 namespace tendencia {
 namespace {
 
-constexpr double kLeft = 90, kRight = 30, kTop = 80, kBottom = 60;
+constexpr double kPad = 10;         // from the image's edges to any text
+constexpr double kTickLength = 5;
+constexpr double kGap = 6;          // between a label and what it labels
 
-struct Scale {
-  double lo, hi, pixel_lo, pixel_hi;
-  double operator()(double v) const {
-    return pixel_lo + (v - lo) / (hi - lo) * (pixel_hi - pixel_lo);
-  }
+struct Font {
+  double size;
+  cairo_font_weight_t weight;
+};
+constexpr Font kTitleFont{18, CAIRO_FONT_WEIGHT_BOLD};
+constexpr Font kSubtitleFont{13, CAIRO_FONT_WEIGHT_NORMAL};
+constexpr Font kLegendFont{12, CAIRO_FONT_WEIGHT_NORMAL};
+constexpr Font kTickFont{11, CAIRO_FONT_WEIGHT_NORMAL};
+constexpr Font kCaptionFont{12, CAIRO_FONT_WEIGHT_NORMAL};
+constexpr Font kNoteFont{11, CAIRO_FONT_WEIGHT_NORMAL};
+
+struct Rect {
+  double left, top, right, bottom;
 };
 
-// A round step (1, 2 or 5 times a power of ten) giving about `count` ticks.
-double round_step(double range, int count, bool whole) {
-  double raw = range / count;
-  double power = std::pow(10.0, std::floor(std::log10(raw)));
-  double step = power * 10;
-  for (double m : {1.0, 2.0, 5.0})
-    if (m * power >= raw) {
-      step = m * power;
-      break;
-    }
-  return whole ? std::max(1.0, std::round(step)) : step;
-}
+// Texts are placed by the top of their line, so lines stack by the font's
+// height whatever letters they hold.
+class Writer {
+ public:
+  Writer(cairo_t* cr, std::vector<TextBox>* boxes) : cr_(cr), boxes_(boxes) {}
 
-std::string tick_text(double v, double step, const std::string& decimal) {
-  int decimals = step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
-  char buffer[64];
-  if (std::fabs(v) >= 1e9 || (v != 0 && std::fabs(v) < 1e-4))
-    std::snprintf(buffer, sizeof buffer, "%.3G", v);
-  else
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(v) < step / 2 ? 0.0 : v);
-  std::string text = buffer;
-  std::size_t dot = text.find('.');
-  if (dot != std::string::npos) text.replace(dot, 1, decimal);
-  return text;
-}
+  void use(Font font) {
+    cairo_select_font_face(cr_, "sans-serif", CAIRO_FONT_SLANT_NORMAL, font.weight);
+    cairo_set_font_size(cr_, font.size);
+  }
+  double line_height() const {
+    cairo_font_extents_t e;
+    cairo_font_extents(cr_, &e);
+    return e.ascent + e.descent;
+  }
+  double width(const std::string& text) const {
+    cairo_text_extents_t e;
+    cairo_text_extents(cr_, text.c_str(), &e);
+    return e.x_advance;
+  }
+  // The text, or its longest beginning with "…" that fits `room`.
+  std::string fitted(const std::string& text, double room) const {
+    if (width(text) <= room) return text;
+    std::vector<std::size_t> ends;  // the ends of the characters
+    for (std::size_t i = 1; i <= text.size(); ++i)
+      if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ends.push_back(i);
+    std::size_t low = 0, high = ends.size();  // fits with `low` characters, not with `high`
+    while (high - low > 1) {
+      std::size_t middle = (low + high) / 2;
+      if (width(text.substr(0, ends[middle - 1]) + "…") <= room) low = middle;
+      else high = middle;
+    }
+    return low == 0 ? std::string() : text.substr(0, ends[low - 1]) + "…";
+  }
+  // Writes `text` with its line's top at `top`; `align` 0 puts its start at
+  // x, 0.5 its middle, 1 its end.
+  void write(const std::string& text, double x, double top, double align) {
+    if (text.empty()) return;
+    cairo_font_extents_t font;
+    cairo_font_extents(cr_, &font);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr_, text.c_str(), &e);
+    const double start = x - e.x_advance * align, baseline = top + font.ascent;
+    cairo_move_to(cr_, start, baseline);
+    cairo_show_text(cr_, text.c_str());
+    cairo_new_path(cr_);  // showing text leaves a current point behind
+    if (boxes_)
+      boxes_->push_back({text, start + e.x_bearing, baseline + e.y_bearing,
+                         start + e.x_bearing + e.width, baseline + e.y_bearing + e.height});
+  }
+
+ private:
+  cairo_t* cr_;
+  std::vector<TextBox>* boxes_;
+};
 
 void colour(cairo_t* cr, Rgb c, double alpha = 1.0) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
 
-void text_at(cairo_t* cr, const std::string& text, double x, double y, double align_x,
-             double align_y) {
-  cairo_text_extents_t e;
-  cairo_text_extents(cr, text.c_str(), &e);
-  cairo_move_to(cr, x - e.width * align_x - e.x_bearing, y - e.height * align_y - e.y_bearing);
-  cairo_show_text(cr, text.c_str());
+struct Axes {
+  Rect plot;
+  double value_low, value_high;
+  std::vector<AxisTick> period_ticks, value_ticks;
+  double x(double period, const FanChart& chart) const {
+    return plot.left + fraction_between(period, chart.period_low, chart.period_high) *
+                           (plot.right - plot.left);
+  }
+  double y(double value) const {
+    return plot.bottom - fraction_between(value, value_low, value_high) * (plot.bottom - plot.top);
+  }
+};
+
+// The legend's entries, left to right, wrapping to a new row where the width
+// ends; returns the legend's height.
+double legend(cairo_t* cr, Writer& writer, const FanChart& chart, double top, double width) {
+  writer.use(kLegendFont);
+  const double row_height = writer.line_height() + 4, swatch = 22, after_swatch = 6, between = 22;
+  struct Entry {
+    std::string label;
+    int kind;  // 0 observed, 1 trend, 2 band
+    Rgb colour;
+  };
+  std::vector<Entry> entries = {{chart.observed_label, 0, kObservedColour},
+                                {chart.trend_label, 1, kTrendColour}};
+  for (auto band = chart.bands.rbegin(); band != chart.bands.rend(); ++band)
+    entries.push_back({band->label, 2, band->colour});
+  double x = kPad, y = top;
+  for (const Entry& entry : entries) {
+    const std::string label = writer.fitted(entry.label, width - 2 * kPad - swatch - after_swatch);
+    const double entry_width = swatch + after_swatch + writer.width(label);
+    if (x > kPad && x + entry_width > width - kPad) x = kPad, y += row_height;
+    {
+      const double middle = y + row_height / 2 - 2;
+      if (entry.kind == 2) {
+        colour(cr, entry.colour);
+        cairo_rectangle(cr, x, middle - 6, swatch, 12);
+        cairo_fill(cr);
+      } else {
+        colour(cr, entry.colour);
+        cairo_set_line_width(cr, entry.kind == 0 ? 1.2 : 2);
+        cairo_move_to(cr, x, middle);
+        cairo_line_to(cr, x + swatch, middle);
+        cairo_stroke(cr);
+        if (entry.kind == 0) {
+          cairo_arc(cr, x + swatch / 2, middle, 2.5, 0, 2 * M_PI);
+          cairo_fill(cr);
+        }
+      }
+      cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
+      writer.write(label, x + swatch + after_swatch, y, 0);
+    }
+    x += entry_width + between;
+  }
+  return y + row_height - top;
+}
+
+double widest(Writer& writer, const std::vector<AxisTick>& ticks) {
+  double w = 0;
+  for (const AxisTick& tick : ticks) w = std::max(w, writer.width(tick.text));
+  return w;
+}
+
+// The plot's rectangle and the axes' ticks, from the room the texts around
+// them take.
+Axes lay_out(Writer& writer, const FanChart& chart, double width, double height, double header) {
+  Axes axes;
+  writer.use(kNoteFont);
+  const double note = writer.line_height();
+  writer.use(kCaptionFont);
+  const double caption = writer.line_height();
+  writer.use(kTickFont);
+  const double tick = writer.line_height();
+  axes.plot.top = header + 10;
+  axes.plot.bottom = height - kPad - note - 6 - caption - 4 - tick - kTickLength - 2;
+  axes.plot.bottom = std::max(axes.plot.bottom, axes.plot.top + 1);
+
+  const int value_count = std::max(2, static_cast<int>((axes.plot.bottom - axes.plot.top) / 45));
+  std::tie(axes.value_low, axes.value_high) =
+      rounded_value_range(chart.value_low, chart.value_high, value_count);
+  axes.value_ticks = axis_ticks(axes.value_low, axes.value_high, value_count, false, chart.decimal);
+  axes.plot.left = kPad + widest(writer, axes.value_ticks) + kGap + kTickLength;
+
+  // The widest period label there can be, to space the ticks and to keep the
+  // last one inside the image.
+  const double period_label = std::max(
+      writer.width(tick_text(std::ceil(chart.period_low), 1, chart.decimal)),
+      writer.width(tick_text(std::floor(chart.period_high), 1, chart.decimal)));
+  axes.plot.right = width - kPad - std::max(4.0, period_label / 2);
+  axes.plot.right = std::max(axes.plot.right, axes.plot.left + 1);
+  const int period_count =
+      std::max(1, static_cast<int>((axes.plot.right - axes.plot.left) / (period_label + 30)));
+  axes.period_ticks = axis_ticks(chart.period_low, chart.period_high, period_count, true, chart.decimal);
+  return axes;
+}
+
+void draw_grid(cairo_t* cr, Writer& writer, const FanChart& chart, const Axes& axes, double width) {
+  const Rect& plot = axes.plot;
+  writer.use(kTickFont);
+  cairo_set_line_width(cr, 1);
+  for (const AxisTick& tick : axes.value_ticks) {
+    const double y = axes.y(tick.at);
+    cairo_set_source_rgb(cr, 0.90, 0.90, 0.90);
+    cairo_move_to(cr, plot.left, y);
+    cairo_line_to(cr, plot.right, y);
+    cairo_stroke(cr);
+    cairo_set_source_rgb(cr, 0.3, 0.3, 0.3);
+    cairo_move_to(cr, plot.left - kTickLength, y);
+    cairo_line_to(cr, plot.left, y);
+    cairo_stroke(cr);
+    writer.write(tick.text, plot.left - kTickLength - kGap / 2, y - writer.line_height() / 2, 1);
+  }
+  for (const AxisTick& tick : axes.period_ticks) {
+    const double x = axes.x(tick.at, chart);
+    cairo_set_source_rgb(cr, 0.90, 0.90, 0.90);
+    cairo_move_to(cr, x, plot.top);
+    cairo_line_to(cr, x, plot.bottom);
+    cairo_stroke(cr);
+    cairo_set_source_rgb(cr, 0.3, 0.3, 0.3);
+    cairo_move_to(cr, x, plot.bottom);
+    cairo_line_to(cr, x, plot.bottom + kTickLength);
+    cairo_stroke(cr);
+    const double half = writer.width(tick.text) / 2;
+    writer.write(tick.text, std::clamp(x, kPad + half, width - kPad - half),
+                 plot.bottom + kTickLength + 2, 0.5);
+  }
+}
+
+void draw_series(cairo_t* cr, const FanChart& chart, const Axes& axes) {
+  for (const ChartBand& band : chart.bands) {
+    colour(cr, band.colour);
+    cairo_new_path(cr);
+    for (std::size_t i = 0; i < band.periods.size(); ++i)
+      cairo_line_to(cr, axes.x(band.periods[i], chart), axes.y(band.upper[i]));
+    for (std::size_t i = band.periods.size(); i-- > 0;)
+      cairo_line_to(cr, axes.x(band.periods[i], chart), axes.y(band.lower[i]));
+    cairo_close_path(cr);
+    cairo_fill(cr);
+  }
+  colour(cr, kTrendColour);
+  cairo_set_line_width(cr, 1.5);
+  for (const std::vector<ChartPoint>& run : chart.fitted) {
+    cairo_new_path(cr);
+    for (const ChartPoint& p : run) cairo_line_to(cr, axes.x(p.period, chart), axes.y(p.value));
+    cairo_stroke(cr);
+  }
+  cairo_set_line_width(cr, 2.5);
+  cairo_new_path(cr);
+  for (const ChartPoint& p : chart.projected) cairo_line_to(cr, axes.x(p.period, chart), axes.y(p.value));
+  cairo_stroke(cr);
+
+  colour(cr, kObservedColour);
+  cairo_set_line_width(cr, 1);
+  cairo_new_path(cr);
+  for (const ChartPoint& p : chart.observed) cairo_line_to(cr, axes.x(p.period, chart), axes.y(p.value));
+  cairo_stroke(cr);
+  // Markers as large as the spacing of the periods allows; where they would
+  // touch, the line alone shows the values and lets the fitted trend show.
+  const double spacing = (axes.plot.right - axes.plot.left) / (chart.period_high - chart.period_low);
+  const double radius = std::min(spacing / 3, 3.0);
+  if (radius < 1.2) return;
+  for (const ChartPoint& p : chart.observed) {
+    cairo_new_path(cr);
+    cairo_arc(cr, axes.x(p.period, chart), axes.y(p.value), radius, 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+}
+
+// The dashed line where the projection starts, and its name beside it where
+// there is room inside the plot.
+void draw_projection_start(cairo_t* cr, Writer& writer, const FanChart& chart, const Axes& axes) {
+  if (!chart.projection_start) return;
+  const Rect& plot = axes.plot;
+  const double x = axes.x(*chart.projection_start, chart);
+  cairo_set_source_rgb(cr, 0.4, 0.4, 0.4);
+  cairo_set_line_width(cr, 1);
+  const double dashes[] = {5, 4};
+  cairo_set_dash(cr, dashes, 2, 0);
+  cairo_move_to(cr, x, plot.top);
+  cairo_line_to(cr, x, plot.bottom);
+  cairo_stroke(cr);
+  cairo_set_dash(cr, nullptr, 0, 0);
+
+  writer.use(kTickFont);
+  const double w = writer.width(chart.projection_label), h = writer.line_height();
+  double start;
+  if (x + 4 + w <= plot.right - 2) start = x + 4;
+  else if (x - 4 - w >= plot.left + 2) start = x - 4 - w;
+  else return;
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
+  cairo_rectangle(cr, start - 2, plot.top + 3, w + 4, h + 2);
+  cairo_fill(cr);
+  cairo_set_source_rgb(cr, 0.3, 0.3, 0.3);
+  writer.write(chart.projection_label, start, plot.top + 4, 0);
 }
 
 }  // namespace
 
-void draw_fan_chart(cairo_t* cr, const ForecastReport& report, const std::string& decimal) {
-  const double width = kChartWidth, height = kChartHeight;
+void draw_fan_chart(cairo_t* cr, const FanChart& chart, double width, double height,
+                    std::vector<TextBox>* texts) {
+  cairo_save(cr);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_paint(cr);
+  Writer writer(cr, texts);
+  const double room = width - 2 * kPad;
 
-  // Ranges over everything drawn; a flat series still gets a visible span.
-  double x_lo = 1e300, x_hi = -1e300, y_lo = 1e300, y_hi = -1e300;
-  for (const ObservedPoint& p : report.observed) {
-    x_lo = std::min<double>(x_lo, p.period), x_hi = std::max<double>(x_hi, p.period);
-    y_lo = std::min(y_lo, p.value), y_hi = std::max(y_hi, p.value);
-  }
-  for (const ProjectedRow& p : report.projected) {
-    x_lo = std::min<double>(x_lo, p.period), x_hi = std::max<double>(x_hi, p.period);
-    y_lo = std::min({y_lo, p.lower, p.trend}), y_hi = std::max({y_hi, p.upper, p.trend});
-  }
-  if (x_lo > x_hi) x_lo = 0, x_hi = 1, y_lo = 0, y_hi = 1;
-  // Half a period of room at each end keeps the first and last marks off the frame.
-  x_lo -= 0.5, x_hi += 0.5;
-  double y_span = y_hi - y_lo;
-  if (!(y_span > std::fabs(y_hi) * 1e-12) || !std::isfinite(y_span)) {
-    double pad = std::max(1.0, std::fabs(y_hi) * 0.1);
-    y_lo -= pad, y_hi += pad;
-  }
-  double y_step = round_step(y_hi - y_lo, 8, false);
-  if (std::isfinite(y_step) && y_step > 0) {
-    y_lo = std::floor(y_lo / y_step) * y_step;
-    y_hi = std::ceil(y_hi / y_step) * y_step;
-  }
-  const Scale sx{x_lo, x_hi, kLeft, width - kRight};
-  const Scale sy{y_lo, y_hi, height - kBottom, kTop};
-
-  cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-
-  // Grid and axes with round ticks; periods as whole numbers.
-  cairo_set_line_width(cr, 1);
-  cairo_set_font_size(cr, 12);
-  double x_step = round_step(x_hi - x_lo, 10, true);
-  for (double v = std::ceil(x_lo / x_step) * x_step; v <= x_hi + 1e-9; v += x_step) {
-    cairo_set_source_rgb(cr, 0.9, 0.9, 0.9);
-    cairo_move_to(cr, sx(v), kTop);
-    cairo_line_to(cr, sx(v), height - kBottom);
-    cairo_stroke(cr);
-    cairo_set_source_rgb(cr, 0.2, 0.2, 0.2);
-    text_at(cr, tick_text(v, 1, decimal), sx(v), height - kBottom + 8, 0.5, 0);
-  }
-  if (std::isfinite(y_step) && y_step > 0 && (y_hi - y_lo) / y_step < 100) {
-    for (double v = y_lo; v <= y_hi + y_step / 2; v += y_step) {
-      cairo_set_source_rgb(cr, 0.9, 0.9, 0.9);
-      cairo_move_to(cr, kLeft, sy(v));
-      cairo_line_to(cr, width - kRight, sy(v));
-      cairo_stroke(cr);
-      cairo_set_source_rgb(cr, 0.2, 0.2, 0.2);
-      text_at(cr, tick_text(v, y_step, decimal), kLeft - 8, sy(v), 1, 0.5);
-    }
-  }
-  cairo_set_source_rgb(cr, 0.2, 0.2, 0.2);
-  cairo_rectangle(cr, kLeft, kTop, width - kLeft - kRight, height - kTop - kBottom);
-  cairo_stroke(cr);
-  text_at(cr, report_text::kPeriodTitle, (kLeft + width - kRight) / 2, height - 22, 0.5, 0);
-
-  if (!report.projected.empty()) {
-    // The band: upper bounds left to right, lower bounds back.
-    colour(cr, kBandColour, 0.6);
-    cairo_new_path(cr);  // text drawing leaves a current point behind
-    for (const ProjectedRow& p : report.projected) cairo_line_to(cr, sx(p.period), sy(p.upper));
-    for (auto p = report.projected.rbegin(); p != report.projected.rend(); ++p)
-      cairo_line_to(cr, sx(p->period), sy(p->lower));
-    cairo_close_path(cr);
-    cairo_fill(cr);
-
-    // Where the projection starts.
-    double start = sx(report.projected.front().period - 0.5);
-    cairo_set_source_rgb(cr, 0.4, 0.4, 0.4);
-    double dashes[] = {5, 4};
-    cairo_set_dash(cr, dashes, 2, 0);
-    cairo_move_to(cr, start, kTop);
-    cairo_line_to(cr, start, height - kBottom);
-    cairo_stroke(cr);
-    cairo_set_dash(cr, nullptr, 0, 0);
-    text_at(cr, "Proyección", start + 4, kTop + 4, 0, 0);
-
-    colour(cr, kTrendColour);
-    cairo_set_line_width(cr, 2);
-    cairo_new_path(cr);
-    for (const ProjectedRow& p : report.projected) cairo_line_to(cr, sx(p.period), sy(p.trend));
-    cairo_stroke(cr);
-  }
-
-  if (!report.observed.empty()) {
-    colour(cr, kObservedColour);
-    cairo_set_line_width(cr, 1.5);
-    cairo_new_path(cr);
-    for (const ObservedPoint& p : report.observed) cairo_line_to(cr, sx(p.period), sy(p.value));
-    cairo_stroke(cr);
-    double radius = report.observed.size() > 200 ? 1.5 : 3;
-    for (const ObservedPoint& p : report.observed) {
-      cairo_new_path(cr);
-      cairo_arc(cr, sx(p.period), sy(p.value), radius, 0, 2 * M_PI);
-      cairo_fill(cr);
-    }
-  }
-
-  // Title and legend.
+  double top = kPad;
   cairo_set_source_rgb(cr, 0, 0, 0);
-  cairo_set_font_size(cr, 15);
-  std::string title = report.level_line;
-  if (report.projected.empty()) title += "  (sin puntos extrapolados)";
-  text_at(cr, title, kLeft, 14, 0, 0);
-  cairo_set_font_size(cr, 13);
-  text_at(cr, report.regression_line, kLeft, 36, 0, 0);
+  writer.use(kTitleFont);
+  writer.write(writer.fitted(chart.title, room), kPad, top, 0);
+  top += writer.line_height() + 2;
+  writer.use(kSubtitleFont);
+  cairo_set_source_rgb(cr, 0.25, 0.25, 0.25);
+  writer.write(writer.fitted(chart.subtitle, room), kPad, top, 0);
+  top += writer.line_height() + 6;
+  top += legend(cr, writer, chart, top, width);
 
-  // Legend: a 24-pixel swatch, then its label.
-  const double ly = 58;
-  auto entry = [&](double x, const char* label, auto&& swatch) {
-    swatch(x);
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    text_at(cr, label, x + 30, ly, 0, 0.5);
-  };
-  auto line_swatch = [&](Rgb c, double line_width) {
-    return [&, c, line_width](double x) {
-      colour(cr, c);
-      cairo_set_line_width(cr, line_width);
-      cairo_move_to(cr, x, ly);
-      cairo_line_to(cr, x + 24, ly);
-      cairo_stroke(cr);
-    };
-  };
-  const double lx = width - kRight - 520;
-  entry(lx, "Observado", line_swatch(kObservedColour, 1.5));
-  entry(lx + 140, "Tendencia", line_swatch(kTrendColour, 2));
-  entry(lx + 280, "Intervalo de predicción", [&](double x) {
-    colour(cr, kBandColour, 0.6);
-    cairo_rectangle(cr, x, ly - 6, 24, 12);
-    cairo_fill(cr);
-  });
+  const Axes axes = lay_out(writer, chart, width, height, top);
+  const Rect& plot = axes.plot;
+  draw_grid(cr, writer, chart, axes, width);
+
+  cairo_save(cr);
+  cairo_rectangle(cr, plot.left, plot.top, plot.right - plot.left, plot.bottom - plot.top);
+  cairo_clip(cr);
+  draw_series(cr, chart, axes);
+  cairo_restore(cr);
+  draw_projection_start(cr, writer, chart, axes);
+
+  cairo_set_source_rgb(cr, 0.3, 0.3, 0.3);
+  cairo_set_line_width(cr, 1);
+  cairo_rectangle(cr, plot.left, plot.top, plot.right - plot.left, plot.bottom - plot.top);
+  cairo_stroke(cr);
+
+  writer.use(kNoteFont);
+  const double note_top = height - kPad - writer.line_height();
+  writer.use(kCaptionFont);
+  cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
+  const std::string caption = writer.fitted(chart.period_caption, room);
+  const double half = writer.width(caption) / 2;
+  writer.write(caption, std::clamp((plot.left + plot.right) / 2, kPad + half, width - kPad - half),
+               note_top - 6 - writer.line_height(), 0.5);
+  writer.use(kNoteFont);
+  cairo_set_source_rgb(cr, 0.35, 0.35, 0.35);
+  writer.write(writer.fitted(chart.note, room), kPad, note_top, 0);
+  cairo_restore(cr);
 }
 
-void write_fan_chart(const ForecastReport& report, const std::string& name,
-                     const std::string& decimal) {
+void write_fan_chart(const FanChart& chart, const std::string& name) {
   const std::string svg = chart_file_name(name, "SVG"), png = chart_file_name(name, "PNG");
   cairo_surface_t* vector = cairo_svg_surface_create(svg.c_str(), kChartWidth, kChartHeight);
   cairo_t* cr = cairo_create(vector);
-  draw_fan_chart(cr, report, decimal);
+  draw_fan_chart(cr, chart, kChartWidth, kChartHeight);
   cairo_destroy(cr);
   cairo_surface_finish(vector);
   cairo_status_t svg_status = cairo_surface_status(vector);
@@ -212,7 +350,7 @@ void write_fan_chart(const ForecastReport& report, const std::string& name,
 
   cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kChartWidth, kChartHeight);
   cr = cairo_create(image);
-  draw_fan_chart(cr, report, decimal);
+  draw_fan_chart(cr, chart, kChartWidth, kChartHeight);
   cairo_destroy(cr);
   cairo_status_t png_status = cairo_surface_write_to_png(image, png.c_str());
   cairo_surface_destroy(image);

@@ -1,33 +1,35 @@
-// The forecast as a fan chart: observed values as a line with markers, the
-// projected trend as a line, the prediction interval as a shaded band.
+// The fan chart drawn with cairo: the observed values as a line with markers,
+// the fitted trend under them, the projected trend inside nested prediction
+// bands, the titles, the legend and the axes, laid out for any size so that no
+// text leaves the image.
 #pragma once
 
 #include <cairo.h>
 
 #include <string>
+#include <vector>
 
-#include "chart/forecast_report.h"
+#include "chart/fan_chart_data.h"
 
 namespace tendencia {
 
-struct Rgb {
-  double r, g, b;
-};
-
-// The colours double as the marks by which the tests find each element in
-// the SVG.
-constexpr Rgb kObservedColour{0.10, 0.30, 0.60};
-constexpr Rgb kTrendColour{0.80, 0.25, 0.10};
-constexpr Rgb kBandColour{0.95, 0.65, 0.45};
 constexpr int kChartWidth = 1000;
 constexpr int kChartHeight = 600;
 
-// One drawing routine for every cairo surface (SVG and PNG alike).
-void draw_fan_chart(cairo_t* cr, const ForecastReport& report, const std::string& decimal);
+// Where a text was drawn: its ink, in the surface's units.
+struct TextBox {
+  std::string text;
+  double left = 0, top = 0, right = 0, bottom = 0;
+};
 
-// Writes "G" + name + ".SVG" and "G" + name + ".PNG"; throws ReportRefused when
-// a file cannot be written.
-void write_fan_chart(const ForecastReport& report, const std::string& name,
-                     const std::string& decimal);
+// Draws `chart` over the whole of a `width` by `height` area of `cr` (any
+// cairo surface: SVG, PNG, a window), painting its background first. Every
+// text drawn is put in `texts`, when given, with the box it covers.
+void draw_fan_chart(cairo_t* cr, const FanChart& chart, double width, double height,
+                    std::vector<TextBox>* texts = nullptr);
+
+// Writes "G" + name + ".SVG" and "G" + name + ".PNG" (kChartWidth by
+// kChartHeight); throws ReportRefused when a file cannot be written.
+void write_fan_chart(const FanChart& chart, const std::string& name);
 
 }  // namespace tendencia

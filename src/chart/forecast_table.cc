@@ -1,6 +1,7 @@
 #include "chart/forecast_table.h"
 
-#include <initializer_list>
+#include "text/characters.h"
+#include "text/number_forms.h"
 
 namespace tendencia {
 namespace {
@@ -15,7 +16,7 @@ std::string cell(const std::string& text, char delimiter) {
   return quoted + '"';
 }
 
-std::string row(std::initializer_list<std::string> cells, char delimiter) {
+std::string row(const std::vector<std::string>& cells, char delimiter) {
   std::string line;
   bool first = true;
   for (const std::string& text : cells) {
@@ -26,17 +27,38 @@ std::string row(std::initializer_list<std::string> cells, char delimiter) {
   return line + "\r\n";
 }
 
+// The print form without its blanks: "-8.5", "1.5E-07".
+std::string number_text(double value, const Separators& separators) {
+  return std::string(without_blanks_around(print_form(value, separators)));
+}
+
 }  // namespace
 
-std::string forecast_table_csv(const ForecastReport& report, const Separators& separators) {
-  const char delimiter = separators.decimal == "," ? ';' : ',';
-  std::string table = row({"periodo", "observado", "tendencia", "minimo", "maximo"}, delimiter);
-  for (const ObservedRow& observed : report.observed_rows)
-    table += row({observed.period_text, observed.value_text, "", "", ""}, delimiter);
-  for (const ProjectedRow& projected : report.projected)
-    table += row({projected.period_text, "", projected.trend_text, projected.lower_text,
-                  projected.upper_text},
-                 delimiter);
+std::string forecast_table_csv(const ForecastReport& report,
+                               const std::vector<TableBand>& other_levels) {
+  const char delimiter = report.separators.decimal == "," ? ';' : ',';
+  std::vector<std::string> header = {"periodo", "observado", "tendencia", "minimo", "maximo"};
+  for (const TableBand& band : other_levels) {
+    header.push_back("minimo_" + band.level_text);
+    header.push_back("maximo_" + band.level_text);
+  }
+  const std::vector<std::string> no_bands(2 * other_levels.size());
+  std::string table = row(header, delimiter);
+  for (const ObservedRow& observed : report.observed_rows) {
+    std::vector<std::string> cells = {observed.period_text, observed.value_text, "", "", ""};
+    cells.insert(cells.end(), no_bands.begin(), no_bands.end());
+    table += row(cells, delimiter);
+  }
+  for (std::size_t i = 0; i < report.projected.size(); ++i) {
+    const ProjectedRow& projected = report.projected[i];
+    std::vector<std::string> cells = {projected.period_text, "", projected.trend_text,
+                                      projected.lower_text, projected.upper_text};
+    for (const TableBand& band : other_levels) {
+      cells.push_back(number_text(band.lower.at(i), report.separators));
+      cells.push_back(number_text(band.upper.at(i), report.separators));
+    }
+    table += row(cells, delimiter);
+  }
   return table;
 }
 

@@ -2,19 +2,31 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "chart/forecast_report.h"
-#include "text/separators.h"
 
 namespace tendencia {
+
+// The bounds of a band at a level other than the report's, one pair for each
+// projected row of the report.
+struct TableBand {
+  std::string level_text;  // "80", "99,5": the level as the column names show it
+  std::vector<double> lower, upper;
+};
 
 // The header "periodo,observado,tendencia,minimo,maximo", then one row per row
 // of the report: an observed row fills periodo and observado, a projected row
 // periodo, tendencia, minimo and maximo; the other cells stay empty. Numbers
 // and texts are exactly the report's, so the file is Windows-1252 like the
-// report, with CR LF line ends. With "," as decimal separator the cells are
-// separated by ";", as spreadsheets of such locales expect; a cell holding the
-// separator, a quote or a line end is quoted (RFC 4180).
-std::string forecast_table_csv(const ForecastReport& report, const Separators& separators);
+// report, with CR LF line ends. Each band of `other_levels` adds two columns
+// after those, "minimo_" and "maximo_" + its level, filled in the projected
+// rows with the 15 significant digits of the report's numbers. With "," as
+// the report's decimal separator the cells are separated by ";", as
+// spreadsheets of such locales expect; a cell holding the separator, a quote
+// or a line end is quoted (RFC 4180). Each band must have a bound for every
+// projected row.
+std::string forecast_table_csv(const ForecastReport& report,
+                               const std::vector<TableBand>& other_levels = {});
 
 }  // namespace tendencia

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "io/problem_files.h"
+#include "io/title_line.h"
 #include "io/whole_file_writer.h"
 #include "text/text_encoding.h"
 
@@ -42,9 +43,11 @@ std::string shortest_digits(double value) {
 
 std::string data_file_bytes(const std::string& period_header, const std::string& values_header,
                             const std::vector<double>& values) {
-  std::string bytes =
-      two_fields(utf8_to_cp1252(one_line(period_header.empty() ? "Año o periodo" : period_header)),
-                 utf8_to_cp1252(one_line(values_header.empty() ? "NUMERO" : values_header)));
+  // Two blanks at least between the headers, so a reader of the title line
+  // (split_title_line) tells them apart even when either holds blanks.
+  std::string bytes = two_fields(
+      utf8_to_cp1252(one_line(period_header.empty() ? kDefaultPeriodHeader : period_header)) + ' ',
+      utf8_to_cp1252(one_line(values_header.empty() ? kDefaultValuesHeader : values_header)));
   for (std::size_t i = 0; i < values.size(); ++i)
     bytes += two_fields(std::to_string(i + 1), shortest_digits(values[i]));
   return bytes;

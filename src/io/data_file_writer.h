@@ -9,8 +9,9 @@
 namespace tendencia {
 
 // The data file's bytes. The headers (UTF-8) of the periods and of the values
-// make the title line, joined into one line; an empty one is the program's own
-// "Año o periodo" or "NUMERO". Each value is written with "." and the shortest
+// make the title line, joined into one line with two blanks at least between
+// them (see io/title_line.h); an empty one is the program's own "Año o periodo"
+// or "NUMERO". Each value is written with "." and the shortest
 // digits that read back (read_series) to the same double. The values must be
 // finite.
 std::string data_file_bytes(const std::string& period_header, const std::string& values_header,

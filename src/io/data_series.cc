@@ -8,6 +8,8 @@
 #include "io/problem_files.h"
 #include "text/characters.h"
 #include "text/conversions.h"
+#include "text/encoding_detection.h"
+#include "text/text_encoding.h"
 
 namespace tendencia {
 namespace {
@@ -176,6 +178,32 @@ DataSeries read_series(std::istream& in, const std::string& where) {
     series.values.push_back(std::move(*value));
   }
   return series;
+}
+
+std::string read_title_line(std::istream& in) {
+  std::string line;
+  LineEndReader reader(in);
+  try {
+    for (int c = reader.get(); c != '\n' && c != kEnd && line.size() < kMaxFieldBytes;
+         c = reader.get())
+      line += static_cast<char>(c);
+  } catch (const Failure&) {
+    return "";
+  }
+  // A cut at the limit may split a UTF-8 sequence: the line is still UTF-8
+  // without that sequence's first bytes.
+  if (line.size() == kMaxFieldBytes) {
+    std::size_t bad = first_invalid_utf8_byte(line);
+    if (bad != std::string::npos && bad + 4 > line.size()) line.resize(bad);
+  }
+  return as_utf8(line, detect_encoding(line));
+}
+
+std::string read_data_title(const std::string& problem_name) {
+  std::optional<std::string> path = find_data_file(data_file_name(problem_name));
+  if (!path) return "";
+  std::ifstream in(*path, std::ios::binary);
+  return in ? read_title_line(in) : "";
 }
 
 DataSeries read_data_file(const std::string& problem_name) {

@@ -21,4 +21,15 @@ DataSeries read_data_file(const std::string& problem_name);
 // Reads a data file's contents from a stream.
 DataSeries read_series(std::istream& in, const std::string& where);
 
+// The title line of the data file of `problem_name` (found as read_data_file
+// finds it), for the chart's titles: its first kMaxFieldBytes bytes at most,
+// without the line end, as UTF-8 (a line that is not valid UTF-8 is read as
+// Windows-1252, the program's own files). Empty when there is no such file or
+// it cannot be read: a title is never worth a failure. The run itself skips
+// the line and never calls this.
+std::string read_data_title(const std::string& problem_name);
+
+// The same from a stream.
+std::string read_title_line(std::istream& in);
+
 }  // namespace tendencia

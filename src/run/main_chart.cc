@@ -1,35 +1,47 @@
-// tendencia-grafico NAME [--csv]: the fan chart of the results file "E" + NAME +
-// ".TXT", written as "G" + NAME + ".SVG" and "G" + NAME + ".PNG" beside it, and
-// with --csv its table as "G" + NAME + ".CSV".
+// tendencia-grafico NAME [--csv] [--niveles LIST]: the fan chart of the results
+// file "E" + NAME + ".TXT", written as "G" + NAME + ".SVG" and "G" + NAME +
+// ".PNG" beside it, and with --csv its table as "G" + NAME + ".CSV".
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 
+#include "chart/chart_command_line.h"
 #include "chart/fan_chart.h"
+#include "chart/fan_chart_data.h"
 #include "chart/forecast_report.h"
 #include "chart/forecast_table.h"
+#include "chart/readable_numbers.h"
+#include "io/data_series.h"
 #include "io/problem_files.h"
 #include "io/whole_file_writer.h"
 #include "run/program.h"
-#include "text/separators.h"
 
 int main(int argc, char** argv) {
   using namespace tendencia;
   const char* help =
-      "Uso: tendencia-grafico NOMBRE [--csv]\n\n"
+      "Uso: tendencia-grafico NOMBRE [--csv] [--niveles 50,80,95]\n\n"
       "Dibuja el gráfico de abanico del fichero de resultados \"E\" + NOMBRE + \".TXT\"\n"
-      "de la carpeta actual en \"G\" + NOMBRE + \".SVG\" y \"G\" + NOMBRE + \".PNG\".\n\n"
-      "  --csv  escribe también la tabla del informe en \"G\" + NOMBRE + \".CSV\" para una\n"
-      "         hoja de cálculo: periodo, observado, tendencia, minimo y maximo, con los\n"
-      "         números tal como están en el informe; con la coma decimal, las celdas\n"
-      "         van separadas por \";\".\n";
+      "de la carpeta actual en \"G\" + NOMBRE + \".SVG\" y \"G\" + NOMBRE + \".PNG\": los\n"
+      "valores observados, la tendencia ajustada sobre ellos y la proyectada, y las\n"
+      "bandas de predicción anidadas. El título y el rótulo del eje de los periodos\n"
+      "salen de la primera línea del fichero de datos \"D\" + NOMBRE + \".TXT\", si está.\n\n"
+      "  --csv              escribe también la tabla del informe en \"G\" + NOMBRE + \".CSV\"\n"
+      "                     para una hoja de cálculo: periodo, observado, tendencia, minimo\n"
+      "                     y maximo, con los números tal como están en el informe, y dos\n"
+      "                     columnas (minimo_80, maximo_80...) por cada banda más; con la\n"
+      "                     coma decimal, las celdas van separadas por \";\".\n"
+      "  --niveles LISTA    los niveles de las bandas, en %, separados por comas (entre 1\n"
+      "                     y 99.9, con punto decimal); el del informe se dibuja siempre.\n"
+      "                     Sin la opción: el del informe, 80 y 50.\n";
   if (auto status = answer_help_or_version(argc, argv, "tendencia-grafico", help)) return *status;
-  const bool table = argc == 3 && std::string(argv[2]) == "--csv";
-  if (argc != 2 && !table) {
-    std::fprintf(stderr, "Uso: tendencia-grafico NOMBRE [--csv] (--help para la ayuda)\n");
+  ChartCommandLine command;
+  try {
+    command = parse_chart_command_line(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const ChartUsageError& error) {
+    std::fprintf(stderr, "tendencia-grafico: %s\n%s\n", error.what(), kChartUsage);
     return 2;
   }
-  const std::string name = argv[1];
+  const std::string& name = command.name;
   const std::string file = results_file_name(name);
   try {
     if (!names_a_file_here(file))
@@ -37,11 +49,16 @@ int main(int argc, char** argv) {
     std::ifstream in(file, std::ios::binary);
     if (!in) throw ReportRefused("no se encuentra el fichero " + file);
     std::string bytes(std::istreambuf_iterator<char>(in), {});
-    Separators separators = separators_from_locale();
-    ForecastReport report = parse_forecast_report(bytes, separators);
-    write_fan_chart(report, name, separators.decimal);
-    if (table)
-      write_whole_file(chart_file_name(name, "CSV"), forecast_table_csv(report, separators), true);
+    ForecastReport report = parse_forecast_report(bytes);
+    const FanChart chart = fan_chart_of(report, {read_data_title(name), name, command.levels});
+    for (double level : chart.levels_not_drawn)
+      std::fprintf(stderr, "Aviso: la banda al %s %% no se dibuja: el informe no da con qué "
+                   "calcularla (t de Student y al menos 3 puntos).\n",
+                   readable_number(level, 4, chart.decimal).c_str());
+    write_fan_chart(chart, name);
+    if (command.table)
+      write_whole_file(chart_file_name(name, "CSV"),
+                       forecast_table_csv(report, table_bands(chart)), true);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "Error: %s (%s). No se dibuja ningún gráfico.\n", error.what(),
                  file.c_str());
@@ -49,6 +66,6 @@ int main(int argc, char** argv) {
   }
   std::printf("Gráfico escrito en %s y %s\n", chart_file_name(name, "SVG").c_str(),
               chart_file_name(name, "PNG").c_str());
-  if (table) std::printf("Tabla escrita en %s\n", chart_file_name(name, "CSV").c_str());
+  if (command.table) std::printf("Tabla escrita en %s\n", chart_file_name(name, "CSV").c_str());
   return 0;
 }

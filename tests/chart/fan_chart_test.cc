@@ -54,39 +54,45 @@ std::string svg_colour(Rgb c) {
   return "rgb(" + percent(c.r) + "," + percent(c.g) + "," + percent(c.b) + ")";
 }
 
-// The path of that colour with the most vertices (legend swatches have few).
-const SvgPath* largest(const std::vector<SvgPath>& paths, const std::string& key) {
+// The path of that style with the most vertices (legend swatches have few).
+const SvgPath* largest(const std::vector<SvgPath>& paths, const std::string& key,
+                       const std::string& other_key = "") {
   const SvgPath* best = nullptr;
   for (const SvgPath& p : paths)
-    if (p.style.find(key) != std::string::npos && (!best || p.points.size() > best->points.size()))
+    if (p.style.find(key) != std::string::npos && p.style.find(other_key) != std::string::npos &&
+        (!best || p.points.size() > best->points.size()))
       best = &p;
   return best;
 }
 
-class FanChart : public ::testing::Test {
+class FanChartDrawing : public ::testing::Test {
  protected:
   TempDirectory directory;
 };
 
-TEST_F(FanChart, TheSvgHoldsEveryPointAndABandAroundTheTrend) {
+TEST_F(FanChartDrawing, TheSvgHoldsEveryPointAndABandAroundTheTrend) {
   std::string text = known_report();
   text.replace(text.find(" 2003         6\r\n"), 17, " 2003         seis\r\n");
-  ForecastReport report = parse_forecast_report(text, Separators{});
+  ForecastReport report = parse_forecast_report(text);
   ASSERT_EQ(report.observed.size(), 3u);  // a text value is skipped
-  write_fan_chart(report, "k", ".");
+  const FanChart chart = fan_chart_of(report, {});
+  write_fan_chart(chart, "k");
   std::vector<SvgPath> paths = svg_paths(read_file("Gk.SVG"));
   EXPECT_TRUE(std::filesystem::exists("Gk.PNG"));
 
   int markers = 0;
   for (const SvgPath& p : paths)
     markers += p.curved && p.style.find("fill:" + svg_colour(kObservedColour)) != std::string::npos;
-  EXPECT_EQ(markers, 3);
+  EXPECT_EQ(markers, 3 + 1);  // and the legend's
   const SvgPath* observed = largest(paths, "stroke:" + svg_colour(kObservedColour));
   ASSERT_NE(observed, nullptr);
   EXPECT_EQ(observed->points.size(), 3u);
 
-  const SvgPath* trend = largest(paths, "stroke:" + svg_colour(kTrendColour));
-  const SvgPath* band = largest(paths, "fill:" + svg_colour(kBandColour));
+  // The projected trend is the thick line; the report's band is the widest.
+  const SvgPath* trend = largest(paths, "stroke-width:2.5;", "stroke:" + svg_colour(kTrendColour));
+  ASSERT_EQ(chart.bands.size(), 3u);
+  ASSERT_TRUE(chart.bands[0].stated);
+  const SvgPath* band = largest(paths, "fill:" + svg_colour(chart.bands[0].colour));
   ASSERT_NE(trend, nullptr);
   ASSERT_NE(band, nullptr);
   ASSERT_EQ(trend->points.size(), 3u);
@@ -104,29 +110,29 @@ TEST_F(FanChart, TheSvgHoldsEveryPointAndABandAroundTheTrend) {
   EXPECT_LT(observed->points.back().first, trend->points.front().first);
 }
 
-TEST_F(FanChart, NoProjectedPointsDrawsTheObservedValuesOnly) {
-  ForecastReport report = parse_forecast_report(known_report(0, 0), Separators{});
-  write_fan_chart(report, "z", ".");
+TEST_F(FanChartDrawing, NoProjectedPointsDrawsTheObservedValuesOnly) {
+  ForecastReport report = parse_forecast_report(known_report(0, 0));
+  write_fan_chart(fan_chart_of(report, {}), "z");
   std::vector<SvgPath> paths = svg_paths(read_file("Gz.SVG"));
-  // Only the legend's swatch (a rectangle) has the band's colour.
-  EXPECT_EQ(largest(paths, "fill:" + svg_colour(kBandColour))->points.size(), 4u);
+  // No band, not even in the legend.
+  for (Rgb colour : kBandColours) EXPECT_EQ(largest(paths, "fill:" + svg_colour(colour)), nullptr);
   EXPECT_EQ(largest(paths, "stroke:" + svg_colour(kObservedColour))->points.size(), 4u);
-  EXPECT_EQ(parse_forecast_report(known_report(-3, 0), Separators{}).projected.size(), 0u);
+  EXPECT_EQ(parse_forecast_report(known_report(-3, 0)).projected.size(), 0u);
 }
 
-TEST_F(FanChart, HandlesTheLongestReport) {
+TEST_F(FanChartDrawing, HandlesTheLongestReport) {
   std::string r = known_report(32000, 0);
   for (int l = 1; l <= 32000; ++l)
     r += " " + std::to_string(l) + "          " + std::to_string(l * 0.5) + "   " +
          std::to_string(l * 0.5 - 1) + "   " + std::to_string(l * 0.5 + 1) + " \r\n";
-  ForecastReport report = parse_forecast_report(r, Separators{});
+  ForecastReport report = parse_forecast_report(r);
   ASSERT_EQ(report.projected.size(), 32000u);
-  write_fan_chart(report, "h", ".");
+  write_fan_chart(fan_chart_of(report, {}), "h");
   EXPECT_GT(std::filesystem::file_size("Gh.PNG"), 1000u);
 }
 
 // The program as the user calls it.
-TEST_F(FanChart, TheProgramRefusesAndWritesNothing) {
+TEST_F(FanChartDrawing, TheProgramRefusesAndWritesNothing) {
   auto run = [](const std::string& name) {
     std::string command = std::string(TENDENCIA_CHART_BINARY) + " '" + name + "' > out.txt 2> err.txt";
     int raw = std::system(command.c_str());

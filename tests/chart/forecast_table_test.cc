@@ -43,9 +43,10 @@ TEST(ForecastTable, TheExamplesTableReadsBackAsTheReportsNumbers) {
     ScriptedDialogue dialogue(run_answers("ventas", "5", "95", {"120", "15", "0.9"}, {"2001"}));
     run_sequence(dialogue, separators);
     const std::string text = read_file("Eventas.TXT");
-    ForecastReport report = parse_forecast_report(text, separators);
+    ForecastReport report = parse_forecast_report(text);
 
-    CsvTable table = read_csv_any_delimiter(forecast_table_csv(report, separators));
+    EXPECT_EQ(report.separators.decimal, separators.decimal);
+    CsvTable table = read_csv_any_delimiter(forecast_table_csv(report));
     EXPECT_EQ(table.delimiter, separators.decimal == "," ? ';' : ',');
     std::vector<std::vector<std::string>> rows = report_rows(text);
     ASSERT_EQ(rows.size(), 25u);
@@ -71,8 +72,8 @@ TEST(ForecastTable, TextValuesAreWrittenAndQuotedWhereTheyMustBe) {
   std::string text = known_report();
   text.replace(text.find(" 2002          4.5 "), 19, " 2002         \"dijo\", n; d ");
   text.replace(text.find(" 2003         6"), 15, " 2003         seis");
-  ForecastReport report = parse_forecast_report(text, Separators{});
-  EXPECT_EQ(forecast_table_csv(report, Separators{}),
+  ForecastReport report = parse_forecast_report(text);
+  EXPECT_EQ(forecast_table_csv(report),
             "periodo,observado,tendencia,minimo,maximo\r\n"
             "2001,2,,,\r\n"
             "2002,\"\"\"dijo\"\", n; d\",,,\r\n"
@@ -81,7 +82,9 @@ TEST(ForecastTable, TextValuesAreWrittenAndQuotedWhereTheyMustBe) {
             "2005,,12,8.5,15.5\r\n"
             "2006,,14.5,10.2,18.8\r\n"
             "2007,,17.5,11.5,22.5\r\n");
-  std::string comma_table = forecast_table_csv(report, Separators{",", "."});
+  // A report written with the decimal comma.
+  report.separators = Separators{",", ""};
+  std::string comma_table = forecast_table_csv(report);
   EXPECT_NE(comma_table.find("periodo;observado;tendencia;minimo;maximo\r\n"), std::string::npos);
   EXPECT_NE(comma_table.find("2002;\"\"\"dijo\"\", n; d\";;;\r\n"), std::string::npos);
   EXPECT_EQ(read_csv_any_delimiter(comma_table).rows[2].cells[1], "\"dijo\", n; d");

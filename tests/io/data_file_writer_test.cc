@@ -26,10 +26,11 @@ TEST(DataFileWriter, WritesTheProgramsOwnLayout) {
             "2                      143.8\r\n"
             "3                       -0.5\r\n"
             "4                     1e+300\r\n");
-  // Long titles keep a blank between them; a title is one line whatever the
-  // header held, and letters the code page lacks become "?".
+  // Long titles keep two blanks between them, so the chart tells them apart;
+  // a title is one line whatever the header held, and letters the code page
+  // lacks become "?".
   EXPECT_EQ(data_file_bytes("Periodo de la serie", "Ventas\r\nnetas €→", {1}),
-            "Periodo de la serie Ventas  netas \x80?\r\n"
+            "Periodo de la serie  Ventas  netas \x80?\r\n"
             "1                          1\r\n");
 }
 

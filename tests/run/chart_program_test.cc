@@ -28,10 +28,19 @@ TEST(ChartProgram, WritesTheTableOnlyWhenAskedAndOnlyForAReportItAccepts) {
   EXPECT_FALSE(std::filesystem::exists("Gk.CSV"));
   EXPECT_EQ(draw("k --csv"), 0);
   EXPECT_EQ(read_file("out.txt"), "Gráfico escrito en Gk.SVG y Gk.PNG\nTabla escrita en Gk.CSV\n");
-  const std::string table = read_file("Gk.CSV");
+  // The report's own level alone: the report's columns.
+  EXPECT_EQ(draw("k --niveles 95 --csv"), 0);
+  std::string table = read_file("Gk.CSV");
   EXPECT_EQ(table.substr(0, table.find("2002")),
             "periodo,observado,tendencia,minimo,maximo\r\n2001,2,,,\r\n");
   EXPECT_NE(table.find("\r\n2007,,17.5,11.5,22.5\r\n"), std::string::npos);
+  // The usual bands at 80 and 50 % add their columns after them.
+  EXPECT_EQ(draw("k --csv"), 0);
+  table = read_file("Gk.CSV");
+  EXPECT_EQ(table.substr(0, table.find("2002")),
+            "periodo,observado,tendencia,minimo,maximo,minimo_80,maximo_80,minimo_50,maximo_50\r\n"
+            "2001,2,,,,,,,\r\n");
+  EXPECT_NE(table.find("\r\n2007,,17.5,11.5,22.5,"), std::string::npos);
 
   write_file("Ecorto.TXT", known_report(3, 1));
   EXPECT_EQ(draw("corto --csv"), 1);

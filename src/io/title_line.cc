@@ -1,0 +1,30 @@
+#include "io/title_line.h"
+
+#include "text/characters.h"
+#include "text/conversions.h"
+
+namespace tendencia {
+namespace {
+
+std::string naming(std::string_view header, const char* program_default) {
+  header = without_blanks_around(header);
+  if (header == program_default || is_plain_number(header)) return "";
+  return std::string(header);
+}
+
+}  // namespace
+
+TitleLine split_title_line(std::string_view line) {
+  line = without_blanks_around(line);
+  std::size_t run = std::string_view::npos;
+  for (std::size_t i = 0; i + 1 < line.size(); ++i)
+    if (is_blank(line[i]) && is_blank(line[i + 1])) {
+      run = i;
+      break;
+    }
+  if (run == std::string_view::npos) return {"", naming(line, kDefaultValuesHeader)};
+  return {naming(line.substr(0, run), kDefaultPeriodHeader),
+          naming(line.substr(run), kDefaultValuesHeader)};
+}
+
+}  // namespace tendencia

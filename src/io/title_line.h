@@ -1,0 +1,27 @@
+// The first line of a data file: the title of the periods column and the name
+// of the series, as the data file writer lays them out ("Mes" and "Pasajeros",
+// or the program's own "Año o periodo" and "NUMERO"). The run skips the line;
+// the chart takes its titles from it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tendencia {
+
+// What a data file without headers of its own says in its title line.
+constexpr const char* kDefaultPeriodHeader = "Año o periodo";
+constexpr const char* kDefaultValuesHeader = "NUMERO";
+
+struct TitleLine {
+  std::string period_header;  // "" when the line does not name the periods
+  std::string values_header;  // "" when the line does not name the series
+};
+
+// The title line (UTF-8) with its blanks around dropped, laid out as
+// `period_header`, two blanks or more, `values_header`; a line without such a
+// run of blanks is all series name. The program's own defaults and headers that
+// are plain numbers (a file whose first line is a row of data) name nothing.
+TitleLine split_title_line(std::string_view line);
+
+}  // namespace tendencia
