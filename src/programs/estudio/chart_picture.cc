@@ -10,16 +10,11 @@
 
 namespace tendencia {
 
-std::vector<unsigned char> chart_pixels(const ForecastReport& report, int width, int height,
-                                        const std::string& decimal) {
+std::vector<unsigned char> chart_pixels(const FanChart& chart, int width, int height) {
   std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
       cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height), cairo_surface_destroy);
   cairo_t* cr = cairo_create(surface.get());
-  // The chart is laid out for kChartWidth × kChartHeight; stretched to the
-  // window's part so it fills it.
-  cairo_scale(cr, static_cast<double>(width) / kChartWidth,
-              static_cast<double>(height) / kChartHeight);
-  draw_fan_chart(cr, report, decimal);
+  draw_fan_chart(cr, chart, width, height);
   cairo_destroy(cr);
   cairo_surface_flush(surface.get());
 
@@ -40,13 +35,20 @@ std::vector<unsigned char> chart_pixels(const ForecastReport& report, int width,
   return rgb;
 }
 
-ForecastReport observed_only(const DataSeries& series, int first_period, const std::string& title) {
+FanChart observed_chart(const DataSeries& series, int first_period, const std::string& title_line,
+                        const std::string& problem_name, const std::string& decimal) {
   ForecastReport report;
-  report.level_line = title;
-  for (std::size_t i = 0; i < series.values.size(); ++i)
-    if (!series.values[i].is_text)
-      report.observed.push_back({first_period + static_cast<int>(i), series.values[i].number});
-  return report;
+  report.separators.decimal = decimal;
+  for (std::size_t i = 0; i < series.values.size(); ++i) {
+    const int period = first_period + static_cast<int>(i);
+    report.observed_rows.push_back({period, std::to_string(period), ""});
+    if (!series.values[i].is_text) report.observed.push_back({period, series.values[i].number});
+  }
+  report.points_considered = static_cast<int>(series.values.size());
+  FanChart chart = fan_chart_of(report, {title_line, problem_name, {}});
+  chart.subtitle = "Valores observados (sin proyectar todavía)";
+  chart.note = std::to_string(series.values.size()) + " valores";
+  return chart;
 }
 
 }  // namespace tendencia

@@ -13,20 +13,19 @@ ChartView::ChartView(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {
   color(FL_WHITE);
 }
 
-void ChartView::show(ForecastReport report, std::string decimal) {
-  report_ = std::move(report);
-  decimal_ = std::move(decimal);
+void ChartView::show(FanChart chart) {
+  chart_ = std::move(chart);
   pixels_.clear();
   redraw();
 }
 
 void ChartView::draw() {
-  if (!report_ || w() < 1 || h() < 1) {
+  if (!chart_ || w() < 1 || h() < 1) {
     draw_box();
     return;
   }
   if (pixels_.empty() || pixels_w_ != w() || pixels_h_ != h()) {
-    pixels_ = chart_pixels(*report_, w(), h(), decimal_);
+    pixels_ = chart_pixels(*chart_, w(), h());
     pixels_w_ = w(), pixels_h_ = h();
   }
   fl_draw_image(pixels_.data(), x(), y(), w(), h(), 3);

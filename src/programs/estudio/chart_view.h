@@ -5,10 +5,9 @@
 #include <FL/Fl_Widget.H>
 
 #include <optional>
-#include <string>
 #include <vector>
 
-#include "chart/forecast_report.h"
+#include "chart/fan_chart_data.h"
 
 namespace tendencia {
 
@@ -16,15 +15,13 @@ class ChartView : public Fl_Widget {
  public:
   ChartView(int x, int y, int w, int h);
 
-  // Shows `report` (observed values only, or a whole projection).
-  void show(ForecastReport report, std::string decimal);
+  void show(FanChart chart);
   void draw() override;
 
  private:
-  std::optional<ForecastReport> report_;
-  std::string decimal_ = ".";
+  std::optional<FanChart> chart_;
   // The picture of the last size drawn, remade only when the size or the
-  // report changes.
+  // chart changes.
   std::vector<unsigned char> pixels_;
   int pixels_w_ = 0, pixels_h_ = 0;
 };

@@ -17,7 +17,7 @@ ForecastReport project(const std::vector<std::string>& answers, const std::strin
   std::ifstream in(file, std::ios::binary);
   if (!in) throw ReportRefused("no se puede leer el fichero " + file);
   std::string bytes(std::istreambuf_iterator<char>(in), {});
-  return parse_forecast_report(bytes, separators);
+  return parse_forecast_report(bytes);
 }
 
 }  // namespace tendencia

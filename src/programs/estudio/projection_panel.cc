@@ -8,7 +8,7 @@ namespace {
 constexpr int kMargin = 10;
 constexpr int kLabelWidth = 150, kFieldWidth = 110, kRowHeight = 30;
 const int kLevels[] = {90, 95, 99};
-const int kTableColumns[] = {46, 108, 108, 0};
+const int kTableColumns[] = {52, 104, 104, 0};
 
 }  // namespace
 
@@ -38,7 +38,7 @@ ProjectionPanel::ProjectionPanel(int x, int y, int w, int h) : Fl_Group(x, y, w,
   table_->column_char('\t');
   table_->format_char(0);
   table_->textfont(FL_COURIER);
-  table_->textsize(11);
+  table_->textsize(10);
   resizable(table_);
   end();
 }

@@ -100,6 +100,8 @@ OpenedSeries open_series_file(const std::string& path) {
     opened.data_file_bytes = read_data_bytes(path);
   }
   opened.series = series_of(opened.data_file_bytes, path);
+  std::istringstream title(opened.data_file_bytes);
+  opened.title_line = read_title_line(title);
   if (!opened.from_csv)
     opened.summary = "Fichero de datos " + path + ": " +
                      std::to_string(opened.series.values.size()) + " valores.\n";

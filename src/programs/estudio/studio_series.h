@@ -15,6 +15,7 @@ struct OpenedSeries {
   bool from_csv = false;
   std::string summary;          // what was read, in the importer's words for a CSV file
   std::string data_file_bytes;  // the data file the run must find for this series
+  std::string title_line;       // its first line, UTF-8, as the chart reads it
   DataSeries series;            // as the run reads it from those bytes
   std::string proposed_name;    // a problem name taken from the file's name
   std::optional<int> first_period;  // the CSV's first period, when whole numbers

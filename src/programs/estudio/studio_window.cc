@@ -9,6 +9,7 @@
 
 #include "core/failure.h"
 #include "io/data_file_writer.h"
+#include "io/data_series.h"
 #include "io/problem_files.h"
 #include "programs/estudio/chart_picture.h"
 #include "programs/estudio/companion_programs.h"
@@ -128,8 +129,8 @@ void StudioWindow::open_file(const std::string& path) {
     data_->show_series(opened, first_period);
     projection_->set_first_period(first_period);
     projection_->clear_projected();
-    chart_->show(observed_only(opened.series, first_period, "Serie de " + opened.path),
-                 separators_.decimal);
+    chart_->show(observed_chart(opened.series, first_period, opened.title_line,
+                                opened.proposed_name, separators_.decimal));
     projected_.reset();
     opened_ = std::move(opened);
     propose_student_t();
@@ -225,7 +226,8 @@ void StudioWindow::project() {
     ForecastReport report =
         tendencia::project(run_answers(choices, opened_->series.values.size()), name, separators_);
     projection_->show_projected(report);
-    chart_->show(report, separators_.decimal);
+    // The chart tendencia-grafico draws of this report, by default.
+    chart_->show(fan_chart_of(report, {read_data_title(name), name, {}}));
     projected_ = std::move(report);
     projected_name_ = name;
     projected_folder_ = opened_->folder;

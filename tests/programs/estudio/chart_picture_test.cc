@@ -18,11 +18,17 @@ bool has_colour(const std::vector<unsigned char>& rgb, Rgb colour) {
 TEST(ChartPixels, DrawsTheObservedSeriesAtAnySize) {
   DataSeries series{{SeriesValue::of_number(3), SeriesValue::of_text("\"n/d\""),
                      SeriesValue::of_number(5), SeriesValue::of_number(4)}};
-  ForecastReport report = observed_only(series, 2001, "Serie");
-  ASSERT_EQ(report.observed.size(), 3u);  // the text value has no point
-  EXPECT_EQ(report.observed[1].period, 2003);
+  FanChart chart = observed_chart(series, 2001, "Mes  Ventas", "v", ",");
+  ASSERT_EQ(chart.observed.size(), 3u);  // the text value has no point
+  EXPECT_EQ(chart.observed[1].period, 2003);
+  EXPECT_EQ(chart.title, "Ventas");
+  EXPECT_EQ(chart.period_caption, "Mes");
+  EXPECT_EQ(chart.period_low, 2000.5);
+  EXPECT_EQ(chart.period_high, 2004.5);  // the text value keeps its period
+  EXPECT_TRUE(chart.bands.empty());
+  EXPECT_EQ(observed_chart(series, 1, "", "v", ".").title, "v");
   for (auto [w, h] : {std::pair{900, 440}, std::pair{1, 1}, std::pair{333, 777}}) {
-    std::vector<unsigned char> rgb = chart_pixels(report, w, h, ",");
+    std::vector<unsigned char> rgb = chart_pixels(chart, w, h);
     ASSERT_EQ(rgb.size(), static_cast<std::size_t>(w * h * 3));
     if (w > 100) {
       EXPECT_TRUE(has_colour(rgb, kObservedColour)) << w << "x" << h;
