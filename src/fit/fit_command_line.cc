@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "core/failure.h"
+#include "io/problem_files.h"
 #include "text/conversions.h"
+#include "text/text_encoding.h"
 
 namespace tendencia {
 namespace {
@@ -21,6 +23,35 @@ int points_argument(const std::string& text) {
   int k = std::stoi(text);
   if (k > kMaxPoints) throw CommandLineRefused(refusal);
   return k;
+}
+
+// [-]digits within low..high, no blanks, no leading zero; `what` names the
+// value in the refusal ("H después de --validar").
+int whole_argument(const std::string& text, int low, int high, const std::string& what) {
+  const std::string refusal = what + " necesita un número entero de " + std::to_string(low) +
+                              " a " + std::to_string(high) + ", no \"" + text + "\"";
+  const bool negative = !text.empty() && text[0] == '-';
+  const std::string digits = negative ? text.substr(1) : text;
+  if (!all_digits(digits) || digits.size() > 6 || (digits.size() > 1 && digits[0] == '0'))
+    throw CommandLineRefused(refusal);
+  int value = std::stoi(digits) * (negative ? -1 : 1);
+  if (value < low || value > high) throw CommandLineRefused(refusal);
+  return value;
+}
+
+double level_argument(const std::string& text) {
+  const std::string refusal =
+      "--nivel necesita un porcentaje mayor que 0 y menor que 100 escrito con \".\" como "
+      "separador decimal, no \"" + text + "\"";
+  if (!is_plain_number(text)) throw CommandLineRefused(refusal);
+  double level = 0.0;
+  try {
+    level = plain_number_value(text);
+  } catch (const Failure&) {
+    throw CommandLineRefused(refusal);
+  }
+  if (!(level > 0.0 && level < 100.0)) throw CommandLineRefused(refusal);
+  return level;
 }
 
 // b<index>=<plain number>, index 0..24 without leading zeros.
@@ -68,22 +99,85 @@ std::string known_terms() {
 }  // namespace
 
 const char* fit_usage() {
-  return "Uso: tendencia-ajuste NOMBRE TERMINO... [--puntos K] [--inicio bI=VALOR ...] "
-         "[--respuestas]";
+  return "Uso: tendencia-ajuste NOMBRE (TERMINO... | --automatico) [--puntos K] "
+         "[--inicio bI=VALOR ...] [--respuestas] [--validar H] [--periodo m] [--nivel P] "
+         "[--guion M INICIO [--t-calibrada]]";
 }
+
+namespace {
+
+// The value after option `i`, or a refusal naming what is missing.
+const std::string& value_after(const std::vector<std::string>& arguments, std::size_t& i,
+                               const std::string& what) {
+  if (i + 1 == arguments.size())
+    throw CommandLineRefused("falta " + what + " después de " + arguments[i]);
+  return arguments[++i];
+}
+
+void refuse_repeated(bool seen, const std::string& option) {
+  if (seen) throw CommandLineRefused(option + " aparece más de una vez");
+}
+
+// The rules between options, once every argument is read.
+void check_combinations(const FitRequest& request, bool level_given) {
+  if (request.calibrated_t && !request.script)
+    throw CommandLineRefused("--t-calibrada solo se usa con --guion");
+  if (!request.script) return;
+  if (request.answers_only)
+    throw CommandLineRefused("--guion y --respuestas no se combinan: elija una de las dos salidas");
+  if (request.points)
+    throw CommandLineRefused("--guion da las respuestas para todos los valores del fichero; "
+                             "no se combina con --puntos");
+  const double level = request.level_percent;
+  if (level_given && level != 90 && level != 95 && level != 99)
+    throw CommandLineRefused("con --guion el nivel debe ser 90, 95 o 99, los que tendencia acepta");
+  if (count_characters(request.problem_name) > kMaxProblemNameCharacters)
+    throw CommandLineRefused("el nombre \"" + request.problem_name + "\" tiene más de " +
+                             std::to_string(kMaxProblemNameCharacters) +
+                             " caracteres y tendencia no lo acepta");
+}
+
+}  // namespace
 
 FitRequest parse_fit_command_line(const std::vector<std::string>& arguments) {
   FitRequest request;
   bool have_name = false;
+  bool level_given = false, period_given = false;
   std::vector<TermGroup> named;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument == "--respuestas") {
       request.answers_only = true;
+    } else if (argument == "--automatico") {
+      refuse_repeated(request.automatic, argument);
+      request.automatic = true;
+    } else if (argument == "--t-calibrada") {
+      refuse_repeated(request.calibrated_t, argument);
+      request.calibrated_t = true;
     } else if (argument == "--puntos") {
       if (request.points) throw CommandLineRefused("--puntos aparece más de una vez");
       if (i + 1 == arguments.size()) throw CommandLineRefused("falta K después de --puntos");
       request.points = points_argument(arguments[++i]);
+    } else if (argument == "--validar") {
+      refuse_repeated(request.validation_horizon.has_value(), argument);
+      request.validation_horizon =
+          whole_argument(value_after(arguments, i, "H"), 1, kMaxPoints, "--validar H");
+    } else if (argument == "--periodo") {
+      refuse_repeated(period_given, argument);
+      request.period = whole_argument(value_after(arguments, i, "m"), 1, kMaxPoints, "--periodo m");
+      period_given = true;
+    } else if (argument == "--nivel") {
+      refuse_repeated(level_given, argument);
+      request.level_percent = level_argument(value_after(arguments, i, "P"));
+      level_given = true;
+    } else if (argument == "--guion") {
+      refuse_repeated(request.script.has_value(), argument);
+      ScriptAnswers script;
+      script.points_to_project =
+          whole_argument(value_after(arguments, i, "M"), 0, 32767, "--guion M");
+      script.first_period =
+          whole_argument(value_after(arguments, i, "INICIO"), -32768, 32767, "--guion INICIO");
+      request.script = script;
     } else if (argument == "--inicio") {
       if (i + 1 == arguments.size() || !is_start_argument(arguments[i + 1]))
         throw CommandLineRefused("falta bI=VALOR después de --inicio");
@@ -111,13 +205,19 @@ FitRequest parse_fit_command_line(const std::vector<std::string>& arguments) {
     }
   }
   if (!have_name) throw CommandLineRefused("falta el nombre del problema");
-  if (named.empty()) throw CommandLineRefused("falta al menos un término (" + known_terms() + ")");
+  if (request.automatic && !named.empty())
+    throw CommandLineRefused("con --automatico los términos los elige la serie: no nombre ninguno");
+  if (request.automatic && !request.start.empty())
+    throw CommandLineRefused("--inicio no se combina con --automatico");
+  if (!request.automatic && named.empty())
+    throw CommandLineRefused("falta al menos un término (" + known_terms() + ") o --automatico");
   for (TermGroup g : all_term_groups())
     if (std::find(named.begin(), named.end(), g) != named.end()) request.groups.push_back(g);
   for (const auto& [k, value] : request.start)
     if (group_owning(k, request.groups).empty())
       throw CommandLineRefused("b" + std::to_string(k) +
                                " en --inicio no pertenece a ninguno de los términos elegidos");
+  check_combinations(request, level_given);
   return request;
 }
 

@@ -1,5 +1,7 @@
 // The command line of tendencia-ajuste:
-//   NOMBRE TERMINO... [--puntos K] [--inicio bI=VALOR ...] [--respuestas]
+//   NOMBRE (TERMINO... | --automatico) [--puntos K] [--inicio bI=VALOR ...]
+//   [--respuestas] [--validar H] [--periodo m] [--nivel P]
+//   [--guion M INICIO [--t-calibrada]]
 #pragma once
 
 #include <optional>
@@ -19,12 +21,25 @@ class CommandLineRefused : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// --guion M INICIO: the answers tendencia asks, for M projected periods from
+// the first period INICIO.
+struct ScriptAnswers {
+  int points_to_project = 0;  // 0..32767
+  int first_period = 1;       // -32768..32767
+};
+
 struct FitRequest {
   std::string problem_name;
-  std::vector<TermGroup> groups;              // in the order of F(X), each once
+  std::vector<TermGroup> groups;              // in the order of F(X), each once; none with --automatico
+  bool automatic = false;                     // --automatico: the data choose the terms
   std::optional<int> points;                  // --puntos K: the first K values only
   std::vector<std::pair<int, double>> start;  // --inicio: (k, value of bk)
   bool answers_only = false;                  // --respuestas
+  std::optional<int> validation_horizon;      // --validar H, 1..1000
+  int period = 1;                             // --periodo m, 1..1000
+  double level_percent = 95;                  // --nivel P, in (0, 100)
+  std::optional<ScriptAnswers> script;        // --guion M INICIO
+  bool calibrated_t = false;                  // --t-calibrada (only with --guion)
 };
 
 constexpr int kMaxPoints = 1000;  // the most rows a data file holds
@@ -34,10 +49,15 @@ const char* fit_usage();
 
 // Reads the arguments after the program's name. Terms and options may come in
 // any order after NOMBRE; --inicio takes every following bI=VALOR argument.
-// Throws CommandLineRefused for no term, an unknown or repeated term, an
-// unknown option, a K that is not a whole number 1..1000, or a start that is
-// not "bI=VALOR" with a coefficient of the chosen terms and a plain number
-// ("." as decimal point) within the double range.
+// Throws CommandLineRefused for no term without --automatico (or a term or
+// --inicio with it), an unknown or repeated term or option, a missing option
+// value, a K, H or m that is not a whole number 1..1000, a P that is not a
+// plain number strictly between 0 and 100, a start that is not "bI=VALOR" with
+// a coefficient of the chosen terms and a plain number ("." as decimal point)
+// within the double range; and, for --guion, an M outside 0..32767, an INICIO
+// outside -32768..32767, a level other than 90, 95 or 99, a name longer than
+// tendencia takes, or --respuestas or --puntos beside it; --t-calibrada
+// without --guion.
 FitRequest parse_fit_command_line(const std::vector<std::string>& arguments);
 
 }  // namespace tendencia

@@ -11,6 +11,7 @@
 
 #include "core/failure.h"
 #include "fit/fit_command_line.h"
+#include "fit/group_limits.h"
 #include "fit/series_residuals.h"
 #include "fit/starting_values.h"
 #include "model/regression_fit.h"
@@ -30,8 +31,11 @@ struct Search {
 constexpr Search kSurvey = {100, 1e-10, 1e-12, 1e-10};
 // Tight enough that the residual sum of squares is settled to about 1e-12
 // relative.
-constexpr Search kPolish = {1000, 1e-15, 1e-15, 1e-14};
+constexpr Search kPolish = {kPolishIterations, 1e-15, 1e-15, 1e-14};
 constexpr std::size_t kPolished = 3;
+// A fit that starts from the fit of a longer or shorter part of the same
+// series is already near its end: one solve, with fewer iterations.
+constexpr Search kWarm = {60, 1e-10, 1e-12, 1e-10};
 
 // The derivatives are carried 8 at a time: one pass for the usual three to six
 // fitted coefficients, where a Jet of all 25 would do three times the work.
@@ -178,6 +182,41 @@ std::string why_not_evaluable(const Coefficients& c, const std::vector<double>& 
   return "la suma de cuadrados de los residuos se desborda";
 }
 
+// The acceptance rules every fit passes: the converged end with the least
+// residual sum of squares among those where tendencia's run gets through, and
+// not at a limit of one of its groups (fit/group_limits.h).
+FittedTrend accepted(const std::vector<Attempt>& ends, const std::vector<double>& y,
+                     const std::vector<TermGroup>& groups, const std::vector<int>& fitted,
+                     int starts, const std::string& no_convergence) {
+  const Attempt* best = nullptr;
+  const Attempt* best_refused = nullptr;
+  const Attempt* best_unconverged = nullptr;
+  for (const Attempt& a : ends) {
+    if (!a.usable) continue;
+    if (!a.converged) {
+      if (best_unconverged == nullptr || a.rss < best_unconverged->rss) best_unconverged = &a;
+      continue;
+    }
+    const Attempt*& slot = a.refusal.empty() ? best : best_refused;
+    if (slot == nullptr || a.rss < slot->rss) slot = &a;
+  }
+  // The least sum of squares reached, converged or not, tells whether the
+  // search ran off to a limit.
+  const Attempt* lowest = best;
+  for (const Attempt* a : {best_refused, best_unconverged})
+    if (a != nullptr && (lowest == nullptr || a->rss < lowest->rss)) lowest = a;
+  if (lowest != nullptr) {
+    FittedTrend end = result_of(*lowest, y, fitted, starts);
+    if (std::optional<GroupLimit> limit = group_at_limit(end, y, groups))
+      throw FitRefused(limit_message(*limit, groups));
+  }
+  if (best != nullptr) return result_of(*best, y, fitted, starts);
+  if (best_refused != nullptr)
+    throw FitRefused("el ajuste termina donde tendencia no puede completar su recta de regresión: " +
+                     best_refused->refusal);
+  throw FitRefused(no_convergence);
+}
+
 }  // namespace
 
 void check_regression_runs(const Coefficients& coefficients, const std::vector<double>& y) {
@@ -211,7 +250,8 @@ void check_regression_runs(const Coefficients& coefficients, const std::vector<d
 }
 
 FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
-                      const std::vector<std::pair<int, double>>& user_start) {
+                      const std::vector<std::pair<int, double>>& user_start,
+                      int polish_iterations) {
   const std::vector<int> fitted = fitted_indices(groups);
   const int n = static_cast<int>(y.size());
   if (n < static_cast<int>(fitted.size()))
@@ -239,26 +279,33 @@ FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>
   });
   std::vector<Attempt> polished;
   for (std::size_t i = 0; i < surveyed.size() && i < kPolished && surveyed[i].usable; ++i) {
-    Attempt a = solve_from(surveyed[i].coefficients, y, fitted, kPolish);
+    Search polish = kPolish;
+    polish.max_iterations = polish_iterations;
+    Attempt a = solve_from(surveyed[i].coefficients, y, fitted, polish);
     a.iterations += surveyed[i].iterations;
     a.refusal = refusal_at(a.coefficients, y);
     polished.push_back(a);
   }
 
-  const Attempt* best = nullptr;
-  const Attempt* best_refused = nullptr;
-  for (const Attempt& a : polished) {
-    if (!a.converged || !a.usable) continue;
-    const Attempt*& slot = a.refusal.empty() ? best : best_refused;
-    if (slot == nullptr || a.rss < slot->rss) slot = &a;
-  }
-  if (best != nullptr) return result_of(*best, y, fitted, static_cast<int>(starts.size()));
-  if (best_refused != nullptr)
-    throw FitRefused("el ajuste termina donde tendencia no puede completar su recta de regresión: " +
-                     best_refused->refusal);
-  throw FitRefused("el ajuste no converge en " + std::to_string(kPolish.max_iterations) +
-                   " iteraciones desde ninguno de los " + std::to_string(starts.size()) +
-                   " puntos de partida");
+  return accepted(polished, y, groups, fitted, static_cast<int>(starts.size()),
+                  "el ajuste no converge en " + std::to_string(polish_iterations) +
+                      " iteraciones desde ninguno de los " + std::to_string(starts.size()) +
+                      " puntos de partida");
+}
+
+FittedTrend refit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
+                        const Coefficients& start) {
+  const std::vector<int> fitted = fitted_indices(groups);
+  if (y.size() < fitted.size())
+    throw FitRefused("hay " + std::to_string(y.size()) + " puntos y " +
+                     std::to_string(fitted.size()) + " coeficientes que ajustar");
+  if (!residual_sum_of_squares(start, y))
+    throw FitRefused("F(X) no se puede evaluar en el punto de partida");
+  Attempt a = solve_from(start, y, fitted, kWarm);
+  a.refusal = a.usable ? refusal_at(a.coefficients, y) : "";
+  return accepted({a}, y, groups, fitted, 1,
+                  "el ajuste no converge en " + std::to_string(kWarm.max_iterations) +
+                      " iteraciones desde su punto de partida");
 }
 
 }  // namespace tendencia

@@ -43,11 +43,24 @@ struct FittedTrend {
 // F(X) at every X = 1..n and the regression line Y = a·F(X) + b over the same
 // values (so F must vary with X enough for that line to keep its digits).
 // Throws FitRefused when there are fewer points than coefficients to fit, when
-// no start converges, or when no end passes that check (saying why);
+// the best end lies at a limit of a group (fit/group_limits.h, saying which and
+// what to fit instead), when no start converges, or when no end passes that check (saying why);
 // CommandLineRefused (fit/fit_command_line.h) when F(X) cannot be evaluated at
 // the user's start.
+//
+// `polish_iterations` bounds the solver's final run from each of the best
+// starts; a search over many sets of terms may spend less on each.
+constexpr int kPolishIterations = 1000;
 FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
-                      const std::vector<std::pair<int, double>>& user_start);
+                      const std::vector<std::pair<int, double>>& user_start,
+                      int polish_iterations = kPolishIterations);
+
+// Fits the groups to Y(1..n) with a single solve from `start` (typically the
+// fit of the whole series, for a part of it), with the acceptance rules of
+// fit_trend, including the refusal of an end at a limit of a group
+// (fit/group_limits.h). Throws FitRefused when that end is not accepted.
+FittedTrend refit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
+                        const Coefficients& start);
 
 // Does tendencia's run on Y(1..n) with these coefficients get through its
 // regression? Throws a Failure (what and where) or FitRefused when it would not.

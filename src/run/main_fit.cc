@@ -1,12 +1,17 @@
-// tendencia-ajuste NOMBRE TERMINO...: fits the chosen terms of F(X) to the
-// series of "D" + NOMBRE + ".TXT" and prints the coefficients for tendencia.
+// tendencia-ajuste NOMBRE TERMINO...: fits the chosen terms of F(X) (or the
+// ones the series chooses) to the series of "D" + NOMBRE + ".TXT", validates
+// them, and prints the coefficients or every answer for tendencia.
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "fit/answer_script.h"
+#include "fit/automatic_terms.h"
 #include "fit/fit_command_line.h"
 #include "fit/fit_report.h"
+#include "fit/rolling_validation.h"
 #include "fit/trend_fit.h"
+#include "model/student_quantile.h"
 #include "io/data_series.h"
 #include "io/problem_files.h"
 #include "run/program.h"
@@ -34,7 +39,19 @@ std::string help_text() {
          "\nOpciones:\n"
          "  --puntos K          ajusta solo los K primeros valores\n"
          "  --inicio bI=VALOR   un punto de partida propio (uno o varios bI=VALOR)\n"
-         "  --respuestas        escribe solo b0 a b24, una línea cada uno, para tendencia\n";
+         "  --respuestas        escribe solo b0 a b24, una línea cada uno, para tendencia\n"
+         "  --automatico        elige los términos: ajusta y valida una familia fija de\n"
+         "                      conjuntos y se queda con el de menor MASE\n"
+         "  --validar H         valida con orígenes móviles a H periodos (por omisión, M\n"
+         "                      de --guion o 6) y escribe MASE, sMAPE, cobertura y t calibrada\n"
+         "  --periodo m         escala el MASE con el pronóstico ingenuo estacional de\n"
+         "                      periodo m (por omisión 1)\n"
+         "  --nivel P           nivel del intervalo en %, por omisión 95 (con --guion: 90,\n"
+         "                      95 o 99)\n"
+         "  --guion M INICIO    escribe todas las respuestas que pedirá tendencia, una por\n"
+         "                      línea, para M periodos proyectados desde el periodo INICIO\n"
+         "  --t-calibrada       con --guion, la t calibrada por la validación en lugar de la\n"
+         "                      t de Student (solo si el fichero tiene más de 32 valores)\n";
 }
 
 int refuse_command_line(const std::string& why) {
@@ -48,6 +65,50 @@ int write_out(const std::string& text) {
     return 1;
   }
   return 0;
+}
+
+ValidationSettings validation_settings(const FitRequest& request) {
+  ValidationSettings settings;
+  if (request.validation_horizon) settings.horizon = *request.validation_horizon;
+  else if (request.script && request.script->points_to_project > 0)
+    settings.horizon = request.script->points_to_project;
+  settings.period = request.period;
+  settings.level_percent = request.level_percent;
+  return settings;
+}
+
+// The t for the script: the calibrated one when asked for and there is one,
+// else the exact Student quantile for N - 2 degrees. Notes go to stderr.
+std::optional<double> script_t(const FitRequest& request, int values,
+                               const std::optional<Validation>& validation) {
+  if (!tendencia_asks_t(values)) {
+    if (request.calibrated_t)
+      std::fprintf(stderr,
+                   "Aviso: con %d valores (32 o menos) tendencia toma la t de su tabla y no la "
+                   "pregunta; la t calibrada no se puede usar.\n",
+                   values);
+    return std::nullopt;
+  }
+  if (request.calibrated_t && validation && validation->calibrated_t)
+    return validation->calibrated_t;
+  if (request.calibrated_t)
+    std::fprintf(stderr,
+                 "Aviso: la validación no da una t calibrada; se escribe la t de Student.\n");
+  std::optional<double> exact = student_quantile(request.level_percent, values - 2);
+  if (!exact) throw FitRefused("no se puede calcular la t de Student");
+  return exact;
+}
+
+// X = N + M and the last period's label must stay within tendencia's 16-bit
+// periods, or its run would stop half way.
+void check_script_fits(const ScriptAnswers& script, int values) {
+  const long last_x = static_cast<long>(values) + script.points_to_project;
+  const long last_label = static_cast<long>(script.first_period) - 1 + last_x;
+  if (last_x > 32767 || last_label > 32767 || script.first_period - 1 < -32768)
+    throw CommandLineRefused("--guion " + std::to_string(script.points_to_project) + " " +
+                             std::to_string(script.first_period) +
+                             ": los periodos de tendencia pasarían de 32767 con los " +
+                             std::to_string(values) + " valores del fichero");
 }
 
 }  // namespace
@@ -76,9 +137,34 @@ int main(int argc, char** argv) {
     std::vector<double> y;
     for (int i = 0; i < points; ++i)
       y.push_back(series_number(series.values[static_cast<std::size_t>(i)], i + 1, separators));
-    FittedTrend fit = fit_trend(y, request.groups, request.start);
-    return write_out(request.answers_only ? coefficient_answers(fit.coefficients)
-                                          : fit_report(fit, data_file, rows, request.groups));
+    const ValidationSettings settings = validation_settings(request);
+    std::optional<AutomaticChoice> choice;
+    std::optional<Validation> validation;
+    std::vector<TermGroup> groups = request.groups;
+    FittedTrend fit;
+    if (request.automatic) {
+      choice = choose_terms(y, {settings});
+      groups = choice->ranked.front().groups;
+      fit = *choice->ranked.front().fit;
+      validation = choice->ranked.front().validation;
+    } else {
+      fit = fit_trend(y, groups, request.start);
+      if (request.validation_horizon || request.calibrated_t)
+        validation = validate_terms(y, groups, fit, settings);
+    }
+    if (request.script) {
+      check_script_fits(*request.script, rows);
+      ScriptRequest script{request.problem_name, request.script->points_to_project,
+                           static_cast<int>(request.level_percent), request.script->first_period};
+      return write_out(answer_script(script, fit.coefficients, rows,
+                                     script_t(request, rows, validation), separators));
+    }
+    if (request.answers_only) return write_out(coefficient_answers(fit.coefficients));
+    std::string text;
+    if (choice) text += automatic_ranking_report(*choice) + "\n";
+    text += fit_report(fit, data_file, rows, groups);
+    if (validation && request.validation_horizon) text += "\n" + validation_report(*validation);
+    return write_out(text);
   } catch (const CommandLineRefused& refused) {
     return refuse_command_line(refused.what());
   } catch (const std::exception& error) {

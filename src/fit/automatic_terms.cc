@@ -1,0 +1,273 @@
+#include "fit/automatic_terms.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <thread>
+#include <tuple>
+
+namespace tendencia {
+namespace {
+
+using G = TermGroup;
+
+constexpr double kTwoPi = 6.283185307179586;
+// A candidate whose fit still crawls after this many iterations is too
+// ill-posed to be chosen; the time is better spent on the others.
+constexpr int kCandidatePolishIterations = 300;
+
+// y minus its least-squares quadratic in X, so a trend leaves no false peak
+// at the lowest frequencies.
+std::vector<double> without_quadratic_trend(const std::vector<double>& y) {
+  const double n = static_cast<double>(y.size());
+  const double centre = (n + 1.0) / 2.0;
+  // Orthogonal polynomials over X = 1..n: 1, u = X - centre, u² - mean(u²).
+  double mean_u2 = 0.0;
+  for (std::size_t i = 0; i < y.size(); ++i) {
+    double u = static_cast<double>(i + 1) - centre;
+    mean_u2 += u * u / n;
+  }
+  double s0 = 0, s1 = 0, s2 = 0, q1 = 0, q2 = 0;
+  for (std::size_t i = 0; i < y.size(); ++i) {
+    double u = static_cast<double>(i + 1) - centre, w = u * u - mean_u2;
+    s0 += y[i];
+    s1 += u * y[i];
+    s2 += w * y[i];
+    q1 += u * u;
+    q2 += w * w;
+  }
+  std::vector<double> r(y.size());
+  for (std::size_t i = 0; i < y.size(); ++i) {
+    double u = static_cast<double>(i + 1) - centre, w = u * u - mean_u2;
+    r[i] = y[i] - s0 / n - (q1 > 0 ? s1 / q1 * u : 0.0) - (q2 > 0 ? s2 / q2 * w : 0.0);
+  }
+  return r;
+}
+
+// |Σ r(X)·e^(-iωX)|² over X = 1..n.
+double ordinate(const std::vector<double>& r, double w) {
+  double re = 0.0, im = 0.0;
+  for (std::size_t t = 0; t < r.size(); ++t) {
+    re += r[t] * std::cos(w * static_cast<double>(t + 1));
+    im += r[t] * std::sin(w * static_cast<double>(t + 1));
+  }
+  return re * re + im * im;
+}
+
+// The ordinates at ω_j = 2πj/n, j = 1..⌊(n-1)/2⌋.
+std::vector<double> periodogram(const std::vector<double>& r) {
+  std::vector<double> ordinates;
+  const std::size_t n = r.size();
+  for (std::size_t j = 1; 2 * j < n; ++j)
+    ordinates.push_back(ordinate(r, kTwoPi * static_cast<double>(j) / static_cast<double>(n)));
+  return ordinates;
+}
+
+// The strongest frequency within one Fourier step of ω, on a grid of 1/16 step.
+double finest_frequency(const std::vector<double>& r, double w, double step) {
+  double best = w, strongest = ordinate(r, w);
+  for (int i = -16; i <= 16; ++i) {
+    const double candidate = w + step * i / 16.0;
+    if (candidate <= 0.0) continue;
+    const double o = ordinate(r, candidate);
+    if (o > strongest) strongest = o, best = candidate;
+  }
+  return best;
+}
+
+// r minus its least-squares a·cos(ωX) + b·sin(ωX).
+std::vector<double> without_cosine(const std::vector<double>& r, double w) {
+  double cc = 0, ss = 0, cs = 0, rc = 0, rs = 0;
+  for (std::size_t t = 0; t < r.size(); ++t) {
+    const double c = std::cos(w * static_cast<double>(t + 1)), s = std::sin(w * static_cast<double>(t + 1));
+    cc += c * c, ss += s * s, cs += c * s, rc += r[t] * c, rs += r[t] * s;
+  }
+  const double det = cc * ss - cs * cs;
+  if (!(std::abs(det) > 0.0)) return r;
+  const double a = (rc * ss - rs * cs) / det, b = (rs * cc - rc * cs) / det;
+  std::vector<double> left(r.size());
+  for (std::size_t t = 0; t < r.size(); ++t)
+    left[t] = r[t] - a * std::cos(w * static_cast<double>(t + 1)) -
+              b * std::sin(w * static_cast<double>(t + 1));
+  return left;
+}
+
+// Fisher's g test: is the largest of these ordinates a peak at 1 %?
+// P(g > x) ≈ m·(1 - x)^(m - 1), the first term of its exact series.
+std::optional<std::size_t> significant_peak(const std::vector<double>& ordinates,
+                                            const std::vector<bool>& excluded) {
+  double sum = 0.0, largest = -1.0;
+  std::size_t at = 0, m = 0;
+  for (std::size_t j = 0; j < ordinates.size(); ++j) {
+    if (excluded[j]) continue;
+    ++m;
+    sum += ordinates[j];
+    if (ordinates[j] > largest) largest = ordinates[j], at = j;
+  }
+  if (m < 3 || !(sum > 0.0)) return std::nullopt;
+  const double g = largest / sum;
+  const double p = static_cast<double>(m) * std::pow(1.0 - g, static_cast<double>(m - 1));
+  if (p < 0.01) return at;
+  return std::nullopt;
+}
+
+std::size_t coefficient_count(const std::vector<TermGroup>& groups) {
+  std::size_t count = 0;
+  for (TermGroup g : groups) count += term_coefficients(g).size();
+  return count;
+}
+
+void evaluate_candidate(const std::vector<double>& y, const ValidationSettings& settings,
+                        CandidateOutcome& outcome) {
+  try {
+    outcome.fit = fit_trend(y, outcome.groups, {}, kCandidatePolishIterations);
+    outcome.validation = validate_terms(y, outcome.groups, *outcome.fit, settings);
+  } catch (const std::exception& refused) {
+    outcome.skipped = refused.what();
+    return;
+  }
+  const Validation& v = *outcome.validation;
+  const int origins = v.last_origin - v.first_origin + 1;
+  if (2 * v.failed_origins > origins)
+    outcome.skipped = "falla en " + std::to_string(v.failed_origins) + " de " +
+                      std::to_string(origins) + " orígenes (" + v.first_failure + ")";
+}
+
+// The ranking's measure: sets that validate at every origin first, then MASE
+// where computable, else sMAPE after every MASE; fewer coefficients on a tie.
+using RankKey = std::tuple<bool, int, double, std::size_t>;
+
+RankKey rank_key(const std::vector<TermGroup>& groups, const Validation& v) {
+  const bool some_failed = v.failed_origins > 0;
+  if (v.total.mase) return {some_failed, 0, *v.total.mase, coefficient_count(groups)};
+  return {some_failed, 1, v.total.smape, coefficient_count(groups)};
+}
+
+std::string fixed(double value, int decimals) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  return buffer;
+}
+
+std::string column(std::string text, std::size_t width) {
+  std::size_t characters = 0;
+  for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
+  if (characters < width) text.append(width - characters, ' ');
+  return text + " ";
+}
+
+}  // namespace
+
+std::string term_set_name(const std::vector<TermGroup>& groups) {
+  std::string name;
+  for (TermGroup g : groups) name += std::string(name.empty() ? "" : " ") + term_name(g);
+  return name;
+}
+
+std::vector<std::vector<TermGroup>> candidate_sets(int peaks) {
+  std::vector<std::vector<TermGroup>> sets = {
+      {G::Constant, G::Power},     {G::Constant, G::Exponential}, {G::Constant, G::Logarithm},
+      {G::Constant, G::Hyperbola}, {G::Constant, G::Logistic},
+  };
+  if (peaks >= 1) {
+    sets.push_back({G::Constant, G::Cosine});
+    sets.push_back({G::Constant, G::Power, G::Cosine});
+    sets.push_back({G::Constant, G::Exponential, G::Cosine});
+  }
+  if (peaks >= 2) sets.push_back({G::Constant, G::Power, G::Cosine, G::SecondCosine});
+  return sets;
+}
+
+std::vector<double> periodogram_peaks(const std::vector<double>& y) {
+  if (y.size() < 8) return {};
+  std::vector<double> r = without_quadratic_trend(y);
+  std::vector<double> periods;
+  for (int peak = 0; peak < 2; ++peak) {
+    const std::vector<double> ordinates = periodogram(r);
+    std::optional<std::size_t> at =
+        significant_peak(ordinates, std::vector<bool>(ordinates.size(), false));
+    if (!at) break;
+    // The peak's own frequency, between the Fourier steps beside it; its
+    // cosine is taken out so its leakage is no second peak.
+    const double step = kTwoPi / static_cast<double>(r.size());
+    const double frequency = finest_frequency(r, step * static_cast<double>(*at + 1), step);
+    periods.push_back(kTwoPi / frequency);
+    r = without_cosine(r, frequency);
+  }
+  return periods;
+}
+
+AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettings& settings) {
+  AutomaticChoice choice;
+  choice.settings = settings.validation;
+  choice.peak_periods = periodogram_peaks(y);
+  std::vector<CandidateOutcome> outcomes;
+  for (const auto& set : candidate_sets(static_cast<int>(choice.peak_periods.size())))
+    outcomes.push_back({set, std::nullopt, std::nullopt, ""});
+
+  // Each candidate is independent of the others: two threads share them.
+  std::atomic<std::size_t> next{0};
+  auto work = [&] {
+    for (std::size_t i = next++; i < outcomes.size(); i = next++)
+      evaluate_candidate(y, settings.validation, outcomes[i]);
+  };
+  std::thread helper(work);
+  work();
+  helper.join();
+
+  std::vector<std::pair<RankKey, std::size_t>> order;
+  for (std::size_t i = 0; i < outcomes.size(); ++i) {
+    if (outcomes[i].skipped.empty() && outcomes[i].validation)
+      order.push_back({rank_key(outcomes[i].groups, *outcomes[i].validation), i});
+    else
+      choice.skipped.push_back(outcomes[i]);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& entry : order) choice.ranked.push_back(outcomes[entry.second]);
+  if (choice.ranked.empty())
+    throw FitRefused("ningún conjunto de términos candidato se puede ajustar y validar; " +
+                     term_set_name(choice.skipped.front().groups) + ": " +
+                     choice.skipped.front().skipped);
+  return choice;
+}
+
+std::string automatic_ranking_report(const AutomaticChoice& choice) {
+  const ValidationSettings& s = choice.settings;
+  char level[32];
+  std::snprintf(level, sizeof level, "%g", s.level_percent);
+  std::string text = "Elección automática de los términos: cada conjunto candidato se valida a " +
+                     std::to_string(s.horizon) + (s.horizon == 1 ? " periodo" : " periodos") +
+                     " y se ordena por su MASE\n";
+  if (choice.peak_periods.empty()) {
+    text += "El periodograma no muestra ningún pico: no se prueban cosenos\n";
+  } else {
+    text += "El periodograma muestra " +
+            std::string(choice.peak_periods.size() == 1 ? "un pico" : "dos picos") +
+            " (periodo";
+    for (std::size_t i = 0; i < choice.peak_periods.size(); ++i)
+      text += (i == 0 ? " " : " y ") + fixed(choice.peak_periods[i], 1);
+    text += ")\n";
+  }
+  text += "\n" + column("Puesto", 7) + column("Términos", 36) + column("MASE", 10) +
+          column("Cobertura %", 12) + "Orígenes fallidos\n";
+  int place = 0;
+  for (const CandidateOutcome& c : choice.ranked) {
+    const Validation& v = *c.validation;
+    text += column(std::to_string(++place), 7) + column(term_set_name(c.groups), 36) +
+            column(v.total.mase ? fixed(*v.total.mase, 3) : "no calculable", 10) +
+            column(fixed(100.0 * v.total.coverage, 1), 12) + std::to_string(v.failed_origins) +
+            " de " + std::to_string(v.last_origin - v.first_origin + 1) + "\n";
+  }
+  if (!choice.skipped.empty()) {
+    text += "\nDescartados:\n";
+    for (const CandidateOutcome& c : choice.skipped)
+      text += "  " + term_set_name(c.groups) + ": " + c.skipped + "\n";
+  }
+  text += "\nElegido: " + term_set_name(choice.ranked.front().groups) + " (coberturas al " +
+          level + " %)\n";
+  return text;
+}
+
+}  // namespace tendencia

@@ -1,0 +1,167 @@
+#include "fit/group_limits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+
+#include "fit/recording_operations.h"
+#include "fit/series_residuals.h"
+
+namespace tendencia {
+namespace {
+
+using G = TermGroup;
+
+// A limit function of a group: g(X) -> basis(X), refitted as c0 + c1·basis(X).
+struct Candidate {
+  std::function<double(double)> basis;  // empty: a constant alone
+  std::string limit, becomes;
+  std::vector<TermGroup> expressed_by;
+};
+
+const std::vector<TermGroup> kLine = {G::Constant, G::Power};
+const std::vector<TermGroup> kConstant = {G::Constant};
+const std::vector<TermGroup> kLogarithm = {G::Constant, G::Logarithm};
+const std::vector<TermGroup> kExponential = {G::Constant, G::Exponential};
+
+double identity(double x) { return x; }
+double logarithm(double x) { return std::log(x); }
+
+std::vector<Candidate> candidates(TermGroup group, const Coefficients& c) {
+  auto b = [&](int k) { return "b" + std::to_string(k); };
+  auto power = [&](int outer, int exponent) {
+    return std::vector<Candidate>{
+        {nullptr, b(exponent) + " → 0 o " + b(outer) + " → 0", "una constante", kConstant},
+        {identity, b(exponent) + " → 1", "una recta", kLine},
+        {logarithm, b(exponent) + " → 0 con " + b(outer) + " → ∞", "un logaritmo", kLogarithm}};
+  };
+  switch (group) {
+    case G::Constant: return {};
+    case G::Power: return power(1, 2);
+    case G::SecondPower: return power(3, 4);
+    case G::Exponential:
+      return {{nullptr, "b6 → 0 o b5 → 0", "una constante", kConstant},
+              {identity, "b6 → 0 con b5 → ∞", "una recta", kLine}};
+    case G::Logarithm:
+      return {{nullptr, "b7 → 0", "una constante", kConstant},
+              {identity, "b8 → ∞", "una recta", kLine}};
+    case G::Cosine:
+    case G::SecondCosine: {
+      int first = group == G::Cosine ? 9 : 12;
+      return {{nullptr, b(first) + " → 0 o " + b(first + 1) + " → 0", "una constante", kConstant},
+              {identity, b(first + 1) + " → 0 con " + b(first) + " → ∞", "una recta", kLine}};
+    }
+    case G::Hyperbola:
+      return {{nullptr, "b16 → 0 o b15 → 0", "una constante", kConstant},
+              {identity, "b16 → ∞", "una recta", kLine}};
+    case G::Logistic:
+    case G::SecondLogistic: {
+      int first = group == G::Logistic ? 17 : 21;
+      double rate = c.b[static_cast<std::size_t>(first + 1)];
+      double saturated = rate - c.b[static_cast<std::size_t>(first + 3)];
+      const std::string denominator = b(first + 2) + "·exp(" + b(first + 3) + "·X)";
+      return {{nullptr, b(first) + " → 0 o satura", "una constante", kConstant},
+              {identity, b(first + 1) + ", " + b(first + 3) + " → 0", "una recta", kLine},
+              {[rate](double x) { return std::exp(rate * x); }, denominator + " → 0",
+               "una exponencial", kExponential},
+              {[saturated](double x) { return std::exp(saturated * x); }, denominator + " → ∞",
+               "una exponencial", kExponential}};
+    }
+  }
+  return {};
+}
+
+// The group's own terms at X = 1..n; nothing where they cannot be evaluated.
+std::optional<std::vector<double>> group_values(TermGroup group, const Coefficients& c,
+                                                std::size_t n) {
+  std::array<double, 25> own{};
+  for (int k : term_coefficients(group))
+    own[static_cast<std::size_t>(k)] = c.b[static_cast<std::size_t>(k)];
+  RecordingOperations<double> operations;
+  std::vector<double> values;
+  for (std::size_t x = 1; x <= n; ++x)
+    values.push_back(trend_value(own, static_cast<double>(x), operations));
+  if (operations.failed) return std::nullopt;
+  return values;
+}
+
+// The least residual sum of squares of r against c0 (+ c1·basis(X)).
+std::optional<double> refitted_rss(const std::vector<double>& r,
+                                   const std::function<double(double)>& basis) {
+  const double n = static_cast<double>(r.size());
+  double mean_r = 0.0, mean_b = 0.0;
+  std::vector<double> b(r.size(), 0.0);
+  for (std::size_t i = 0; i < r.size(); ++i) {
+    if (basis) b[i] = basis(static_cast<double>(i + 1));
+    if (!std::isfinite(b[i])) return std::nullopt;
+    mean_r += r[i] / n;
+    mean_b += b[i] / n;
+  }
+  double srr = 0.0, sbb = 0.0, sbr = 0.0;
+  for (std::size_t i = 0; i < r.size(); ++i) {
+    srr += (r[i] - mean_r) * (r[i] - mean_r);
+    sbb += (b[i] - mean_b) * (b[i] - mean_b);
+    sbr += (b[i] - mean_b) * (r[i] - mean_r);
+  }
+  double rss = sbb > 0.0 ? srr - sbr * sbr / sbb : srr;
+  if (!std::isfinite(rss)) return std::nullopt;
+  return std::max(rss, 0.0);
+}
+
+bool ill_determined(const FittedTrend& fit, TermGroup group) {
+  if (!fit.converged) return true;
+  for (int k : term_coefficients(group)) {
+    const auto index = static_cast<std::size_t>(k);
+    const std::optional<double>& error = fit.standard_error[index];
+    if (!error || *error > 100.0 * std::abs(fit.coefficients.b[index])) return true;
+  }
+  return false;
+}
+
+std::vector<TermGroup> replaced(const std::vector<TermGroup>& groups, TermGroup group,
+                                const std::vector<TermGroup>& added) {
+  std::vector<TermGroup> set;
+  for (TermGroup g : all_term_groups()) {
+    bool kept = g != group && std::find(groups.begin(), groups.end(), g) != groups.end();
+    bool adds = std::find(added.begin(), added.end(), g) != added.end();
+    if (kept || adds) set.push_back(g);
+  }
+  return set;
+}
+
+}  // namespace
+
+std::optional<GroupLimit> group_at_limit(const FittedTrend& fit, const std::vector<double>& y,
+                                         const std::vector<TermGroup>& groups) {
+  std::vector<double> residuals(y.size());  // F(X) - Y(X)
+  if (!trend_residuals(fit.coefficients.b, y, residuals.data())) return std::nullopt;
+  double scale = 0.0;
+  for (double v : y) scale += v * v;
+  const double tolerance = 1e-4 * fit.residual_sum_of_squares + 1e-12 * scale;
+  for (TermGroup group : groups) {
+    if (!ill_determined(fit, group)) continue;
+    std::optional<std::vector<double>> own = group_values(group, fit.coefficients, y.size());
+    if (!own) continue;
+    // What the fit leaves for this group: Y minus every other group's terms.
+    std::vector<double> left(y.size());
+    for (std::size_t i = 0; i < y.size(); ++i) left[i] = (*own)[i] - residuals[i];
+    for (const Candidate& c : candidates(group, fit.coefficients)) {
+      std::optional<double> rss = refitted_rss(left, c.basis);
+      if (rss && *rss <= fit.residual_sum_of_squares + tolerance)
+        return GroupLimit{group, c.limit, c.becomes, replaced(groups, group, c.expressed_by)};
+    }
+  }
+  return std::nullopt;
+}
+
+std::string limit_message(const GroupLimit& limit, const std::vector<TermGroup>& groups) {
+  std::string text = "el mejor ajuste lleva " + std::string(term_name(limit.group)) +
+                     " a un límite (" + limit.limit + "), donde se vuelve " + limit.becomes;
+  if (limit.instead == groups) return text;
+  std::string names;
+  for (TermGroup g : limit.instead) names += std::string(names.empty() ? "" : " ") + term_name(g);
+  return text + "; use " + names;
+}
+
+}  // namespace tendencia
