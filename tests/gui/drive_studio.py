@@ -2,6 +2,7 @@
 """Drives tendencia-estudio under Xvfb and a window manager with real keystrokes (xdotool).
 
     drive_studio.py complete BIN_DIR EXAMPLES SHOTS
+    drive_studio.py long-series BIN_DIR SHOTS
     drive_studio.py bad-csv BIN_DIR SHOTS
     drive_studio.py other-data-file BIN_DIR EXAMPLES SHOTS
     drive_studio.py command-line BIN_DIR
@@ -12,8 +13,11 @@ BIN_DIR holds tendencia-estudio and the programs it is compared with
 complete: the example CSV opened from the command line with its terms, points,
 level and initial period, then Ctrl+J, Ctrl+P, Ctrl+S, Ctrl+Q. The data file,
 report and chart files must equal, byte for byte, what the terminal programs
-write for the same series and answers in a copy of the folder; the window's
+write in a copy of the folder (tendencia-importar, tendencia-ajuste ... --guion
+piped into tendencia, tendencia-grafico --csv); the window's
 chart must fill its part of the window, also after the window is made larger.
+long-series: 40 values, so the run asks for t: the window's t is the one
+tendencia-ajuste --guion writes, and the report is the same byte for byte.
 bad-csv: a CSV file the importer refuses: the importer's own message, and not
 one file written.
 other-data-file: the folder already holds a data file of that name with
@@ -120,16 +124,16 @@ def check_chart_fills(path, what):
     return wide, tall
 
 
-def run_terminal_programs(bin_dir, folder, answers_tail, name="ventas"):
-    """The importer, the fit's answers, the run and the chart, as a user of the terminal would."""
+def run_terminal_programs(bin_dir, folder, name, script):
+    """The importer, the fit's script of answers piped into the run, and the chart, as a
+    user of the terminal would: tendencia-ajuste NAME constante potencia --guion SCRIPT... | tendencia."""
     env = dict(os.environ, LC_ALL="C")
 
     def run(program, *arguments, stdin=None):
         return subprocess.run([os.path.join(bin_dir, program)] + list(arguments), cwd=folder,
                               input=stdin, capture_output=True, env=env, check=True).stdout
     run("tendencia-importar", name + ".csv", name)
-    coefficients = run("tendencia-ajuste", name, "constante", "potencia", "--respuestas")
-    answers = (name + "\n5\n95\n").encode() + coefficients + answers_tail.encode()
+    answers = run("tendencia-ajuste", name, "constante", "potencia", "--guion", *script)
     run("tendencia", stdin=answers)
     run("tendencia-grafico", name, "--csv")
 
@@ -163,7 +167,7 @@ def complete(env, bin_dir, examples, shots):
         if status != 0:
             fail("exit status %d, stderr %r" % (status, err))
 
-        run_terminal_programs(bin_dir, term, "2001\n")
+        run_terminal_programs(bin_dir, term, "ventas", ["5", "2001"])
         for name in ("Dventas.TXT", "Eventas.TXT", "Gventas.CSV", "Gventas.SVG", "Gventas.PNG"):
             ours = open(os.path.join(desk, name), "rb").read()
             theirs = open(os.path.join(term, name), "rb").read()
@@ -173,6 +177,32 @@ def complete(env, bin_dir, examples, shots):
             fail("the report is not complete")
     print("complete: data file, report and chart files identical to the terminal programs'; "
           "the chart fills its part of the window, also when resized")
+
+
+def long_series(env, bin_dir, shots):
+    """More than 32 values: the run asks for t, and the window's t must be the one
+    tendencia-ajuste --guion gives, so the reports agree to the byte."""
+    rows = "".join("%d;%d,%02d\n" % (i, 50 + 3 * i + (i * 7) % 11, (i * 37) % 100)
+                   for i in range(1, 41))
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as term:
+        for folder in (desk, term):
+            open(os.path.join(folder, "largo.csv"), "w").write("Mes;Ventas\n" + rows)
+        s = Studio(env, bin_dir, desk, ["largo.csv", "--terminos", "constante,potencia",
+                                        "--puntos", "7", "--nivel", "99", "--inicio", "1"])
+        s.keys("ctrl+j", "ctrl+p")
+        wait_for_file(os.path.join(desk, "Elargo.TXT"), "Elargo.TXT")
+        s.shot(os.path.join(shots, "studio-long-series.png"))
+        s.keys("ctrl+q")
+        status, out, err = s.finish()
+        if status != 0:
+            fail("exit status %d, stderr %r" % (status, err))
+        run_terminal_programs(bin_dir, term, "largo", ["7", "1", "--nivel", "99"])
+        ours = open(os.path.join(desk, "Elargo.TXT"), "rb").read()
+        if ours != open(os.path.join(term, "Elargo.TXT"), "rb").read():
+            fail("Elargo.TXT differs from the terminal programs'")
+        if b"2.7" not in ours:
+            fail("no typed t in the report")
+    print("long series: the t asked for is --guion's, the report identical")
 
 
 BAD_CSV = "Año;Ventas\n2001;132,89\n2002;ciento\n2003;162,13\n".encode("utf-8")
@@ -263,6 +293,10 @@ def main():
             bin_dir, examples, shots = sys.argv[2:5]
             os.makedirs(shots, exist_ok=True)
             complete(env, bin_dir, examples, shots)
+        elif mode == "long-series":
+            bin_dir, shots = sys.argv[2:4]
+            os.makedirs(shots, exist_ok=True)
+            long_series(env, bin_dir, shots)
         elif mode == "bad-csv":
             bin_dir, shots = sys.argv[2:4]
             os.makedirs(shots, exist_ok=True)

@@ -100,9 +100,7 @@ void FunctionPanel::show_fit(const SeriesFit& fit) {
     coefficients_[k]->value(fit.coefficients[k].c_str());
     coefficients_[k]->position(0);  // the leading digits matter most
   }
-  std::string text = fit.report;
-  if (!fit.validation.empty()) text += "\n" + fit.validation;
-  report_buffer_->text(text.c_str());
+  report_buffer_->text(fit.report.c_str());
 }
 
 }  // namespace tendencia

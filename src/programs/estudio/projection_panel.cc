@@ -25,6 +25,8 @@ ProjectionPanel::ProjectionPanel(int x, int y, int w, int h) : Fl_Group(x, y, w,
   level_->value(1);
   row_y += kRowHeight;
   t_ = new Fl_Input(fx, row_y, kFieldWidth, 26, "t de Student");
+  calibrated_ = new Fl_Check_Button(fx + kFieldWidth + 6, row_y, 96, 26, "calibrada");
+  calibrated_->deactivate();
   row_y += kRowHeight;
   first_period_ = new Fl_Input(fx, row_y, kFieldWidth, 26, "Año o periodo inicial");
   row_y += kRowHeight + 6;
@@ -41,6 +43,15 @@ ProjectionPanel::ProjectionPanel(int x, int y, int w, int h) : Fl_Group(x, y, w,
   table_->textsize(10);
   resizable(table_);
   end();
+}
+
+void ProjectionPanel::allow_calibrated_t(bool allowed) {
+  if (allowed) {
+    calibrated_->activate();
+  } else {
+    calibrated_->value(0);
+    calibrated_->deactivate();
+  }
 }
 
 int ProjectionPanel::level() const {

@@ -5,6 +5,7 @@
 
 #include <FL/Fl_Browser.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
@@ -23,6 +24,7 @@ class ProjectionPanel : public Fl_Group {
   Fl_Button* save_button() { return save_; }
   Fl_Button* dialogue_button() { return dialogue_; }
   Fl_Choice* level_choice() { return level_; }
+  Fl_Check_Button* calibrated_check() { return calibrated_; }
 
   std::string points() const { return points_->value(); }
   void set_points(int m) { points_->value(std::to_string(m).c_str()); }
@@ -31,6 +33,10 @@ class ProjectionPanel : public Fl_Group {
   std::string student_t() const { return t_->value(); }
   // The t shown; editable only where the run asks for it.
   void show_student_t(const std::string& t, bool asked);
+  // Is "t calibrada" ticked? It can be only where the run asks for t and the
+  // validation gave a calibrated t.
+  bool calibrated_t_chosen() const { return calibrated_->value() != 0; }
+  void allow_calibrated_t(bool allowed);
   std::string first_period() const { return first_period_->value(); }
   void set_first_period(int period) { first_period_->value(std::to_string(period).c_str()); }
 
@@ -42,6 +48,7 @@ class ProjectionPanel : public Fl_Group {
   Fl_Input* points_;
   Fl_Choice* level_;
   Fl_Input* t_;
+  Fl_Check_Button* calibrated_;
   Fl_Input* first_period_;
   Fl_Button* project_;
   Fl_Button* save_;

@@ -3,14 +3,13 @@
 #include <cstdio>
 #include <optional>
 
+#include "fit/answer_script.h"
 #include "io/csv_import.h"
 #include "model/student_quantile.h"
 #include "model/student_table.h"
 
 namespace tendencia {
 namespace {
-
-constexpr std::size_t kFirstAskingCount = 33;
 
 int confidence_index(int level) { return level == 90 ? 1 : level == 95 ? 2 : 3; }
 
@@ -22,30 +21,26 @@ std::string with_decimal(std::string text, const Separators& separators) {
 
 }  // namespace
 
-bool asks_student_t(std::size_t values) { return values >= kFirstAskingCount; }
-
 std::vector<std::string> run_answers(const RunChoices& choices, std::size_t values) {
   std::vector<std::string> answers{choices.problem_name, choices.points_to_project,
                                    std::to_string(choices.level)};
   answers.insert(answers.end(), choices.coefficients.begin(), choices.coefficients.end());
-  if (asks_student_t(values)) answers.push_back(choices.student_t);
+  if (tendencia_asks_t(static_cast<int>(values))) answers.push_back(choices.student_t);
   answers.push_back(choices.first_period);
   return answers;
 }
 
 std::string proposed_student_t(int level, std::size_t values, const Separators& separators) {
-  char text[64];
-  if (!asks_student_t(values)) {
+  if (!tendencia_asks_t(static_cast<int>(values))) {
     if (values < 3) return "";
     std::optional<double> t = table_entry(confidence_index(level), static_cast<int>(values) - 2);
     if (!t) return "";
+    char text[64];
     std::snprintf(text, sizeof text, "%.3f", *t);
     return with_decimal(text, separators);
   }
   std::optional<double> t = student_quantile(level, static_cast<double>(values) - 2);
-  if (!t) return "";
-  std::snprintf(text, sizeof text, "%.6f", *t);
-  return with_decimal(text, separators);
+  return t ? t_answer_form(*t, separators) : "";
 }
 
 std::string problem_name_refusal(const std::string& name) {

@@ -20,19 +20,16 @@ struct RunChoices {
   std::string first_period;                   // as typed
 };
 
-// Does the run ask for t (or a shorter count of points) for a series of
-// `values` values? It does from 33 values on; below, it takes its table's t.
-bool asks_student_t(std::size_t values);
-
 // The answers, one per question: the name, M, the level, b0..b24, the t when
-// asks_student_t(values), the initial period.
+// tendencia asks for it (tendencia_asks_t, fit/answer_script.h), the initial
+// period.
 std::vector<std::string> run_answers(const RunChoices& choices, std::size_t values);
 
 // The t the window shows for `values` values at `level`: the table's, as the
 // run takes it, up to 32 values (empty where the table has none: fewer than 3
 // values); above, the exact Student quantile for values - 2 degrees of freedom
-// with 6 decimals and the locale's decimal separator, an answer the run reads
-// as a t value, never as a count of points.
+// as tendencia-ajuste --guion writes it (t_answer_form), an answer the run
+// reads as a t value, never as a count of points.
 std::string proposed_student_t(int level, std::size_t values, const Separators& separators);
 
 // Why `name` cannot be the problem name (empty, too long, or reaching into

@@ -1,6 +1,10 @@
 #include "programs/estudio/series_fit.h"
 
+#include <optional>
+
+#include "fit/automatic_terms.h"
 #include "fit/fit_report.h"
+#include "fit/rolling_validation.h"
 #include "fit/trend_fit.h"
 
 namespace tendencia {
@@ -13,29 +17,41 @@ std::vector<double> values_of(const DataSeries& series, const Separators& separa
   return y;
 }
 
-// The terms the data choose, as tendencia-ajuste --automatico chooses them.
-std::vector<TermGroup> chosen_terms(const std::vector<double>&) {
-  throw FitRefused("la elección automática de los términos no está disponible en esta versión");
-}
-
-// The rolling-origin validation, as tendencia-ajuste --validar prints it.
-std::string validation_text(const std::vector<double>&, const std::vector<TermGroup>&) {
-  return "";
-}
-
 }  // namespace
 
 SeriesFit fit_series(const DataSeries& series, const std::vector<TermGroup>& groups,
-                     bool automatic, const std::string& data_file, const Separators& separators) {
+                     bool automatic, const std::string& data_file, const FitSettings& settings,
+                     const Separators& separators) {
   const std::vector<double> y = values_of(series, separators);
+  ValidationSettings validation_settings;
+  validation_settings.horizon = settings.horizon;
+  validation_settings.level_percent = settings.level_percent;
+
   SeriesFit result;
-  result.groups = automatic ? chosen_terms(y) : groups;
-  if (result.groups.empty()) throw FitRefused("elija al menos un término de F(X)");
-  FittedTrend fit = fit_trend(y, result.groups, {});
-  for (int k = 0; k < 25; ++k) result.coefficients[static_cast<std::size_t>(k)] =
-      exact_form(fit.coefficients.b[static_cast<std::size_t>(k)]);
-  result.report = fit_report(fit, data_file, static_cast<int>(y.size()), result.groups);
-  result.validation = validation_text(y, result.groups);
+  std::optional<AutomaticChoice> choice;
+  std::optional<Validation> validation;
+  std::string no_validation;
+  FittedTrend fit;
+  if (automatic) {
+    choice = choose_terms(y, {validation_settings});
+    result.groups = choice->ranked.front().groups;
+    fit = *choice->ranked.front().fit;
+    validation = choice->ranked.front().validation;
+  } else {
+    if (groups.empty()) throw FitRefused("marque al menos un término de F(X)");
+    result.groups = groups;
+    fit = fit_trend(y, groups, {});
+    try {
+      validation = validate_terms(y, groups, fit, validation_settings);
+    } catch (const FitRefused& refused) {
+      no_validation = std::string("Sin validación: ") + refused.what() + ".\n";
+    }
+  }
+  for (std::size_t k = 0; k < 25; ++k) result.coefficients[k] = exact_form(fit.coefficients.b[k]);
+  if (choice) result.report += automatic_ranking_report(*choice) + "\n";
+  result.report += fit_report(fit, data_file, static_cast<int>(y.size()), result.groups);
+  result.report += "\n" + (validation ? validation_report(*validation) : no_validation);
+  if (validation) result.calibrated_t = validation->calibrated_t;
   return result;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,14 +17,26 @@ namespace tendencia {
 struct SeriesFit {
   std::vector<TermGroup> groups;             // the fitted ones (chosen, when automatic)
   std::array<std::string, 25> coefficients;  // b0..b24 as tendencia-ajuste --respuestas
-  std::string report;                        // as tendencia-ajuste prints it
-  std::string validation;                    // as tendencia-ajuste --validar prints it
+  // As tendencia-ajuste prints it: the ranking when automatic, the fit, the
+  // validation (or why there is none: a series too short to validate).
+  std::string report;
+  std::optional<double> calibrated_t;  // at the level asked for, when the validation gives one
 };
 
-// Fits `groups` (or, when `automatic`, the terms the data choose) to every
-// value of `series`; `data_file` names the series in the report. Throws
-// FitRefused, CommandLineRefused or Failure with tendencia-ajuste's texts.
+// What the validation measures: the horizon H and the level P.
+struct FitSettings {
+  int horizon = 6;           // 1..1000
+  double level_percent = 95;
+};
+
+// Fits `groups` (or, when `automatic`, the terms the data choose, as
+// tendencia-ajuste --automatico chooses them) to every value of `series`,
+// then validates them at `settings`; `data_file` names the series in the
+// report. Throws FitRefused, CommandLineRefused or Failure with
+// tendencia-ajuste's texts when there is no fit; a validation the series is too
+// short for only leaves its reason in the report.
 SeriesFit fit_series(const DataSeries& series, const std::vector<TermGroup>& groups,
-                     bool automatic, const std::string& data_file, const Separators& separators);
+                     bool automatic, const std::string& data_file, const FitSettings& settings,
+                     const Separators& separators);
 
 }  // namespace tendencia

@@ -5,9 +5,11 @@
 #include <FL/fl_ask.H>
 
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "core/failure.h"
+#include "fit/answer_script.h"
 #include "io/data_file_writer.h"
 #include "io/data_series.h"
 #include "io/problem_files.h"
@@ -59,7 +61,8 @@ int dispatch(int event, Fl_Window* target) {
   return Fl::handle_(event, target);
 }
 
-// The t follows the level: a typed one is replaced, as the level changed.
+// The t follows the level and the choice of the calibrated t: a typed one is
+// replaced, as what it stood for changed.
 void on_level(Fl_Widget*, void* window) {
   static_cast<StudioWindow*>(window)->propose_student_t();
 }
@@ -91,6 +94,7 @@ StudioWindow::StudioWindow(const StudioOptions& options, Separators separators)
   projection_->save_button()->callback(on_save, this);
   projection_->dialogue_button()->callback(on_step_dialogue, this);
   projection_->level_choice()->callback(on_level, this);
+  projection_->calibrated_check()->callback(on_level, this);
 
   function_->choose_groups(options.groups);
   function_->set_automatic(options.automatic);
@@ -115,9 +119,15 @@ void StudioWindow::say(const std::string& text, bool failure) {
 
 void StudioWindow::propose_student_t() {
   if (!opened_) return;
-  const std::size_t values = opened_->series.values.size();
-  projection_->show_student_t(proposed_student_t(projection_->level(), values, separators_),
-                              asks_student_t(values));
+  const int values = static_cast<int>(opened_->series.values.size());
+  const bool asked = tendencia_asks_t(values);
+  const bool calibrated = asked && calibrated_t_ && calibrated_level_ == projection_->level();
+  projection_->allow_calibrated_t(calibrated);
+  if (calibrated && projection_->calibrated_t_chosen())
+    projection_->show_student_t(t_answer_form(*calibrated_t_, separators_), true);
+  else
+    projection_->show_student_t(
+        proposed_student_t(projection_->level(), opened_->series.values.size(), separators_), asked);
 }
 
 void StudioWindow::open_file(const std::string& path) {
@@ -132,6 +142,7 @@ void StudioWindow::open_file(const std::string& path) {
     chart_->show(observed_chart(opened.series, first_period, opened.title_line,
                                 opened.proposed_name, separators_.decimal));
     projected_.reset();
+    calibrated_t_.reset();
     opened_ = std::move(opened);
     propose_student_t();
     say("Abierto " + path + ": " + std::to_string(opened_->series.values.size()) +
@@ -160,9 +171,18 @@ void StudioWindow::fit() {
   Fl::flush();
   try {
     std::string name = data_->problem_name();
+    // Validated at the horizon and level of the projection, as --guion does.
+    FitSettings settings;
+    const int points = std::atoi(projection_->points().c_str());
+    if (points >= 1 && points <= 1000) settings.horizon = points;
+    settings.level_percent = projection_->level();
     SeriesFit fitted = fit_series(opened_->series, function_->chosen_groups(),
-                                  function_->automatic(), data_file_name(name), separators_);
+                                  function_->automatic(), data_file_name(name), settings,
+                                  separators_);
     function_->show_fit(fitted);
+    calibrated_t_ = fitted.calibrated_t;
+    calibrated_level_ = projection_->level();
+    propose_student_t();
     say("Ajuste hecho: los coeficientes están en sus campos. Pulse Proyectar (Ctrl+P).", false);
   } catch (const std::exception& error) {
     say(std::string("Error: ") + error.what() + ". No se cambia ningún coeficiente.", true);

@@ -50,6 +50,9 @@ class StudioWindow : public Fl_Double_Window {
   Separators separators_;
   std::optional<OpenedSeries> opened_;
   std::optional<int> preset_first_period_;
+  // The last fit's calibrated t and the level it was measured at.
+  std::optional<double> calibrated_t_;
+  int calibrated_level_ = 0;
   // The last projection, for Guardar: its report, problem name and folder.
   std::optional<ForecastReport> projected_;
   std::string projected_name_, projected_folder_;

@@ -41,7 +41,7 @@ TEST(ProposedStudentT, IsTheTablesUpTo32ValuesAndAnExactTAbove) {
   EXPECT_EQ(proposed_student_t(95, 2, point), "");  // no degree of freedom
   EXPECT_EQ(proposed_student_t(95, 1, point), "");
   EXPECT_EQ(proposed_student_t(95, 1000, point), "1.962344");
-  EXPECT_EQ(proposed_student_t(99, 33, comma), "2,744042");
+  EXPECT_EQ(proposed_student_t(99, 33, comma), "2,744042");  // as tendencia-ajuste --guion
   // The run must take every proposed t as a t value, never as a count of points.
   for (int level : {90, 95, 99})
     for (std::size_t values = 33; values <= 1000; values += 1)
