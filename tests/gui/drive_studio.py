@@ -2,6 +2,7 @@
 """Drives tendencia-estudio under Xvfb and a window manager with real keystrokes (xdotool).
 
     drive_studio.py complete BIN_DIR EXAMPLES SHOTS
+    drive_studio.py automatic BIN_DIR EXAMPLES SHOTS
     drive_studio.py long-series BIN_DIR SHOTS
     drive_studio.py bad-csv BIN_DIR SHOTS
     drive_studio.py other-data-file BIN_DIR EXAMPLES SHOTS
@@ -16,6 +17,7 @@ report and chart files must equal, byte for byte, what the terminal programs
 write in a copy of the folder (tendencia-importar, tendencia-ajuste ... --guion
 piped into tendencia, tendencia-grafico --csv); the window's
 chart must fill its part of the window, also after the window is made larger.
+automatic: "Automático" gives the report of tendencia-ajuste --automatico --guion.
 long-series: 40 values, so the run asks for t: the window's t is the one
 tendencia-ajuste --guion writes, and the report is the same byte for byte.
 bad-csv: a CSV file the importer refuses: the importer's own message, and not
@@ -124,7 +126,7 @@ def check_chart_fills(path, what):
     return wide, tall
 
 
-def run_terminal_programs(bin_dir, folder, name, script):
+def run_terminal_programs(bin_dir, folder, name, script, terms=("constante", "potencia")):
     """The importer, the fit's script of answers piped into the run, and the chart, as a
     user of the terminal would: tendencia-ajuste NAME constante potencia --guion SCRIPT... | tendencia."""
     env = dict(os.environ, LC_ALL="C")
@@ -133,7 +135,7 @@ def run_terminal_programs(bin_dir, folder, name, script):
         return subprocess.run([os.path.join(bin_dir, program)] + list(arguments), cwd=folder,
                               input=stdin, capture_output=True, env=env, check=True).stdout
     run("tendencia-importar", name + ".csv", name)
-    answers = run("tendencia-ajuste", name, "constante", "potencia", "--guion", *script)
+    answers = run("tendencia-ajuste", name, *terms, "--guion", *script)
     run("tendencia", stdin=answers)
     run("tendencia-grafico", name, "--csv")
 
@@ -203,6 +205,28 @@ def long_series(env, bin_dir, shots):
         if b"2.7" not in ours:
             fail("no typed t in the report")
     print("long series: the t asked for is --guion's, the report identical")
+
+
+def automatic(env, bin_dir, examples, shots):
+    """"Automático": the terms tendencia-ajuste --automatico chooses, validated at the
+    projection's horizon, give the same report as its --guion."""
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as term:
+        for folder in (desk, term):
+            shutil.copy(os.path.join(examples, "ventas.csv"), folder)
+        s = Studio(env, bin_dir, desk, ["ventas.csv", "--automatico", "--puntos", "5",
+                                        "--inicio", "2001"])
+        s.keys("ctrl+j", "ctrl+p")
+        wait_for_file(os.path.join(desk, "Eventas.TXT"), "Eventas.TXT")
+        s.shot(os.path.join(shots, "studio-automatic.png"))
+        s.keys("ctrl+q")
+        status, out, err = s.finish()
+        if status != 0:
+            fail("exit status %d, stderr %r" % (status, err))
+        run_terminal_programs(bin_dir, term, "ventas", ["5", "2001"], terms=["--automatico"])
+        if open(os.path.join(desk, "Eventas.TXT"), "rb").read() != \
+                open(os.path.join(term, "Eventas.TXT"), "rb").read():
+            fail("Eventas.TXT differs from tendencia-ajuste --automatico --guion's run")
+    print("automatic: the same terms and report as tendencia-ajuste --automatico --guion")
 
 
 BAD_CSV = "Año;Ventas\n2001;132,89\n2002;ciento\n2003;162,13\n".encode("utf-8")
@@ -293,6 +317,10 @@ def main():
             bin_dir, examples, shots = sys.argv[2:5]
             os.makedirs(shots, exist_ok=True)
             complete(env, bin_dir, examples, shots)
+        elif mode == "automatic":
+            bin_dir, examples, shots = sys.argv[2:5]
+            os.makedirs(shots, exist_ok=True)
+            automatic(env, bin_dir, examples, shots)
         elif mode == "long-series":
             bin_dir, shots = sys.argv[2:4]
             os.makedirs(shots, exist_ok=True)
