@@ -3,6 +3,7 @@
 
     drive_studio.py complete BIN_DIR EXAMPLES SHOTS
     drive_studio.py automatic BIN_DIR EXAMPLES SHOTS
+    drive_studio.py step-dialogue BIN_DIR EXAMPLES SHOTS
     drive_studio.py long-series BIN_DIR SHOTS
     drive_studio.py bad-csv BIN_DIR SHOTS
     drive_studio.py other-data-file BIN_DIR EXAMPLES SHOTS
@@ -18,6 +19,8 @@ write in a copy of the folder (tendencia-importar, tendencia-ajuste ... --guion
 piped into tendencia, tendencia-grafico --csv); the window's
 chart must fill its part of the window, also after the window is made larger.
 automatic: "Automático" gives the report of tendencia-ajuste --automatico --guion.
+step-dialogue: the button starts tendencia-gui, whose run writes its report in
+the data file's folder, not where the studio was started.
 long-series: 40 values, so the run asks for t: the window's t is the one
 tendencia-ajuste --guion writes, and the report is the same byte for byte.
 bad-csv: a CSV file the importer refuses: the importer's own message, and not
@@ -229,6 +232,34 @@ def automatic(env, bin_dir, examples, shots):
     print("automatic: the same terms and report as tendencia-ajuste --automatico --guion")
 
 
+def step_dialogue(env, bin_dir, examples, shots):
+    """"Diálogo paso a paso…" starts tendencia-gui in the open file's folder."""
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as elsewhere:
+        shutil.copy(os.path.join(examples, "Dventas.TXT"), desk)
+        s = Studio(env, bin_dir, elsewhere, [os.path.join(desk, "Dventas.TXT")])
+        # The button stands under "Proyectar" in the projection panel.
+        s.xdotool("mousemove", "--window", s.window, "950", "204")
+        s.xdotool("click", "1")
+        s.answer("tendencia-gui's problem name", "ventas")
+        s.accept_message("tendencia-gui's data-file instructions")
+        s.answer("tendencia-gui's points to project", "1")
+        s.answer("tendencia-gui's confidence level", "95")
+        s.accept_message("tendencia-gui's coefficient prompt")
+        for k in range(25):
+            s.answer("b%d" % k, "1" if k in (1, 2) else "")
+        s.answer("tendencia-gui's initial period", "1")
+        s.accept_message("tendencia-gui's results message")
+        s.accept_message("tendencia-gui's farewell")
+        wait_for_file(os.path.join(desk, "Eventas.TXT"), "tendencia-gui's Eventas.TXT")
+        s.keys("ctrl+q")
+        status, out, err = s.finish()
+        if status != 0:
+            fail("exit status %d, stderr %r" % (status, err))
+        if os.listdir(elsewhere):
+            fail("files written where the studio started: %r" % os.listdir(elsewhere))
+    print("step-by-step dialogue: tendencia-gui runs in the data file's folder")
+
+
 BAD_CSV = "Año;Ventas\n2001;132,89\n2002;ciento\n2003;162,13\n".encode("utf-8")
 
 
@@ -317,6 +348,10 @@ def main():
             bin_dir, examples, shots = sys.argv[2:5]
             os.makedirs(shots, exist_ok=True)
             complete(env, bin_dir, examples, shots)
+        elif mode == "step-dialogue":
+            bin_dir, examples, shots = sys.argv[2:5]
+            os.makedirs(shots, exist_ok=True)
+            step_dialogue(env, bin_dir, examples, shots)
         elif mode == "automatic":
             bin_dir, examples, shots = sys.argv[2:5]
             os.makedirs(shots, exist_ok=True)
