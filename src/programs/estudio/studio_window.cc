@@ -63,7 +63,7 @@ int dispatch(int event, Fl_Window* target) {
 
 // The t follows the level and the choice of the calibrated t: a typed one is
 // replaced, as what it stood for changed.
-void on_level(Fl_Widget*, void* window) {
+void on_t_choice(Fl_Widget*, void* window) {
   static_cast<StudioWindow*>(window)->propose_student_t();
 }
 
@@ -93,8 +93,8 @@ StudioWindow::StudioWindow(const StudioOptions& options, Separators separators)
   projection_->project_button()->callback(on_project, this);
   projection_->save_button()->callback(on_save, this);
   projection_->dialogue_button()->callback(on_step_dialogue, this);
-  projection_->level_choice()->callback(on_level, this);
-  projection_->calibrated_check()->callback(on_level, this);
+  projection_->level_choice()->callback(on_t_choice, this);
+  projection_->calibrated_check()->callback(on_t_choice, this);
 
   function_->choose_groups(options.groups);
   function_->set_automatic(options.automatic);
