@@ -3,6 +3,7 @@
 
     drive_studio.py complete BIN_DIR EXAMPLES SHOTS
     drive_studio.py automatic BIN_DIR EXAMPLES SHOTS
+    drive_studio.py run-failure BIN_DIR EXAMPLES SHOTS
     drive_studio.py step-dialogue BIN_DIR EXAMPLES SHOTS
     drive_studio.py long-series BIN_DIR SHOTS
     drive_studio.py bad-csv BIN_DIR SHOTS
@@ -23,6 +24,8 @@ step-dialogue: the button starts tendencia-gui, whose run writes its report in
 the data file's folder, not where the studio was started.
 long-series: 40 values, so the run asks for t: the window's t is the one
 tendencia-ajuste --guion writes, and the report is the same byte for byte.
+run-failure: a run that stops shows the terminal program's text and keeps the
+same lines; Guardar saves nothing.
 bad-csv: a CSV file the importer refuses: the importer's own message, and not
 one file written.
 other-data-file: the folder already holds a data file of that name with
@@ -260,6 +263,38 @@ def step_dialogue(env, bin_dir, examples, shots):
     print("step-by-step dialogue: tendencia-gui runs in the data file's folder")
 
 
+def run_failure(env, bin_dir, examples, shots):
+    """A run that stops shows the terminal program's own text for the same answers, and
+    Guardar then has nothing to save."""
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as term:
+        for folder in (desk, term):
+            shutil.copy(os.path.join(examples, "Dventas.TXT"), folder)
+        # No fit and no coefficient typed: F(X) = 0 and the regression line has no slope.
+        s = Studio(env, bin_dir, desk, ["Dventas.TXT", "--inicio", "2001"])
+        s.keys("ctrl+p")
+        wait_for_file(os.path.join(desk, "Eventas.TXT"), "the report's first lines")
+        s.shot(os.path.join(shots, "studio-run-failure.png"))
+        s.keys("ctrl+s")
+        time.sleep(0.3)
+        s.keys("ctrl+q")
+        status, out, err = s.finish()
+        if status != 0:
+            fail("exit status %d, stderr %r" % (status, err))
+        answers = "ventas\n5\n95\n" + "\n" * 25 + "2001\n"
+        terminal = subprocess.run([os.path.join(bin_dir, "tendencia")], cwd=term, input=answers,
+                                  capture_output=True, text=True, env=dict(os.environ, LC_ALL="C"))
+        if terminal.returncode != 1 or not terminal.stderr.startswith("Error: "):
+            fail("the terminal program did not stop: %r" % terminal.stderr)
+        if terminal.stderr not in err:
+            fail("the window said %r, the terminal program %r" % (err, terminal.stderr))
+        if open(os.path.join(desk, "Eventas.TXT"), "rb").read() != \
+                open(os.path.join(term, "Eventas.TXT"), "rb").read():
+            fail("the lines kept in Eventas.TXT differ from the terminal program's")
+        if any(name.startswith("G") for name in os.listdir(desk)):
+            fail("a chart was saved for a run that stopped: %r" % os.listdir(desk))
+    print("run failure: the terminal program's text, the same lines kept, nothing saved")
+
+
 BAD_CSV = "Año;Ventas\n2001;132,89\n2002;ciento\n2003;162,13\n".encode("utf-8")
 
 
@@ -352,6 +387,10 @@ def main():
             bin_dir, examples, shots = sys.argv[2:5]
             os.makedirs(shots, exist_ok=True)
             step_dialogue(env, bin_dir, examples, shots)
+        elif mode == "run-failure":
+            bin_dir, examples, shots = sys.argv[2:5]
+            os.makedirs(shots, exist_ok=True)
+            run_failure(env, bin_dir, examples, shots)
         elif mode == "automatic":
             bin_dir, examples, shots = sys.argv[2:5]
             os.makedirs(shots, exist_ok=True)
