@@ -235,7 +235,7 @@ void draw_series(cairo_t* cr, const FanChart& chart, const Axes& axes) {
     for (const ChartPoint& p : run) cairo_line_to(cr, axes.x(p.period, chart), axes.y(p.value));
     cairo_stroke(cr);
   }
-  cairo_set_line_width(cr, 2.5);
+  cairo_set_line_width(cr, 2);
   cairo_new_path(cr);
   for (const ChartPoint& p : chart.projected) cairo_line_to(cr, axes.x(p.period, chart), axes.y(p.value));
   cairo_stroke(cr);

@@ -1,6 +1,7 @@
 #include "chart/fan_chart_data.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "chart/band_levels.h"
@@ -175,7 +176,8 @@ void set_ranges(const ForecastReport& report, FanChart& chart) {
   // A flat series still gets a visible span.
   if (!(value_high / 2 - value_low / 2 > std::fabs(value_high) * 1e-12)) {
     const double pad = std::max(1.0, std::max(std::fabs(value_low), std::fabs(value_high)) * 0.1);
-    value_low -= pad, value_high += pad;
+    // Near the end of the numbers the span opens on the side that has room.
+    value_low = std::max(value_low - pad, -DBL_MAX), value_high = std::min(value_high + pad, DBL_MAX);
   }
   chart.value_low = value_low, chart.value_high = value_high;
 }

@@ -19,6 +19,7 @@ std::string with_marks(std::string text, const std::string& decimal) {
 }  // namespace
 
 std::string readable_number(double value, int significant, const std::string& decimal) {
+  if (!std::isfinite(value)) return "";  // never "inf" on a chart
   significant = std::clamp(significant, 1, 15);
   char buffer[64];
   const double magnitude = std::fabs(value);

@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     const FanChart chart = fan_chart_of(report, {read_data_title(name), name, command.levels});
     for (double level : chart.levels_not_drawn)
       std::fprintf(stderr, "Aviso: la banda al %s %% no se dibuja: el informe no da con qué "
-                   "calcularla (t de Student y al menos 3 puntos).\n",
+                   "calcularla (su t de Student y 3 puntos o más), o sus límites se salen "
+                   "de los números.\n",
                    readable_number(level, 4, chart.decimal).c_str());
     write_fan_chart(chart, name);
     if (command.table)

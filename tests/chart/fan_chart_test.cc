@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <regex>
 #include <sstream>
 
@@ -89,7 +91,7 @@ TEST_F(FanChartDrawing, TheSvgHoldsEveryPointAndABandAroundTheTrend) {
   EXPECT_EQ(observed->points.size(), 3u);
 
   // The projected trend is the thick line; the report's band is the widest.
-  const SvgPath* trend = largest(paths, "stroke-width:2.5;", "stroke:" + svg_colour(kTrendColour));
+  const SvgPath* trend = largest(paths, "stroke-width:2;", "stroke:" + svg_colour(kTrendColour));
   ASSERT_EQ(chart.bands.size(), 3u);
   ASSERT_TRUE(chart.bands[0].stated);
   const SvgPath* band = largest(paths, "fill:" + svg_colour(chart.bands[0].colour));
@@ -129,6 +131,112 @@ TEST_F(FanChartDrawing, HandlesTheLongestReport) {
   ASSERT_EQ(report.projected.size(), 32000u);
   write_fan_chart(fan_chart_of(report, {}), "h");
   EXPECT_GT(std::filesystem::file_size("Gh.PNG"), 1000u);
+}
+
+// A report of `observed` values from `first_period` on and `projected` rows,
+// its values about `centre`, `spread` apart; F(X) = X.
+ForecastReport synthetic_report(int first_period, int observed, int projected, double centre,
+                                double spread) {
+  ForecastReport report;
+  report.points_considered = observed;
+  report.level = 95;
+  report.student_t = 1.96;
+  StatedTrend trend;
+  trend.coefficients.b[1] = 1;
+  trend.coefficients.b[2] = 1;
+  trend.slope = spread / (observed + projected);
+  trend.intercept = centre;
+  report.trend = trend;
+  for (int i = 1; i <= observed; ++i) {
+    const int period = first_period + i - 1;
+    const double value = centre + trend.slope * i + spread * 0.1 * std::sin(i);
+    report.observed_rows.push_back({period, std::to_string(period), "v"});
+    report.observed.push_back({period, value});
+  }
+  for (int i = observed + 1; i <= observed + projected; ++i) {
+    ProjectedRow row;
+    row.period = first_period + i - 1;
+    row.trend = centre + trend.slope * i;
+    const double half_width = spread * 0.05 * std::sqrt((i - observed) / double(projected));
+    row.lower = row.trend - half_width;
+    row.upper = row.trend + half_width;
+    report.projected.push_back(row);
+  }
+  report.points_announced = projected;
+  return report;
+}
+
+std::string outside(const TextBox& box, double width, double height) {
+  if (box.left >= 0 && box.top >= 0 && box.right <= width && box.bottom <= height) return "";
+  std::ostringstream out;
+  out << "\"" << box.text << "\" at (" << box.left << ", " << box.top << ")-(" << box.right
+      << ", " << box.bottom << ")";
+  return out.str();
+}
+
+// Every text inside the image: series of 1 to 1000 values, projections up to
+// the last period there is, labels as wide as a 16-bit period or a number in
+// exponent form, long titles, six bands, at the files' size and a window's.
+TEST(FanChartText, NoTextLeavesTheImage) {
+  const std::string long_title(300, 'T');
+  const std::string long_caption = "Fecha de la observación mensual en la estación de Mauna Loa";
+  struct Size {
+    double width, height;
+  };
+  for (Size size : {Size{kChartWidth, kChartHeight}, Size{560, 360}}) {
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(size.width),
+                                                        static_cast<int>(size.height));
+    cairo_t* cr = cairo_create(image);
+    for (int first : {1, 1959, -32768})
+      for (int observed : {1, 2, 7, 468, 1000})
+        for (int projected : {0, 1, 60, 32767 - 1000 - first}) {
+          if (projected > 32767 - first - observed + 1) projected = 32767 - first - observed + 1;
+          for (auto [centre, spread] : {std::pair{100.0, 50.0}, std::pair{-1.5e9, 1e8},
+                                        std::pair{0.0, 3e-5}, std::pair{0.0, 1e308}}) {
+            const ForecastReport report = synthetic_report(first, observed, projected, centre, spread);
+            const FanChart chart = fan_chart_of(
+                report, {"Mes  " + long_title, "", {10, 30, 50, 70, 99.9}});
+            const FanChart captioned = [&] {
+              FanChart c = chart;
+              c.period_caption = long_caption;
+              return c;
+            }();
+            for (const FanChart* drawn : {&chart, &captioned}) {
+              if (drawn == &captioned && centre != 100.0) continue;
+              std::vector<TextBox> texts;
+              draw_fan_chart(cr, *drawn, size.width, size.height, &texts);
+              ASSERT_GE(texts.size(), 8u);
+              for (const TextBox& box : texts)
+                EXPECT_EQ(outside(box, size.width, size.height), "")
+                    << size.width << "x" << size.height << ", from " << first << ", " << observed
+                    << " observed, " << projected << " projected, about " << centre;
+            }
+          }
+        }
+    EXPECT_EQ(cairo_status(cr), CAIRO_STATUS_SUCCESS);
+    cairo_destroy(cr);
+    cairo_surface_destroy(image);
+  }
+}
+
+TEST(FanChartText, TheTitlesLegendAndLabelsAreDrawn) {
+  const ForecastReport report = synthetic_report(2001, 20, 5, 100, 50);
+  const FanChart chart = fan_chart_of(report, {"Mes           Ventas", "v", {}});
+  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kChartWidth, kChartHeight);
+  cairo_t* cr = cairo_create(image);
+  std::vector<TextBox> texts;
+  draw_fan_chart(cr, chart, kChartWidth, kChartHeight, &texts);
+  cairo_destroy(cr);
+  cairo_surface_destroy(image);
+  std::vector<std::string> shown;
+  for (const TextBox& box : texts) shown.push_back(box.text);
+  for (const char* text : {"Ventas", "Tendencia y bandas de predicción al 50, 80 y 95 %", "Observado",
+                           "Tendencia", "Banda al 50 %", "Banda al 80 %", "Banda al 95 %", "Mes",
+                           "Proyección", "2010", "2020"})
+    EXPECT_NE(std::find(shown.begin(), shown.end(), text), shown.end()) << text;
+  // The title is the first line, the note the last, the plot between them.
+  EXPECT_EQ(texts.front().text, "Ventas");
+  EXPECT_EQ(texts.back().text.rfind("Recta de regresión: Y = ", 0), 0u) << texts.back().text;
 }
 
 // The program as the user calls it.

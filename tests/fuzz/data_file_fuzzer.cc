@@ -1,5 +1,7 @@
 // The data-file reader on arbitrary bytes: it reads a series or stops with a
-// Failure, never crashes, and never holds more than its limits allow.
+// Failure, never crashes, and never holds more than its limits allow. Its title
+// line, read for the chart, is UTF-8 within the field limit and splits into
+// headers that are parts of it.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -7,10 +9,21 @@
 #include <string>
 
 #include "io/data_series.h"
+#include "io/title_line.h"
 #include "core/failure.h"
+#include "text/text_encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tendencia;
+  std::istringstream title_in(std::string(reinterpret_cast<const char*>(data), size));
+  const std::string title = read_title_line(title_in);
+  // Windows-1252 takes at most 3 bytes of UTF-8 a character.
+  if (first_invalid_utf8_byte(title) != std::string::npos || title.size() > 3 * kMaxFieldBytes)
+    std::abort();
+  const TitleLine headers = split_title_line(title);
+  if (title.find(headers.period_header) == std::string::npos ||
+      title.find(headers.values_header) == std::string::npos)
+    std::abort();
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   try {
     DataSeries series = read_series(in, "fuzz");

@@ -1,16 +1,21 @@
 // The chart's report reader on arbitrary bytes: it reads a report or refuses it,
 // never crashes, and whatever it accepts holds only finite numbers and periods of
 // the 16-bit range the run writes, with texts that read as those very numbers;
-// its table for a spreadsheet has a line per row. The first byte picks the
-// decimal separator.
+// its table for a spreadsheet has a line per row. Where the chart's numbers are
+// built (a build with the exact Student quantile), what the chart shows of it
+// is finite and inside its axes. The first byte picks the levels asked for.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "chart/band_levels.h"
 #include "chart/forecast_report.h"
 #include "chart/forecast_table.h"
 #include "text/conversions.h"
+#ifdef TENDENCIA_FUZZ_CHART_DATA
+#include "chart/fan_chart_data.h"
+#endif
 
 namespace {
 
@@ -27,15 +32,57 @@ std::size_t line_ends(const std::string& text) {
   return n;
 }
 
+#ifdef TENDENCIA_FUZZ_CHART_DATA
+bool inside(double v, double low, double high) { return std::isfinite(v) && v >= low && v <= high; }
+
+// Everything the chart draws is finite and inside its ranges; the table gets
+// a pair of columns per band but the report's own.
+void check_chart(const tendencia::ForecastReport& report, const std::vector<double>& levels) {
+  using namespace tendencia;
+  const FanChart chart = fan_chart_of(report, {"Mes  Ventas", "fuzz", levels});
+  if (!(chart.period_low < chart.period_high) || !(chart.value_low < chart.value_high) ||
+      !std::isfinite(chart.value_low) || !std::isfinite(chart.value_high))
+    std::abort();
+  auto check = [&](double period, double value) {
+    if (!inside(period, chart.period_low, chart.period_high) ||
+        !inside(value, chart.value_low, chart.value_high) ||
+        !std::isfinite(fraction_between(value, chart.value_low, chart.value_high)))
+      std::abort();
+  };
+  for (const ChartPoint& p : chart.observed) check(p.period, p.value);
+  for (const auto& run : chart.fitted)
+    for (const ChartPoint& p : run) check(p.period, p.value);
+  for (const ChartBand& band : chart.bands)
+    for (std::size_t i = 0; i < band.periods.size(); ++i)
+      check(band.periods[i], band.lower[i]), check(band.periods[i], band.upper[i]);
+  if (!report.projected.empty() && (chart.bands.empty() || chart.bands.size() > 6)) std::abort();
+  std::size_t stated = 0;
+  for (const ChartBand& band : chart.bands) {
+    stated += band.stated;
+    if (band.lower.size() != report.projected.size()) std::abort();
+  }
+  if (!report.projected.empty() && stated != 1) std::abort();
+  for (const AxisTick& tick : axis_ticks(chart.value_low, chart.value_high, 8, false, chart.decimal))
+    if (!std::isfinite(tick.at) || tick.text.find("inf") != std::string::npos ||
+        tick.text.find("nan") != std::string::npos)
+      std::abort();
+  const std::string table = forecast_table_csv(report, table_bands(chart));
+  if (line_ends(table) != 1 + report.observed_rows.size() + report.projected.size()) std::abort();
+}
+#endif
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tendencia;
   if (size == 0) return 0;
-  const Separators separators = (data[0] & 1) ? Separators{",", "."} : Separators{};
+  const char* const level_lists[] = {"", "50,80,95", "99.9,1", "10,20,30,40,50"};
+  const std::string levels = level_lists[data[0] % 4];
   const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
   try {
-    ForecastReport report = parse_forecast_report(bytes, separators);
+    ForecastReport report = parse_forecast_report(bytes);
+    const Separators& separators = report.separators;
+    if (separators.decimal != "." && separators.decimal != ",") std::abort();
     for (const ObservedPoint& p : report.observed)
       if (!period_in_range(p.period) || !std::isfinite(p.value)) std::abort();
     for (const ProjectedRow& r : report.projected)
@@ -45,8 +92,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (report.projected.size() > 32767) std::abort();
     if (report.observed_rows.size() < report.observed.size()) std::abort();
-    const std::string table = forecast_table_csv(report, separators);
+    const std::string table = forecast_table_csv(report);
     if (line_ends(table) != 1 + report.observed_rows.size() + report.projected.size()) std::abort();
+#ifdef TENDENCIA_FUZZ_CHART_DATA
+    check_chart(report, levels.empty() ? std::vector<double>{} : parse_band_levels(levels));
+#endif
   } catch (const ReportRefused&) {
   }
   return 0;

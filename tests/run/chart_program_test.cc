@@ -49,5 +49,46 @@ TEST(ChartProgram, WritesTheTableOnlyWhenAskedAndOnlyForAReportItAccepts) {
   EXPECT_EQ(draw("k --csv otra"), 2);
 }
 
+TEST(ChartProgram, AWrongLevelListIsACommandLineError) {
+  TempDirectory directory;
+  write_file("Ek.TXT", known_report());
+  for (const char* levels : {"", "80,", "0.5", "100", "ochenta", "50,80,90,60,70,40", "80;95"}) {
+    EXPECT_EQ(draw(std::string("k --niveles '") + levels + "'"), 2) << levels;
+    EXPECT_NE(read_file("err.txt").find("Uso: tendencia-grafico NOMBRE"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("Gk.SVG")) << levels;
+  }
+  EXPECT_EQ(draw("k --niveles"), 2);
+  EXPECT_EQ(draw("k --niveles 80 --niveles 50"), 2);
+  EXPECT_EQ(draw("--csv"), 2);
+  EXPECT_EQ(draw("k --niveles 99.9,1 --csv"), 0) << read_file("err.txt");
+  EXPECT_NE(read_file("Gk.CSV").find("maximo,minimo_99.9,maximo_99.9,minimo_1,maximo_1\r\n"),
+            std::string::npos);
+}
+
+// The report says its own decimal separator: a report written with the
+// decimal comma is drawn, and tabled with ";", in the "C" locale.
+TEST(ChartProgram, ACommaReportIsDrawnInAnyLocaleWithTheDataFilesTitles) {
+  TempDirectory directory;
+  std::string spanish = known_report();
+  for (std::size_t at = spanish.find("El valor"); at < spanish.size(); ++at)
+    if (spanish[at] == '.') spanish[at] = ',';
+  write_file("Ek.TXT", spanish);
+  write_file("Dk.TXT", "Trimestre     Ventas netas\r\n1 2\r\n");
+  EXPECT_EQ(draw("k --csv", "C"), 0) << read_file("err.txt");
+  EXPECT_EQ(read_file("err.txt"), "");
+  const std::string table = read_file("Gk.CSV");
+  EXPECT_EQ(table.substr(0, table.find("\r\n")),
+            "periodo;observado;tendencia;minimo;maximo;minimo_80;maximo_80;minimo_50;maximo_50");
+  EXPECT_NE(table.find("\r\n2002;4,5;;;;;;;\r\n"), std::string::npos);
+  const std::string svg = read_file("Gk.SVG");
+  EXPECT_GT(svg.size(), 1000u);
+  // A report too short to scale its band: the other levels are named, not drawn.
+  std::string two = known_report();
+  two.replace(two.find(" 4.303 "), 7, "");
+  write_file("Ek.TXT", two);
+  EXPECT_EQ(draw("k --niveles 80"), 0);
+  EXPECT_NE(read_file("err.txt").find("Aviso: la banda al 80 % no se dibuja"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tendencia
