@@ -86,10 +86,11 @@ fuzz: deps
 # Benchmarks are never part of make test: timings belong here, not in tests.
 bench: deps
 	sh tools/install-deps.sh hyperfine
-	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF)
-	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia studio_timing
+	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON)
+	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia fit_benchmark studio_timing
 	cd build-bench && ./bench/report_benchmark
 	sh bench/whole_run.sh build-bench/tendencia
+	cd build-bench && ./bench/fit_benchmark
 	xvfb-run -a build-bench/bench/studio_timing
 
 # The longest run of this tree against the terminal program of an older commit

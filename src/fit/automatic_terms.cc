@@ -17,30 +17,34 @@ constexpr double kTwoPi = 6.283185307179586;
 // ill-posed to be chosen; the time is better spent on the others.
 constexpr int kCandidatePolishIterations = 300;
 
-// y minus its least-squares quadratic in X, so a trend leaves no false peak
-// at the lowest frequencies.
-std::vector<double> without_quadratic_trend(const std::vector<double>& y) {
-  const double n = static_cast<double>(y.size());
-  const double centre = (n + 1.0) / 2.0;
-  // Orthogonal polynomials over X = 1..n: 1, u = X - centre, u² - mean(u²).
-  double mean_u2 = 0.0;
-  for (std::size_t i = 0; i < y.size(); ++i) {
-    double u = static_cast<double>(i + 1) - centre;
-    mean_u2 += u * u / n;
-  }
-  double s0 = 0, s1 = 0, s2 = 0, q1 = 0, q2 = 0;
-  for (std::size_t i = 0; i < y.size(); ++i) {
-    double u = static_cast<double>(i + 1) - centre, w = u * u - mean_u2;
-    s0 += y[i];
-    s1 += u * y[i];
-    s2 += w * y[i];
-    q1 += u * u;
-    q2 += w * w;
-  }
-  std::vector<double> r(y.size());
-  for (std::size_t i = 0; i < y.size(); ++i) {
-    double u = static_cast<double>(i + 1) - centre, w = u * u - mean_u2;
-    r[i] = y[i] - s0 / n - (q1 > 0 ? s1 / q1 * u : 0.0) - (q2 > 0 ? s2 / q2 * w : 0.0);
+// y minus its least-squares cubic in X (Gram-Schmidt on 1, u, u², u³ with u
+// the centred and scaled X), so a smooth trend leaves little at the lowest
+// frequencies.
+std::vector<double> without_cubic_trend(const std::vector<double>& y) {
+  const std::size_t n = y.size();
+  std::vector<std::vector<double>> basis;
+  std::vector<double> r = y;
+  for (int degree = 0; degree <= 3; ++degree) {
+    std::vector<double> p(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      const double u = (static_cast<double>(i) - (static_cast<double>(n) - 1) / 2) /
+                       static_cast<double>(n);
+      p[i] = std::pow(u, degree);
+    }
+    for (const std::vector<double>& q : basis) {
+      double dot = 0.0;
+      for (std::size_t i = 0; i < n; ++i) dot += p[i] * q[i];
+      for (std::size_t i = 0; i < n; ++i) p[i] -= dot * q[i];
+    }
+    double norm = 0.0;
+    for (double v : p) norm += v * v;
+    norm = std::sqrt(norm);
+    if (!(norm > 1e-12)) continue;
+    for (double& v : p) v /= norm;
+    double dot = 0.0;
+    for (std::size_t i = 0; i < n; ++i) dot += r[i] * p[i];
+    for (std::size_t i = 0; i < n; ++i) r[i] -= dot * p[i];
+    basis.push_back(p);
   }
   return r;
 }
@@ -129,19 +133,21 @@ void evaluate_candidate(const std::vector<double>& y, const ValidationSettings& 
   }
   const Validation& v = *outcome.validation;
   const int origins = v.last_origin - v.first_origin + 1;
-  if (2 * v.failed_origins > origins)
-    outcome.skipped = "falla en " + std::to_string(v.failed_origins) + " de " +
-                      std::to_string(origins) + " orígenes (" + v.first_failure + ")";
+  if (v.failed_origins == origins)
+    outcome.skipped = "falla en los " + std::to_string(origins) + " orígenes (" +
+                      v.first_failure + ")";
 }
 
-// The ranking's measure: sets that validate at every origin first, then MASE
+// The ranking's measure: sets that validate at every origin first, then those
+// that fail at no more than half of them, then the rest; within each, MASE
 // where computable, else sMAPE after every MASE; fewer coefficients on a tie.
-using RankKey = std::tuple<bool, int, double, std::size_t>;
+using RankKey = std::tuple<int, int, double, std::size_t>;
 
 RankKey rank_key(const std::vector<TermGroup>& groups, const Validation& v) {
-  const bool some_failed = v.failed_origins > 0;
-  if (v.total.mase) return {some_failed, 0, *v.total.mase, coefficient_count(groups)};
-  return {some_failed, 1, v.total.smape, coefficient_count(groups)};
+  const int origins = v.last_origin - v.first_origin + 1;
+  const int reliability = v.failed_origins == 0 ? 0 : 2 * v.failed_origins <= origins ? 1 : 2;
+  if (v.total.mase) return {reliability, 0, *v.total.mase, coefficient_count(groups)};
+  return {reliability, 1, v.total.smape, coefficient_count(groups)};
 }
 
 std::string fixed(double value, int decimals) {
@@ -155,6 +161,20 @@ std::string column(std::string text, std::size_t width) {
   for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
   if (characters < width) text.append(width - characters, ' ');
   return text + " ";
+}
+
+// Fits and validates outcomes[first..]; each candidate is independent of the
+// others, so two threads share them.
+void evaluate_all(const std::vector<double>& y, const ValidationSettings& settings,
+                  std::vector<CandidateOutcome>& outcomes, std::size_t first) {
+  std::atomic<std::size_t> next{first};
+  auto work = [&] {
+    for (std::size_t i = next++; i < outcomes.size(); i = next++)
+      evaluate_candidate(y, settings, outcomes[i]);
+  };
+  std::thread helper(work);
+  work();
+  helper.join();
 }
 
 }  // namespace
@@ -181,12 +201,15 @@ std::vector<std::vector<TermGroup>> candidate_sets(int peaks) {
 
 std::vector<double> periodogram_peaks(const std::vector<double>& y) {
   if (y.size() < 8) return {};
-  std::vector<double> r = without_quadratic_trend(y);
+  std::vector<double> r = without_cubic_trend(y);
   std::vector<double> periods;
   for (int peak = 0; peak < 2; ++peak) {
     const std::vector<double> ordinates = periodogram(r);
-    std::optional<std::size_t> at =
-        significant_peak(ordinates, std::vector<bool>(ordinates.size(), false));
+    // One or two cycles over the whole series are what a trend that is no
+    // quadratic leaves behind, not a season.
+    std::vector<bool> excluded(ordinates.size(), false);
+    for (std::size_t j = 0; j < 2 && j < excluded.size(); ++j) excluded[j] = true;
+    std::optional<std::size_t> at = significant_peak(ordinates, excluded);
     if (!at) break;
     // The peak's own frequency, between the Fourier steps beside it; its
     // cosine is taken out so its leakage is no second peak.
@@ -205,16 +228,22 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
   std::vector<CandidateOutcome> outcomes;
   for (const auto& set : candidate_sets(static_cast<int>(choice.peak_periods.size())))
     outcomes.push_back({set, std::nullopt, std::nullopt, ""});
-
-  // Each candidate is independent of the others: two threads share them.
-  std::atomic<std::size_t> next{0};
-  auto work = [&] {
-    for (std::size_t i = next++; i < outcomes.size(); i = next++)
-      evaluate_candidate(y, settings.validation, outcomes[i]);
-  };
-  std::thread helper(work);
-  work();
-  helper.join();
+  evaluate_all(y, settings.validation, outcomes, 0);
+  // Where no set without cosines validates at most of its origins and the
+  // periodogram kept the cosines out, the cosine sets are tried after all.
+  const bool any_reliable =
+      std::any_of(outcomes.begin(), outcomes.end(), [](const CandidateOutcome& c) {
+        return c.skipped.empty() && std::get<0>(rank_key(c.groups, *c.validation)) < 2;
+      });
+  if (!any_reliable && choice.peak_periods.empty()) {
+    const std::size_t first_fallback = outcomes.size();
+    for (const auto& set : candidate_sets(2))
+      if (std::find_if(outcomes.begin(), outcomes.end(), [&](const CandidateOutcome& c) {
+            return c.groups == set;
+          }) == outcomes.end())
+        outcomes.push_back({set, std::nullopt, std::nullopt, ""});
+    evaluate_all(y, settings.validation, outcomes, first_fallback);
+  }
 
   std::vector<std::pair<RankKey, std::size_t>> order;
   for (std::size_t i = 0; i < outcomes.size(); ++i) {

@@ -39,9 +39,10 @@ struct AutomaticChoice {
 std::vector<std::vector<TermGroup>> candidate_sets(int periodogram_peaks);
 
 // The periods (2π/ω) of the significant peaks of the periodogram of Y(1..n)
-// after a quadratic trend is taken out, strongest first, at most 2: Fisher's
-// test of the largest ordinate at 1 %, then again without it (and its
-// neighbours) for a second. Empty for fewer than 8 values.
+// after a cubic trend is taken out, strongest first, at most 2, each of at
+// least three cycles: Fisher's test of the largest ordinate at 1 %, then again
+// once the cosine of the first peak is taken out. Empty for fewer than 8
+// values.
 std::vector<double> periodogram_peaks(const std::vector<double>& y);
 
 // Fits and validates every candidate (on two threads) and ranks the ones that

@@ -106,11 +106,11 @@ const char* fit_usage() {
 
 namespace {
 
-// The value after option `i`, or a refusal naming what is missing.
+// The value after argument `i` of `option`, or a refusal naming what is missing.
 const std::string& value_after(const std::vector<std::string>& arguments, std::size_t& i,
-                               const std::string& what) {
+                               const std::string& what, const std::string& option) {
   if (i + 1 == arguments.size())
-    throw CommandLineRefused("falta " + what + " después de " + arguments[i]);
+    throw CommandLineRefused("falta " + what + " después de " + option);
   return arguments[++i];
 }
 
@@ -161,22 +161,22 @@ FitRequest parse_fit_command_line(const std::vector<std::string>& arguments) {
     } else if (argument == "--validar") {
       refuse_repeated(request.validation_horizon.has_value(), argument);
       request.validation_horizon =
-          whole_argument(value_after(arguments, i, "H"), 1, kMaxPoints, "--validar H");
+          whole_argument(value_after(arguments, i, "H", argument), 1, kMaxPoints, "--validar H");
     } else if (argument == "--periodo") {
       refuse_repeated(period_given, argument);
-      request.period = whole_argument(value_after(arguments, i, "m"), 1, kMaxPoints, "--periodo m");
+      request.period = whole_argument(value_after(arguments, i, "m", argument), 1, kMaxPoints, "--periodo m");
       period_given = true;
     } else if (argument == "--nivel") {
       refuse_repeated(level_given, argument);
-      request.level_percent = level_argument(value_after(arguments, i, "P"));
+      request.level_percent = level_argument(value_after(arguments, i, "P", argument));
       level_given = true;
     } else if (argument == "--guion") {
       refuse_repeated(request.script.has_value(), argument);
       ScriptAnswers script;
       script.points_to_project =
-          whole_argument(value_after(arguments, i, "M"), 0, 32767, "--guion M");
+          whole_argument(value_after(arguments, i, "M", "--guion"), 0, 32767, "--guion M");
       script.first_period =
-          whole_argument(value_after(arguments, i, "INICIO"), -32768, 32767, "--guion INICIO");
+          whole_argument(value_after(arguments, i, "INICIO", "--guion"), -32768, 32767, "--guion INICIO");
       request.script = script;
     } else if (argument == "--inicio") {
       if (i + 1 == arguments.size() || !is_start_argument(arguments[i + 1]))

@@ -28,13 +28,19 @@ const std::vector<TermGroup> kExponential = {G::Constant, G::Exponential};
 double identity(double x) { return x; }
 double logarithm(double x) { return std::log(x); }
 
-std::vector<Candidate> candidates(TermGroup group, const Coefficients& c) {
+std::vector<Candidate> candidates(TermGroup group, const Coefficients& c, std::size_t n) {
   auto b = [&](int k) { return "b" + std::to_string(k); };
+  // A power whose exponent grows without end while its coefficient vanishes
+  // is 0 but at the last value: it only fits that value.
+  const double last = static_cast<double>(n);
   auto power = [&](int outer, int exponent) {
     return std::vector<Candidate>{
         {nullptr, b(exponent) + " → 0 o " + b(outer) + " → 0", "una constante", kConstant},
         {identity, b(exponent) + " → 1", "una recta", kLine},
-        {logarithm, b(exponent) + " → 0 con " + b(outer) + " → ∞", "un logaritmo", kLogarithm}};
+        {logarithm, b(exponent) + " → 0 con " + b(outer) + " → ∞", "un logaritmo", kLogarithm},
+        {[last](double x) { return x == last ? 1.0 : 0.0; },
+         b(exponent) + " → ∞ con " + b(outer) + " → 0", "un salto en el último valor",
+         kConstant}};
   };
   switch (group) {
     case G::Constant: return {};
@@ -114,7 +120,7 @@ bool ill_determined(const FittedTrend& fit, TermGroup group) {
   for (int k : term_coefficients(group)) {
     const auto index = static_cast<std::size_t>(k);
     const std::optional<double>& error = fit.standard_error[index];
-    if (!error || *error > 100.0 * std::abs(fit.coefficients.b[index])) return true;
+    if (!error || *error > 10.0 * std::abs(fit.coefficients.b[index])) return true;
   }
   return false;
 }
@@ -146,7 +152,7 @@ std::optional<GroupLimit> group_at_limit(const FittedTrend& fit, const std::vect
     // What the fit leaves for this group: Y minus every other group's terms.
     std::vector<double> left(y.size());
     for (std::size_t i = 0; i < y.size(); ++i) left[i] = (*own)[i] - residuals[i];
-    for (const Candidate& c : candidates(group, fit.coefficients)) {
+    for (const Candidate& c : candidates(group, fit.coefficients, y.size())) {
       std::optional<double> rss = refitted_rss(left, c.basis);
       if (rss && *rss <= fit.residual_sum_of_squares + tolerance)
         return GroupLimit{group, c.limit, c.becomes, replaced(groups, group, c.expressed_by)};

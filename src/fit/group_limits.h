@@ -25,9 +25,10 @@ struct GroupLimit {
 
 // Is `fit` (of `groups` to Y(1..n), converged or not) at a limit? One rule for
 // every group: the group's coefficients are ill determined (the solver did not
-// converge, a standard error is missing or more than 100 times its
+// converge, a standard error is missing or more than 10 times its
 // coefficient) and one of the group's limit functions (a constant, a line in
-// X, a logarithm of X, an exponential at the group's own rate), refitted with
+// X, a logarithm of X, an exponential at the group's own rate, a jump at the
+// last value for a power whose exponent runs off), refitted with
 // a constant in the group's place, leaves a residual sum of squares no larger
 // than the fit's (within 1e-4 of it). The simplest such limit of the first
 // such group is returned; nothing when no group is at a limit.

@@ -89,12 +89,12 @@ std::string column(std::string text, std::size_t width) {
   std::size_t characters = 0;
   for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
   if (characters < width) text.append(width - characters, ' ');
-  return text;
+  return text + " ";  // a blank after every column, however wide its text
 }
 
 std::string score_row(const std::string& label, const HorizonScore& s) {
-  return column(label, 11) + column(std::to_string(s.values), 9) +
-         column(s.mase ? fixed(*s.mase, 3) : "no calculable", 9) + column(fixed(s.smape, 2), 10) +
+  return column(label, 10) + column(std::to_string(s.values), 8) +
+         column(s.mase ? fixed(*s.mase, 3) : "no calculable", 8) + column(fixed(s.smape, 2), 9) +
          fixed(100.0 * s.coverage, 1) + "\n";
 }
 
@@ -182,8 +182,8 @@ std::string validation_report(const Validation& v) {
   if (v.failed_origins > 0)
     text += "Orígenes fallidos: " + std::to_string(v.failed_origins) + " de " +
             std::to_string(origins) + " (" + v.first_failure + ")\n";
-  text += "\n" + column("Horizonte", 11) + column("Valores", 9) + column("MASE", 9) +
-          column("sMAPE %", 10) + "Cobertura %\n";
+  text += "\n" + column("Horizonte", 10) + column("Valores", 8) + column("MASE", 8) +
+          column("sMAPE %", 9) + "Cobertura %\n";
   for (const HorizonScore& s : v.by_horizon) text += score_row(std::to_string(s.horizon), s);
   text += score_row("Total", v.total) + "\n";
   text += "t de tendencia en el último origen (" + std::to_string(v.last_origin) +

@@ -38,7 +38,8 @@ struct Validation {
   std::vector<HorizonScore> by_horizon;   // h = 1..H
   HorizonScore total;
   // Every value's |y - ŷ| / (s·√(1 + 1/k + (F - F̄)²/Sxx)): its error on its
-  // own interval's scale, the t that would just have covered it.
+  // own interval's scale, the t that would just have covered it. In the order
+  // computed: origins from the last back, each with horizons 1..H.
   std::vector<double> scaled_errors;
   std::optional<double> calibrated_t;  // at settings.level_percent; none without values
   double t_at_last_origin = 0;         // the t tendencia would use there

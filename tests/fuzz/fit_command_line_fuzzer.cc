@@ -21,7 +21,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   try {
     FitRequest request = parse_fit_command_line(arguments);
-    if (request.groups.empty() || request.groups.size() > 10) std::abort();
+    if (request.groups.empty() != request.automatic || request.groups.size() > 10) std::abort();
+    if (request.automatic && !request.start.empty()) std::abort();
+    if (request.validation_horizon &&
+        (*request.validation_horizon < 1 || *request.validation_horizon > kMaxPoints))
+      std::abort();
+    if (request.period < 1 || request.period > kMaxPoints) std::abort();
+    if (!(request.level_percent > 0 && request.level_percent < 100)) std::abort();
+    if (request.calibrated_t && !request.script) std::abort();
+    if (request.script) {
+      const ScriptAnswers& s = *request.script;
+      if (s.points_to_project < 0 || s.points_to_project > 32767) std::abort();
+      if (s.first_period < -32768 || s.first_period > 32767) std::abort();
+      if (request.answers_only || request.points) std::abort();
+      const double level = request.level_percent;
+      if (level != 90 && level != 95 && level != 99) std::abort();
+    }
     if (!std::is_sorted(request.groups.begin(), request.groups.end())) std::abort();
     if (std::adjacent_find(request.groups.begin(), request.groups.end()) != request.groups.end())
       std::abort();

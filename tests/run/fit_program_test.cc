@@ -2,6 +2,7 @@
 // stderr, and its answers piped into tendencia.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "support/command.h"
@@ -22,8 +23,9 @@ Result fit(const std::string& arguments) {
 }
 
 const std::string kUsage =
-    "Uso: tendencia-ajuste NOMBRE TERMINO... [--puntos K] [--inicio bI=VALOR ...] "
-    "[--respuestas] (--help para la ayuda)\n";
+    "Uso: tendencia-ajuste NOMBRE (TERMINO... | --automatico) [--puntos K] "
+    "[--inicio bI=VALOR ...] [--respuestas] [--validar H] [--periodo m] [--nivel P] "
+    "[--guion M INICIO [--t-calibrada]] (--help para la ayuda)\n";
 
 class FitProgram : public ::testing::Test {
  protected:
@@ -68,7 +70,15 @@ TEST_F(FitProgram, AWrongCommandLineGetsItsReasonAndTheUsageLineAndExitStatus2) 
            {"", "falta el nombre del problema"},
            {"ventas",
             "falta al menos un término (constante, potencia, potencia2, exponencial, "
-            "logaritmo, coseno, coseno2, hiperbola, logistica, logistica2)"},
+            "logaritmo, coseno, coseno2, hiperbola, logistica, logistica2) o --automatico"},
+           {"ventas --automatico --guion 5 2001 --nivel 80",
+            "con --guion el nivel debe ser 90, 95 o 99, los que tendencia acepta"},
+           {"ventas potencia --t-calibrada", "--t-calibrada solo se usa con --guion"},
+           {"ventas --automatico --validar 0",
+            "--validar H necesita un número entero de 1 a 1000, no \"0\""},
+           {"ventas potencia --guion 32760 1",
+            "--guion 32760 1: los periodos de tendencia pasarían de 32767 con los 20 valores "
+            "del fichero"},
            {"ventas constante recta",
             "término desconocido: \"recta\" (los términos son constante, potencia, potencia2, "
             "exponencial, logaritmo, coseno, coseno2, hiperbola, logistica, logistica2)"},
@@ -131,6 +141,74 @@ TEST_F(FitProgram, ADataOrFitFailureSaysWhichAndExitsWith1) {
   Result r = fit("texto potencia --puntos 3 --respuestas");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(occurrences(r.out, "\n"), 25u);
+}
+
+// A series of 40 values with a trend and a season of 12: tendencia asks its t.
+std::string seasonal_data_file() {
+  std::string text = "Mes VALOR\n";
+  for (int x = 1; x <= 40; ++x) {
+    double y = 50 + 1.5 * x + 8 * std::cos(6.283185307179586 * x / 12) + ((x * 7) % 5 - 2);
+    text += std::to_string(x) + " " + std::to_string(y) + "\n";
+  }
+  return text;
+}
+
+TEST_F(FitProgram, TheAutomaticChoiceScriptedIntoTendenciaAlwaysCompletes) {
+  // 20 values: tendencia takes its table's t, so the calibrated one is not used.
+  Result answers = fit("ventas --automatico --guion 5 2001 --t-calibrada");
+  EXPECT_EQ(answers.status, 0) << answers.err;
+  EXPECT_EQ(occurrences(answers.out, "\n"), 29u) << answers.out;
+  EXPECT_EQ(answers.out.substr(0, 13), "ventas\n5\n95\n1") << answers.out;
+  EXPECT_EQ(answers.err,
+            "Aviso: con 20 valores (32 o menos) tendencia toma la t de su tabla y no la "
+            "pregunta; la t calibrada no se puede usar.\n");
+  Result piped = run_shell(std::string(TENDENCIA_FIT_BINARY) +
+                           " ventas --automatico --guion 5 2001 --t-calibrada 2>/dev/null | " +
+                           TENDENCIA_BINARY);
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  std::string results = read_file("Eventas.TXT");
+  EXPECT_NE(results.find("\r\n 2025 "), std::string::npos) << results;
+
+  // 40 values: the t comes, never as a whole number, and every period is labelled.
+  write_file("Dmeses.TXT", seasonal_data_file());
+  for (const std::string options : {"--t-calibrada", "", "--nivel 99 --validar 4"}) {
+    answers = fit("meses --automatico --guion 6 1990 " + options);
+    EXPECT_EQ(answers.status, 0) << answers.err;
+    EXPECT_EQ(occurrences(answers.out, "\n"), 30u) << answers.out;
+    std::size_t t_line = answers.out.rfind('\n', answers.out.size() - 6);
+    std::string t = answers.out.substr(answers.out.rfind('\n', t_line - 1) + 1);
+    EXPECT_NE(t.find('.'), std::string::npos) << t;
+    piped = run_shell(std::string(TENDENCIA_FIT_BINARY) + " meses --automatico --guion 6 1990 " +
+                      options + " | " + TENDENCIA_BINARY);
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    results = read_file("Emeses.TXT");
+    EXPECT_NE(results.find("considerado es:  40 \r\n"), std::string::npos) << results;
+    EXPECT_NE(results.find("\r\n 2035 "), std::string::npos) << results;
+  }
+}
+
+TEST_F(FitProgram, ValidationPrintsItsTableAndASeriesTooShortSaysWhatItNeeds) {
+  Result r = fit("ventas constante potencia --validar 5");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Validación con orígenes móviles: 10 orígenes (ajuste a X = 1..k, k = 6 "
+                       "a 15)"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("\nTotal      50 "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("t calibrada al 95 %: "), std::string::npos) << r.out;
+
+  Result automatic = fit("ventas --automatico --validar 5");
+  EXPECT_EQ(automatic.status, 0) << automatic.err;
+  EXPECT_EQ(automatic.out.find("Elección automática de los términos"), 0u) << automatic.out;
+  EXPECT_NE(automatic.out.find("Elegido: constante potencia"), std::string::npos);
+
+  write_file("Docho.TXT", "T\n1 10\n2 12\n3 13\n4 15\n5 16\n6 18\n7 19\n8 21\n");
+  r = fit("ocho constante potencia --validar 5");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err,
+            "Error: la serie tiene 8 valores y validar estos términos a 5 periodos necesita al "
+            "menos 10 (5 para el ajuste y 5 para comparar). No se escribe ningún coeficiente.\n");
 }
 
 TEST_F(FitProgram, AnswersHelpAndVersionLikeTheOtherPrograms) {

@@ -1,0 +1,99 @@
+// The terms chosen by the data: the periodogram's gate for cosines, and the
+// ranking of the candidate family.
+#include "fit/automatic_terms.h"
+
+#include <gtest/gtest.h>
+
+#include "support/synthetic_series.h"
+
+namespace tendencia {
+namespace {
+
+using namespace testing;
+using G = TermGroup;
+
+constexpr double kTwoPi = 6.283185307179586;
+
+std::vector<double> seasonal_series(int n) {
+  Coefficients truth;
+  truth.b[0] = 100;
+  truth.b[1] = 0.5;
+  truth.b[2] = 1.0;
+  truth.b[9] = 10;
+  truth.b[10] = kTwoPi / 12;
+  truth.b[11] = 0.3;
+  return synthetic_series(truth, n, 2.0, 5);
+}
+
+TEST(AutomaticTerms, ThePeriodogramFindsASeasonAndNoPeakInATrendWithNoise) {
+  std::vector<double> peaks = periodogram_peaks(seasonal_series(120));
+  ASSERT_EQ(peaks.size(), 1u);
+  EXPECT_NEAR(peaks[0], 12.0, 0.2);
+
+  Coefficients trend;
+  trend.b[0] = 10;
+  trend.b[1] = 3;
+  trend.b[2] = 1.3;
+  EXPECT_TRUE(periodogram_peaks(synthetic_series(trend, 120, 2.0, 6)).empty());
+
+  // Two seasons of different strength: both, the stronger first.
+  Coefficients two = trend;
+  two.b[9] = 20, two.b[10] = kTwoPi / 12;
+  two.b[12] = 8, two.b[13] = kTwoPi / 5;
+  peaks = periodogram_peaks(synthetic_series(two, 240, 2.0, 7));
+  ASSERT_EQ(peaks.size(), 2u);
+  EXPECT_NEAR(peaks[0], 12.0, 0.2);
+  EXPECT_NEAR(peaks[1], 5.0, 0.1);
+  EXPECT_TRUE(periodogram_peaks({1, 2, 3}).empty());
+}
+
+TEST(AutomaticTerms, CosinesAreCandidatesOnlyWithAPeak) {
+  auto has_cosine = [](const std::vector<std::vector<TermGroup>>& sets) {
+    for (const auto& set : sets)
+      if (std::find(set.begin(), set.end(), G::Cosine) != set.end()) return true;
+    return false;
+  };
+  EXPECT_FALSE(has_cosine(candidate_sets(0)));
+  EXPECT_TRUE(has_cosine(candidate_sets(1)));
+  EXPECT_EQ(candidate_sets(2).back(),
+            (std::vector<TermGroup>{G::Constant, G::Power, G::Cosine, G::SecondCosine}));
+  for (const auto& set : candidate_sets(2)) EXPECT_EQ(set.front(), G::Constant);
+}
+
+TEST(AutomaticTerms, ASeasonalSeriesGetsACosineAndTheRankingListsEverySet) {
+  AutomaticSettings settings;
+  settings.validation.horizon = 12;
+  settings.validation.period = 12;
+  AutomaticChoice choice = choose_terms(seasonal_series(120), settings);
+  const std::vector<TermGroup>& chosen = choice.ranked.front().groups;
+  EXPECT_NE(std::find(chosen.begin(), chosen.end(), G::Cosine), chosen.end())
+      << term_set_name(chosen);
+  EXPECT_EQ(choice.ranked.size() + choice.skipped.size(), candidate_sets(1).size());
+  for (std::size_t i = 1; i < choice.ranked.size(); ++i) {
+    if (choice.ranked[i].validation->failed_origins == 0) {
+      EXPECT_LE(*choice.ranked[i - 1].validation->total.mase,
+                *choice.ranked[i].validation->total.mase);
+    }
+  }
+  std::string report = automatic_ranking_report(choice);
+  EXPECT_NE(report.find("El periodograma muestra un pico (periodo 12."), std::string::npos)
+      << report;
+  EXPECT_NE(report.find("Elegido: " + term_set_name(chosen)), std::string::npos) << report;
+  for (const CandidateOutcome& c : choice.skipped)
+    EXPECT_NE(report.find("  " + term_set_name(c.groups) + ": " + c.skipped), std::string::npos);
+}
+
+TEST(AutomaticTerms, NoCandidateThatValidatesIsAFitRefusal) {
+  AutomaticSettings settings;
+  settings.validation.horizon = 6;
+  try {
+    choose_terms({1, 3, 2, 5, 4, 6, 7, 9}, settings);
+    FAIL();
+  } catch (const FitRefused& refused) {
+    EXPECT_NE(std::string(refused.what()).find("necesita al menos"), std::string::npos)
+        << refused.what();
+  }
+}
+
+}  // namespace
+}  // namespace tendencia
