@@ -367,7 +367,10 @@ def command_line(bin_dir):
         wrong = subprocess.run([studio] + arguments, capture_output=True, text=True, env=env)
         if wrong.returncode != 2 or "Uso: tendencia-estudio" not in wrong.stderr:
             fail("%r: status %d, stderr %r" % (arguments, wrong.returncode, wrong.stderr))
-    print("command line: --help, --version, wrong ones refused with exit 2")
+    no_display = subprocess.run([studio], capture_output=True, text=True, env=env)
+    if no_display.returncode != 1 or "no se puede abrir la pantalla" not in no_display.stderr:
+        fail("without a display: status %d, stderr %r" % (no_display.returncode, no_display.stderr))
+    print("command line: --help, --version, wrong ones refused with exit 2, no display exit 1")
 
 
 def main():

@@ -63,11 +63,18 @@ int run_studio(int argc, char** argv) {
   Fl::fatal = fatal;
   Fl::scheme("gtk+");
   StudioWindow::install_shortcuts();
-  StudioWindow window(options, separators_from_locale());
-  window.show();
-  if (options.file) window.open_file(*options.file);
-  if (options.choose_file) window.choose_file();
-  return Fl::run();
+  // Each action reports its own failures in the window; what escapes them
+  // (memory running out while the window is built) ends the program here.
+  try {
+    StudioWindow window(options, separators_from_locale());
+    window.show();
+    if (options.file) window.open_file(*options.file);
+    if (options.choose_file) window.choose_file();
+    return Fl::run();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error_report(error).c_str());
+    return 1;
+  }
 }
 
 }  // namespace tendencia
