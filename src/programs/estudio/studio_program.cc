@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -71,8 +72,11 @@ int run_studio(int argc, char** argv) {
     if (options.file) window.open_file(*options.file);
     if (options.choose_file) window.choose_file();
     return Fl::run();
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "tendencia-estudio: Error: memoria insuficiente.\n");
+    return 1;
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "%s\n", error_report(error).c_str());
+    std::fprintf(stderr, "tendencia-estudio: Error: %s.\n", error.what());
     return 1;
   }
 }
