@@ -4,6 +4,7 @@
     drive_studio.py complete BIN_DIR EXAMPLES SHOTS
     drive_studio.py automatic BIN_DIR EXAMPLES SHOTS
     drive_studio.py run-failure BIN_DIR EXAMPLES SHOTS
+    drive_studio.py choose-file BIN_DIR EXAMPLES SHOTS
     drive_studio.py step-dialogue BIN_DIR EXAMPLES SHOTS
     drive_studio.py long-series BIN_DIR SHOTS
     drive_studio.py bad-csv BIN_DIR SHOTS
@@ -24,6 +25,8 @@ step-dialogue: the button starts tendencia-gui, whose run writes its report in
 the data file's folder, not where the studio was started.
 long-series: 40 values, so the run asks for t: the window's t is the one
 tendencia-ajuste --guion writes, and the report is the same byte for byte.
+choose-file: --elegir-fichero shows the chooser first; cancelled, nothing is
+opened or written; Ctrl+O cancelled keeps the file that was open.
 run-failure: a run that stops shows the terminal program's text and keeps the
 same lines; Guardar saves nothing.
 bad-csv: a CSV file the importer refuses: the importer's own message, and not
@@ -295,6 +298,45 @@ def run_failure(env, bin_dir, examples, shots):
     print("run failure: the terminal program's text, the same lines kept, nothing saved")
 
 
+def choose_file(env, bin_dir, examples, shots):
+    """--elegir-fichero (the menu's way in) shows the chooser first; cancelled, the
+    window waits with nothing open and writes nothing. Ctrl+O cancelled keeps the
+    file that was open."""
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as elsewhere:
+        shutil.copy(os.path.join(examples, "ventas.csv"), desk)
+        d = Desktop(env, os.path.join(bin_dir, "tendencia-estudio"), elsewhere,
+                    ["--elegir-fichero"])
+        chooser = d.next_box("the file chooser", caption="Abrir una serie")
+        time.sleep(0.5)  # its file list fills after it shows
+        d.screenshot(chooser, os.path.join(shots, "studio-file-chooser.png"))
+        d.xdotool("key", "Escape")
+        d.window = d.next_box("the studio window", caption=TITLE)
+        Studio.keys(d, "ctrl+j", "ctrl+p", "ctrl+s")
+        time.sleep(0.5)
+        Studio.keys(d, "ctrl+q")
+        status, out, err = d.finish()
+        if status != 0:
+            fail("exit status %d, stderr %r" % (status, err))
+        if "Abra primero" not in err:
+            fail("no word that a file must be opened first: %r" % err)
+        if os.listdir(elsewhere) or os.listdir(desk) != ["ventas.csv"]:
+            fail("files written: %r %r" % (os.listdir(elsewhere), os.listdir(desk)))
+
+        s = Studio(env, bin_dir, desk, ["ventas.csv", "--terminos", "constante,potencia"])
+        s.keys("ctrl+o")
+        s.next_box("the file chooser from Ctrl+O", caption="Abrir una serie")
+        s.xdotool("key", "Escape")
+        time.sleep(0.5)
+        s.keys("ctrl+j", "ctrl+p")
+        wait_for_file(os.path.join(desk, "Eventas.TXT"), "Eventas.TXT")
+        s.keys("ctrl+q")
+        status, out, err = s.finish()
+        if status != 0:
+            fail("exit status %d, stderr %r" % (status, err))
+    print("file chooser: shown first with --elegir-fichero; cancelled, nothing is opened "
+          "or written, and a file already open stays open")
+
+
 BAD_CSV = "Año;Ventas\n2001;132,89\n2002;ciento\n2003;162,13\n".encode("utf-8")
 
 
@@ -390,6 +432,10 @@ def main():
             bin_dir, examples, shots = sys.argv[2:5]
             os.makedirs(shots, exist_ok=True)
             step_dialogue(env, bin_dir, examples, shots)
+        elif mode == "choose-file":
+            bin_dir, examples, shots = sys.argv[2:5]
+            os.makedirs(shots, exist_ok=True)
+            choose_file(env, bin_dir, examples, shots)
         elif mode == "run-failure":
             bin_dir, examples, shots = sys.argv[2:5]
             os.makedirs(shots, exist_ok=True)
