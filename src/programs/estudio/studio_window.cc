@@ -118,16 +118,11 @@ void StudioWindow::say(const std::string& text, bool failure) {
 }
 
 void StudioWindow::propose_student_t() {
-  if (!opened_) return;
-  const int values = static_cast<int>(opened_->series.values.size());
-  const bool asked = tendencia_asks_t(values);
-  const bool calibrated = asked && calibrated_t_ && calibrated_level_ == projection_->level();
-  projection_->allow_calibrated_t(calibrated);
-  if (calibrated && projection_->calibrated_t_chosen())
-    projection_->show_student_t(t_answer_form(*calibrated_t_, separators_), true);
-  else
-    projection_->show_student_t(
-        proposed_student_t(projection_->level(), opened_->series.values.size(), separators_), asked);
+  if (!session_.opened) return;
+  const StudentTField field = student_t_field(session_, projection_->level(),
+                                              projection_->calibrated_t_chosen(), separators_);
+  projection_->allow_calibrated_t(field.calibrated_allowed);
+  projection_->show_student_t(field.text, field.editable);
 }
 
 void StudioWindow::open_file(const std::string& path) {
@@ -141,11 +136,11 @@ void StudioWindow::open_file(const std::string& path) {
     projection_->clear_projected();
     chart_->show(observed_chart(opened.series, first_period, opened.title_line,
                                 opened.proposed_name, separators_.decimal));
-    projected_.reset();
-    calibrated_t_.reset();
-    opened_ = std::move(opened);
+    session_.projected.reset();
+    session_.calibrated_t.reset();
+    session_.opened = std::move(opened);
     propose_student_t();
-    say("Abierto " + path + ": " + std::to_string(opened_->series.values.size()) +
+    say("Abierto " + path + ": " + std::to_string(session_.opened->series.values.size()) +
             " valores. Elija los términos y pulse Ajustar (Ctrl+J), o escriba los coeficientes.",
         false);
   } catch (const std::exception& error) {
@@ -157,13 +152,13 @@ void StudioWindow::choose_file() {
   Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_FILE);
   chooser.title("Abrir una serie");
   chooser.filter("Datos y CSV\t*.{TXT,txt,csv,CSV}\nTodos\t*");
-  if (opened_) chooser.directory(opened_->folder.c_str());
+  if (session_.opened) chooser.directory(session_.opened->folder.c_str());
   if (chooser.show() != 0 || chooser.filename() == nullptr || *chooser.filename() == '\0') return;
   open_file(chooser.filename());
 }
 
 void StudioWindow::fit() {
-  if (!opened_) {
+  if (!session_.opened) {
     say("Abra primero un fichero de datos o un fichero CSV (Ctrl+O).", true);
     return;
   }
@@ -176,12 +171,12 @@ void StudioWindow::fit() {
     const int points = std::atoi(projection_->points().c_str());
     if (points >= 1 && points <= 1000) settings.horizon = points;
     settings.level_percent = projection_->level();
-    SeriesFit fitted = fit_series(opened_->series, function_->chosen_groups(),
+    SeriesFit fitted = fit_series(session_.opened->series, function_->chosen_groups(),
                                   function_->automatic(), data_file_name(name), settings,
                                   separators_);
     function_->show_fit(fitted);
-    calibrated_t_ = fitted.calibrated_t;
-    calibrated_level_ = projection_->level();
+    session_.calibrated_t = fitted.calibrated_t;
+    session_.calibrated_level = projection_->level();
     propose_student_t();
     say("Ajuste hecho: los coeficientes están en sus campos. Pulse Proyectar (Ctrl+P).", false);
   } catch (const std::exception& error) {
@@ -196,7 +191,7 @@ void StudioWindow::fit() {
 // the status line says which).
 bool StudioWindow::place_data_file(const std::string& name) {
   const std::string file = data_file_name(name);
-  DataFileState state = data_file_state(name, opened_->series);
+  DataFileState state = data_file_state(name, session_.opened->series);
   if (state == DataFileState::SameSeries) return true;
   if (state == DataFileState::OtherSeries) {
     fl_message_title("Tendencia");
@@ -210,7 +205,7 @@ bool StudioWindow::place_data_file(const std::string& name) {
     }
   }
   try {
-    if (!write_data_file(name, opened_->data_file_bytes, state == DataFileState::OtherSeries))
+    if (!write_data_file(name, session_.opened->data_file_bytes, state == DataFileState::OtherSeries))
       throw Failure(FailureKind::FileNotCreatable, file);
   } catch (const std::exception& error) {
     say(std::string("Error: ") + error.what() + ". No se proyecta.", true);
@@ -220,13 +215,13 @@ bool StudioWindow::place_data_file(const std::string& name) {
 }
 
 void StudioWindow::project() {
-  if (!opened_) {
+  if (!session_.opened) {
     say("Abra primero un fichero de datos o un fichero CSV (Ctrl+O).", true);
     return;
   }
   const std::string name = data_->problem_name();
   std::string refused = problem_name_refusal(name);
-  if (refused.empty()) refused = enter_folder(opened_->folder);
+  if (refused.empty()) refused = enter_folder(session_.opened->folder);
   if (!refused.empty()) {
     say(refused, true);
     return;
@@ -240,18 +235,18 @@ void StudioWindow::project() {
   choices.coefficients = function_->coefficient_answers();
   choices.student_t = projection_->student_t();
   choices.first_period = projection_->first_period();
-  projected_.reset();
+  session_.projected.reset();
   projection_->clear_projected();
   try {
     ForecastReport report =
-        tendencia::project(run_answers(choices, opened_->series.values.size()), name, separators_);
+        tendencia::project(run_answers(choices, session_.opened->series.values.size()), name, separators_);
     projection_->show_projected(report);
     // The chart tendencia-grafico draws of this report, by default.
     chart_->show(fan_chart_of(report, {read_data_title(name), name, {}}));
-    projected_ = std::move(report);
-    projected_name_ = name;
-    projected_folder_ = opened_->folder;
-    say("Informe escrito en " + results_file_name(name) + " (" + opened_->folder +
+    session_.projected = std::move(report);
+    session_.projected_name = name;
+    session_.projected_folder = session_.opened->folder;
+    say("Informe escrito en " + results_file_name(name) + " (" + session_.opened->folder +
             "). Guardar (Ctrl+S) escribe el gráfico y su tabla.",
         false);
   } catch (const std::exception& error) {
@@ -260,11 +255,11 @@ void StudioWindow::project() {
 }
 
 void StudioWindow::save() {
-  if (!projected_) {
+  if (!session_.projected) {
     say("Nada que guardar: pulse antes Proyectar (Ctrl+P).", true);
     return;
   }
-  std::string refused = enter_folder(projected_folder_);
+  std::string refused = enter_folder(session_.projected_folder);
   if (!refused.empty()) {
     say(refused, true);
     return;
@@ -272,7 +267,7 @@ void StudioWindow::save() {
   // tendencia-grafico itself writes the files, so they are its bytes exactly,
   // whatever this process drew before.
   const std::string chart_program = companion_path("tendencia-grafico");
-  CompanionResult result = run_companion(chart_program, {projected_name_, "--csv"});
+  CompanionResult result = run_companion(chart_program, {session_.projected_name, "--csv"});
   while (!result.output.empty() && result.output.back() == '\n') result.output.pop_back();
   if (result.status == 0) say(result.output, false);
   else if (result.output.empty()) say("Error: no se puede ejecutar " + chart_program + ".", true);
@@ -288,13 +283,13 @@ void reap_step_dialogues(void*) {
 
 void StudioWindow::start_step_dialogue() {
   const std::string program = companion_path("tendencia-gui");
-  if (!start_companion(program, {opened_ ? opened_->folder : std::string("--elegir-carpeta")})) {
+  if (!start_companion(program, {session_.opened ? session_.opened->folder : std::string("--elegir-carpeta")})) {
     say("Error: no se puede iniciar " + program + ".", true);
     return;
   }
   if (!Fl::has_timeout(reap_step_dialogues)) Fl::add_timeout(2.0, reap_step_dialogues);
   say("Diálogo paso a paso iniciado (tendencia-gui) en " +
-          (opened_ ? opened_->folder : std::string("la carpeta que elija")) + ".",
+          (session_.opened ? session_.opened->folder : std::string("la carpeta que elija")) + ".",
       false);
 }
 

@@ -8,13 +8,12 @@
 #include <optional>
 #include <string>
 
-#include "chart/forecast_report.h"
 #include "programs/estudio/chart_view.h"
 #include "programs/estudio/command_line.h"
 #include "programs/estudio/data_panel.h"
 #include "programs/estudio/function_panel.h"
 #include "programs/estudio/projection_panel.h"
-#include "programs/estudio/studio_series.h"
+#include "programs/estudio/studio_session.h"
 #include "text/separators.h"
 
 namespace tendencia {
@@ -48,14 +47,8 @@ class StudioWindow : public Fl_Double_Window {
   Fl_Multiline_Output* status_;
 
   Separators separators_;
-  std::optional<OpenedSeries> opened_;
   std::optional<int> preset_first_period_;
-  // The last fit's calibrated t and the level it was measured at.
-  std::optional<double> calibrated_t_;
-  int calibrated_level_ = 0;
-  // The last projection, for Guardar: its report, problem name and folder.
-  std::optional<ForecastReport> projected_;
-  std::string projected_name_, projected_folder_;
+  StudioSession session_;
 };
 
 }  // namespace tendencia
