@@ -55,7 +55,6 @@ WINDOW_MANAGER = "openbox"
 # drawn at 60 % over white.
 OBSERVED = (26, 77, 153)
 TREND = (204, 64, 26)
-GRID = (230, 230, 230)
 
 
 def start_window_manager(env):
@@ -108,29 +107,37 @@ def pixels(path):
     return int(fields[1]), int(fields[2]), data[at + 1:]
 
 
-def chart_extent(path):
-    """The share of the screenshot's width and height that the chart's grid and lines span."""
+def chart_box(path):
+    """Left, top, right and bottom, in pixels, of the chart's lines and their legend: colours
+    only the chart draws."""
     width, height, rgb = pixels(path)
     xs, ys = [], []
     for y in range(height):
         row = rgb[3 * width * y:3 * width * (y + 1)]
         for x in range(0, width, 2):
             pixel = tuple(row[3 * x:3 * x + 3])
-            if pixel == GRID or any(all(abs(p - c) <= 12 for p, c in zip(pixel, colour))
-                                    for colour in (OBSERVED, TREND)):
+            if any(all(abs(p - c) <= 12 for p, c in zip(pixel, colour))
+                   for colour in (OBSERVED, TREND)):
                 xs.append(x)
                 ys.append(y)
     if not xs:
         fail("no chart in %s" % path)
-    return (max(xs) - min(xs)) / width, (max(ys) - min(ys)) / height
+    return min(xs), min(ys), max(xs), max(ys)
+
+
+def chart_extent(path):
+    """The share of the screenshot's width and height that the chart's lines and legend span."""
+    width, height, _ = pixels(path)
+    left, top, right, bottom = chart_box(path)
+    return (right - left) / width, (bottom - top) / height
 
 
 def check_chart_fills(path, what):
     wide, tall = chart_extent(path)
     # The chart takes the window's lower right part, about 3/4 of its width and
-    # half its height; its grid spans most of that.
-    if wide < 0.6 or tall < 0.35:
-        fail("%s: the chart's grid spans only %.0f %% x %.0f %% of the window"
+    # half its height; its legend and lines span most of that.
+    if wide < 0.6 or tall < 0.25:
+        fail("%s: the chart's lines span only %.0f %% x %.0f %% of the window"
              % (what, 100 * wide, 100 * tall))
     return wide, tall
 
@@ -172,6 +179,19 @@ def complete(env, bin_dir, examples, shots):
         if width < 1200:
             fail("the window did not grow: %d pixels wide" % width)
         check_chart_fills(os.path.join(shots, "studio-resized.png"), "after resizing")
+
+        # The border between the panels and the chart dragged down: the chart is
+        # drawn again, smaller, in what is left.
+        before = chart_box(os.path.join(shots, "studio-resized.png"))
+        s.xdotool("mousemove", "--window", s.window, "800", "420")
+        s.xdotool("mousedown", "1")
+        s.xdotool("mousemove", "--window", s.window, "800", "480")
+        s.xdotool("mousemove", "--window", s.window, "800", "520")
+        s.xdotool("mouseup", "1")
+        s.shot(os.path.join(shots, "studio-border-dragged.png"))
+        after = chart_box(os.path.join(shots, "studio-border-dragged.png"))
+        if not (after[1] > before[1] + 50 and abs(after[3] - before[3]) < 40):
+            fail("the chart was not redrawn below the dragged border: %r, then %r" % (before, after))
 
         s.keys("ctrl+q")
         status, out, err = s.finish()

@@ -19,6 +19,11 @@ void ChartView::show(FanChart chart) {
   redraw();
 }
 
+void ChartView::resize(int x, int y, int w, int h) {
+  Fl_Widget::resize(x, y, w, h);
+  redraw();
+}
+
 void ChartView::draw() {
   if (!chart_ || w() < 1 || h() < 1) {
     draw_box();

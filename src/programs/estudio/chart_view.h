@@ -17,6 +17,8 @@ class ChartView : public Fl_Widget {
 
   void show(FanChart chart);
   void draw() override;
+  // A new size is a new picture, also when the window's border is dragged.
+  void resize(int x, int y, int w, int h) override;
 
  private:
   std::optional<FanChart> chart_;

@@ -1,7 +1,9 @@
 #include "programs/estudio/studio_window.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Native_File_Chooser.H>
+#include <FL/Fl_Tile.H>
 #include <FL/fl_ask.H>
 
 #include <cstdio>
@@ -26,6 +28,7 @@ namespace {
 
 constexpr int kWidth = 1240, kHeight = 880;
 constexpr int kDataWidth = 320, kFunctionWidth = 540, kTopHeight = 420, kStatusHeight = 52;
+constexpr int kLeastTopHeight = 300, kLeastChartHeight = 200;
 constexpr int kDefaultPoints = 5;
 
 void on_open(Fl_Widget*, void* window) { static_cast<StudioWindow*>(window)->choose_file(); }
@@ -75,16 +78,28 @@ StudioWindow::StudioWindow(const StudioOptions& options, Separators separators)
       preset_first_period_(options.first_period) {
   const int main_height = kHeight - kStatusHeight;
   data_ = new DataPanel(0, 0, kDataWidth, main_height);
+  // The border between the panels and the chart can be dragged, to read a
+  // long fit report or to see a larger chart.
+  auto* tile = new Fl_Tile(kDataWidth, 0, kWidth - kDataWidth, main_height);
+  auto* top = new Fl_Group(kDataWidth, 0, kWidth - kDataWidth, kTopHeight);
   function_ = new FunctionPanel(kDataWidth, 0, kFunctionWidth, kTopHeight);
   projection_ = new ProjectionPanel(kDataWidth + kFunctionWidth, 0,
                                     kWidth - kDataWidth - kFunctionWidth, kTopHeight);
-  chart_ = new ChartView(kDataWidth + 10, kTopHeight, kWidth - kDataWidth - 20,
-                         main_height - kTopHeight - 10);
-  status_ = new Fl_Multiline_Output(10, main_height, kWidth - 20, kStatusHeight - 8);
+  top->end();
+  top->box(FL_FLAT_BOX);  // the gaps between the panels are painted when it grows
+  top->resizable(projection_);
+  chart_ = new ChartView(kDataWidth, kTopHeight, kWidth - kDataWidth, main_height - kTopHeight);
+  // FLTK's tile drags every child's border but its resizable one, which only
+  // bounds the dragging: an empty box that keeps both parts readable.
+  auto* limits = new Fl_Box(kDataWidth, kLeastTopHeight, kWidth - kDataWidth,
+                            main_height - kLeastTopHeight - kLeastChartHeight);
+  tile->end();
+  tile->resizable(limits);
+  status_ = new Fl_Multiline_Output(10, main_height + 2, kWidth - 20, kStatusHeight - 8);
   status_->textsize(13);
   status_->value("Abra un fichero de datos D*.TXT o un fichero CSV (Ctrl+O).");
   end();
-  resizable(chart_);
+  resizable(tile);
   size_range(900, 700);
   callback(on_close);
 
