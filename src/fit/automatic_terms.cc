@@ -138,14 +138,20 @@ void evaluate_candidate(const std::vector<double>& y, const ValidationSettings& 
                       v.first_failure + ")";
 }
 
-// The ranking's measure: sets that validate at every origin first, then those
-// that fail at no more than half of them, then the rest; within each, MASE
-// where computable, else sMAPE after every MASE; fewer coefficients on a tie.
+// A set whose rolling MASE passes this projects more than ten times worse
+// than the naive projection: whatever its rank, it is no trend to trust.
+constexpr double kUntrustedMase = 10.0;
+
+// The ranking's measure: first the sets that validate at every origin, then
+// those that fail at no more than half of them, then the rest and every set
+// whose MASE passes kUntrustedMase; within each, MASE where computable, else
+// sMAPE after every MASE; fewer coefficients on a tie.
 using RankKey = std::tuple<int, int, double, std::size_t>;
 
 RankKey rank_key(const std::vector<TermGroup>& groups, const Validation& v) {
   const int origins = v.last_origin - v.first_origin + 1;
-  const int reliability = v.failed_origins == 0 ? 0 : 2 * v.failed_origins <= origins ? 1 : 2;
+  int reliability = v.failed_origins == 0 ? 0 : 2 * v.failed_origins <= origins ? 1 : 2;
+  if (v.total.mase && *v.total.mase > kUntrustedMase) reliability = 2;
   if (v.total.mase) return {reliability, 0, *v.total.mase, coefficient_count(groups)};
   return {reliability, 1, v.total.smape, coefficient_count(groups)};
 }
@@ -229,8 +235,9 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
   for (const auto& set : candidate_sets(static_cast<int>(choice.peak_periods.size())))
     outcomes.push_back({set, std::nullopt, std::nullopt, ""});
   evaluate_all(y, settings.validation, outcomes, 0);
-  // Where no set without cosines validates at most of its origins and the
-  // periodogram kept the cosines out, the cosine sets are tried after all.
+  // Where no set without cosines validates at most of its origins with a MASE
+  // to trust and the periodogram kept the cosines out, the cosine sets are
+  // tried after all.
   const bool any_reliable =
       std::any_of(outcomes.begin(), outcomes.end(), [](const CandidateOutcome& c) {
         return c.skipped.empty() && std::get<0>(rank_key(c.groups, *c.validation)) < 2;
@@ -268,7 +275,7 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
   std::snprintf(level, sizeof level, "%g", s.level_percent);
   std::string text = "Elección automática de los términos: cada conjunto candidato se valida a " +
                      std::to_string(s.horizon) + (s.horizon == 1 ? " periodo" : " periodos") +
-                     " y se ordena por su MASE\n";
+                     " y se ordena por su MASE; coberturas del intervalo al " + level + " %\n";
   if (choice.peak_periods.empty()) {
     text += "El periodograma no muestra ningún pico: no se prueban cosenos\n";
   } else {
@@ -294,8 +301,7 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
     for (const CandidateOutcome& c : choice.skipped)
       text += "  " + term_set_name(c.groups) + ": " + c.skipped + "\n";
   }
-  text += "\nElegido: " + term_set_name(choice.ranked.front().groups) + " (coberturas al " +
-          level + " %)\n";
+  text += "\nElegido: " + term_set_name(choice.ranked.front().groups) + "\n";
   return text;
 }
 

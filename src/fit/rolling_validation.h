@@ -17,7 +17,9 @@ struct ValidationSettings {
   int horizon = 6;             // H: periods projected from each origin
   int period = 1;              // m: the seasonal naive error scales MASE
   double level_percent = 95;   // P: the interval's level, any in (0, 100)
-  int origins = 10;            // at most this many origins, the last ones
+  // At most this many origins, the last ones: more than 10 where the series
+  // allows, as the calibrated t rests on errors from a longer stretch.
+  int origins = 20;
 };
 
 // The scores of one horizon h (or of all of them, horizon 0).

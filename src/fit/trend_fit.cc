@@ -35,7 +35,7 @@ constexpr Search kPolish = {kPolishIterations, 1e-15, 1e-15, 1e-14};
 constexpr std::size_t kPolished = 3;
 // A fit that starts from the fit of a longer or shorter part of the same
 // series is already near its end: one solve, with fewer iterations.
-constexpr Search kWarm = {60, 1e-10, 1e-12, 1e-10};
+constexpr Search kWarm = {150, 1e-10, 1e-12, 1e-10};
 
 // The derivatives are carried 8 at a time: one pass for the usual three to six
 // fitted coefficients, where a Jet of all 25 would do three times the work.

@@ -1,6 +1,7 @@
 // tendencia-ajuste NOMBRE TERMINO...: fits the chosen terms of F(X) (or the
 // ones the series chooses) to the series of "D" + NOMBRE + ".TXT", validates
 // them, and prints the coefficients or every answer for tendencia.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -51,7 +52,7 @@ std::string help_text() {
          "  --guion M INICIO    escribe todas las respuestas que pedirá tendencia, una por\n"
          "                      línea, para M periodos proyectados desde el periodo INICIO\n"
          "  --t-calibrada       con --guion, la t calibrada por la validación en lugar de la\n"
-         "                      t de Student (solo si el fichero tiene más de 32 valores)\n";
+         "                      t de Student si es mayor (solo con más de 32 valores)\n";
 }
 
 int refuse_command_line(const std::string& why) {
@@ -77,8 +78,10 @@ ValidationSettings validation_settings(const FitRequest& request) {
   return settings;
 }
 
-// The t for the script: the calibrated one when asked for and there is one,
-// else the exact Student quantile for N - 2 degrees. Notes go to stderr.
+// The t for the script: the exact Student quantile for N - 2 degrees, or the
+// calibrated t when asked for and larger. The calibration corrects an
+// interval that assumed too much; a calibrated t below Student's comes from
+// few, correlated errors and would only narrow it. Notes go to stderr.
 std::optional<double> script_t(const FitRequest& request, int values,
                                const std::optional<Validation>& validation) {
   if (!tendencia_asks_t(values)) {
@@ -89,13 +92,13 @@ std::optional<double> script_t(const FitRequest& request, int values,
                    values);
     return std::nullopt;
   }
+  std::optional<double> exact = student_quantile(request.level_percent, values - 2);
+  if (!exact) throw FitRefused("no se puede calcular la t de Student");
   if (request.calibrated_t && validation && validation->calibrated_t)
-    return validation->calibrated_t;
+    return std::max(*validation->calibrated_t, *exact);
   if (request.calibrated_t)
     std::fprintf(stderr,
                  "Aviso: la validación no da una t calibrada; se escribe la t de Student.\n");
-  std::optional<double> exact = student_quantile(request.level_percent, values - 2);
-  if (!exact) throw FitRefused("no se puede calcular la t de Student");
   return exact;
 }
 

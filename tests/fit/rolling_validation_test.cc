@@ -33,13 +33,14 @@ TEST(RollingValidation, TheExampleIsScoredAtItsLastOriginsWithTendenciasOwnInter
   ValidationSettings settings;
   settings.horizon = 5;
   Validation v = validate_terms(y, groups, full, settings);
-  EXPECT_EQ(v.first_origin, 6);
+  // Every origin the series allows, up to 20: the fit needs 5 points.
+  EXPECT_EQ(v.first_origin, 5);
   EXPECT_EQ(v.last_origin, 15);
   EXPECT_EQ(v.failed_origins, 0);
   ASSERT_EQ(v.by_horizon.size(), 5u);
-  EXPECT_EQ(v.total.values, 50);
-  EXPECT_EQ(v.scaled_errors.size(), 50u);
-  for (const HorizonScore& s : v.by_horizon) EXPECT_EQ(s.values, 10);
+  EXPECT_EQ(v.total.values, 55);
+  EXPECT_EQ(v.scaled_errors.size(), 55u);
+  for (const HorizonScore& s : v.by_horizon) EXPECT_EQ(s.values, 11);
 
   // The last origin's one-step value, redone by hand with tendencia's code.
   const std::vector<double> part(y.begin(), y.begin() + 15);
@@ -58,7 +59,7 @@ TEST(RollingValidation, TheExampleIsScoredAtItsLastOriginsWithTendenciasOwnInter
   int inside = 0;
   for (std::size_t i = 0; i < v.scaled_errors.size(); ++i)
     inside += v.scaled_errors[i] <= tendencia_t(95, 15 - static_cast<int>(i / 5)) ? 1 : 0;
-  EXPECT_DOUBLE_EQ(v.total.coverage, inside / 50.0);
+  EXPECT_DOUBLE_EQ(v.total.coverage, inside / 55.0);
   EXPECT_TRUE(v.total.mase && *v.total.mase > 0.0 && *v.total.mase < 1.0);
 }
 
@@ -114,7 +115,7 @@ TEST(RollingValidation, AnOriginWhoseFitFailsIsCountedNotFatal) {
   full.coefficients = log_start;
   Validation v = validate_terms(y, {G::Constant, G::Logarithm}, full, ValidationSettings{});
   EXPECT_GT(v.failed_origins, 0);
-  EXPECT_EQ(v.total.values, 6 * (10 - v.failed_origins));
+  EXPECT_EQ(v.total.values, 6 * (20 - v.failed_origins));
   EXPECT_NE(validation_report(v).find("Orígenes fallidos: "), std::string::npos);
 }
 

@@ -190,11 +190,11 @@ TEST_F(FitProgram, TheAutomaticChoiceScriptedIntoTendenciaAlwaysCompletes) {
 TEST_F(FitProgram, ValidationPrintsItsTableAndASeriesTooShortSaysWhatItNeeds) {
   Result r = fit("ventas constante potencia --validar 5");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("Validación con orígenes móviles: 10 orígenes (ajuste a X = 1..k, k = 6 "
+  EXPECT_NE(r.out.find("Validación con orígenes móviles: 11 orígenes (ajuste a X = 1..k, k = 5 "
                        "a 15)"),
             std::string::npos)
       << r.out;
-  EXPECT_NE(r.out.find("\nTotal      50 "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\nTotal      55 "), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("t calibrada al 95 %: "), std::string::npos) << r.out;
 
   Result automatic = fit("ventas --automatico --validar 5");
