@@ -181,6 +181,7 @@ void StudioWindow::fit() {
   Fl::flush();
   try {
     std::string name = data_->problem_name();
+    if (name.empty()) name = session_.opened->proposed_name;  // only names the series in the report
     // Validated at the horizon and level of the projection, as --guion does.
     FitSettings settings;
     const int points = std::atoi(projection_->points().c_str());
