@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "fit/fit_command_line.h"
-#include "fit/term_groups.h"
 
 namespace tendencia {
 

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "fit/term_groups.h"
 #include "programs/estudio/series_fit.h"
 
 namespace tendencia {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "fit/term_groups.h"
+#include "fit/trend_fit.h"
 #include "model/series.h"
 #include "text/separators.h"
 
