@@ -207,7 +207,13 @@ void StudioWindow::fit() {
 // the status line says which).
 bool StudioWindow::place_data_file(const std::string& name) {
   const std::string file = data_file_name(name);
-  DataFileState state = data_file_state(name, session_.opened->series);
+  DataFileState state = DataFileState::Missing;
+  try {
+    state = data_file_state(name, session_.opened->series);
+  } catch (const std::exception& error) {
+    say(std::string("Error: ") + error.what() + ". No se proyecta.", true);
+    return false;
+  }
   if (state == DataFileState::SameSeries) return true;
   if (state == DataFileState::OtherSeries) {
     fl_message_title("Tendencia");
@@ -266,6 +272,10 @@ void StudioWindow::project() {
             "). Guardar (Ctrl+S) escribe el gráfico y su tabla.",
         false);
   } catch (const std::exception& error) {
+    // No chart of an earlier projection stays beside a run that stopped.
+    const int first_period = std::atoi(projection_->first_period().c_str());
+    chart_->show(observed_chart(session_.opened->series, first_period, session_.opened->title_line,
+                                name, separators_.decimal));
     say(error_report(error), true);
   }
 }
