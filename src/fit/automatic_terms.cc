@@ -122,8 +122,11 @@ std::size_t coefficient_count(const std::vector<TermGroup>& groups) {
   return count;
 }
 
-void evaluate_candidate(const std::vector<double>& y, const ValidationSettings& settings,
+void evaluate_candidate(const std::vector<double>& y, ValidationSettings settings,
                         CandidateOutcome& outcome) {
+  // Past half its origins failed, a set ranks with the unreliable ones
+  // whatever the rest would give.
+  settings.most_failures = settings.origins / 2 + 1;
   try {
     outcome.fit = fit_trend(y, outcome.groups, {}, kCandidatePolishIterations);
     outcome.validation = validate_terms(y, outcome.groups, *outcome.fit, settings);
@@ -131,11 +134,6 @@ void evaluate_candidate(const std::vector<double>& y, const ValidationSettings& 
     outcome.skipped = refused.what();
     return;
   }
-  const Validation& v = *outcome.validation;
-  const int origins = v.last_origin - v.first_origin + 1;
-  if (v.failed_origins == origins)
-    outcome.skipped = "falla en los " + std::to_string(origins) + " orígenes (" +
-                      v.first_failure + ")";
 }
 
 // A set whose rolling MASE passes this projects more than ten times worse
@@ -157,6 +155,7 @@ RankKey rank_key(const std::vector<TermGroup>& groups, const Validation& v) {
 }
 
 std::string fixed(double value, int decimals) {
+  if (!std::isfinite(value)) return "no calculable";
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
   return buffer;
@@ -262,10 +261,12 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& entry : order) choice.ranked.push_back(outcomes[entry.second]);
-  if (choice.ranked.empty())
-    throw FitRefused("ningún conjunto de términos candidato se puede ajustar y validar; " +
-                     term_set_name(choice.skipped.front().groups) + ": " +
-                     choice.skipped.front().skipped);
+  if (choice.ranked.empty()) {
+    std::string reasons;
+    for (const CandidateOutcome& c : choice.skipped)
+      reasons += "; " + term_set_name(c.groups) + ": " + c.skipped;
+    throw FitRefused("ningún conjunto de términos candidato se puede ajustar y validar" + reasons);
+  }
   return choice;
 }
 

@@ -50,7 +50,7 @@ std::vector<double> periodogram_peaks(const std::vector<double>& y);
 // MASE (sMAPE where no MASE is computable), fewer coefficients first on a tie. A candidate is skipped, with its reason, when
 // its fit to the whole series is refused (a limit, no convergence), when the
 // series is too short to validate it, or when more than half its origins fail.
-// Throws FitRefused when none is ranked, with the first candidate's reason.
+// Throws FitRefused when none is ranked, with every candidate's reason.
 AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettings& settings);
 
 // The ranking as tendencia-ajuste --automatico prints it, in Spanish: the

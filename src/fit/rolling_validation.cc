@@ -121,9 +121,11 @@ std::optional<double> calibrated_t(std::vector<double> scaled_errors, double lev
   if (scaled_errors.empty()) return std::nullopt;
   std::sort(scaled_errors.begin(), scaled_errors.end());
   const double count = static_cast<double>(scaled_errors.size());
-  // The fewest values that make at least P %: ceil(P·count/100), kept from
-  // rounding up a product that is whole.
-  std::size_t needed = static_cast<std::size_t>(std::ceil(level_percent * count / 100.0 - 1e-9));
+  // At least P % of these values and of the one still to come: the
+  // ⌈P·(count + 1)/100⌉-th smallest (conformal prediction's finite-sample
+  // rule), kept from rounding up a product that is whole.
+  std::size_t needed =
+      static_cast<std::size_t>(std::ceil(level_percent * (count + 1) / 100.0 - 1e-9));
   needed = std::clamp<std::size_t>(needed, 1, scaled_errors.size());
   double t = scaled_errors[needed - 1];
   if (!std::isfinite(t)) return std::nullopt;
@@ -152,6 +154,10 @@ Validation validate_terms(const std::vector<double>& y, const std::vector<TermGr
   // value ended: the nearest end, the fewest iterations.
   Coefficients start = full_fit.coefficients;
   for (int k = v.last_origin; k >= v.first_origin; --k) {
+    if (v.failed_origins >= settings.most_failures) {
+      v.failed_origins += k - v.first_origin + 1;
+      break;
+    }
     try {
       start = score_origin(y, k, groups, start, settings, tallies, v.scaled_errors);
     } catch (const std::exception& failure) {
@@ -159,6 +165,11 @@ Validation validate_terms(const std::vector<double>& y, const std::vector<TermGr
         v.first_failure = "k = " + std::to_string(k) + ": " + failure.what();
     }
   }
+  if (v.failed_origins == origins)
+    throw FitRefused("la validación falla en " +
+                     (origins == 1 ? std::string("su único origen") :
+                                     "los " + std::to_string(origins) + " orígenes") +
+                     " (" + v.first_failure + ")");
   for (int h = 1; h <= horizon; ++h) v.by_horizon.push_back(tallies[static_cast<std::size_t>(h)].score(h));
   v.total = tallies[0].score(0);
   v.calibrated_t = calibrated_t(v.scaled_errors, settings.level_percent);

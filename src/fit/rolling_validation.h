@@ -20,6 +20,9 @@ struct ValidationSettings {
   // At most this many origins, the last ones: more than 10 where the series
   // allows, as the calibrated t rests on errors from a longer stretch.
   int origins = 20;
+  // Stop after this many failed origins; the origins not tried count as
+  // failed too. A search over many sets spends no time on one that fails.
+  int most_failures = 1000;
 };
 
 // The scores of one horizon h (or of all of them, horizon 0).
@@ -61,7 +64,10 @@ int values_needed_to_validate(const std::vector<TermGroup>& groups, int horizon)
 double tendencia_t(double level_percent, int points);
 
 // The smallest t that puts at least level_percent % of these scaled errors
-// inside |e| <= t; nothing without errors or when that t is not finite.
+// inside |e| <= t, counting one more error still to come: the
+// ⌈P·(m + 1)/100⌉-th smallest of the m errors (the largest when that passes
+// m), which holds P % of a new value when the errors are exchangeable.
+// Nothing without errors or when that t is not finite.
 std::optional<double> calibrated_t(std::vector<double> scaled_errors, double level_percent);
 
 // Validates `groups` on Y(1..n) (y[0] is Y(1)) at the last origins k (at most
@@ -69,7 +75,8 @@ std::optional<double> calibrated_t(std::vector<double> scaled_errors, double lev
 // starting from `full_fit` (the groups' fit to the whole series) and accepted
 // by the rules of fit_trend. An origin whose fit or line fails is counted and
 // skipped. Throws FitRefused when the series has fewer values than
-// values_needed_to_validate (saying how many it needs) or H < 1.
+// values_needed_to_validate (saying how many it needs), when H < 1, or when
+// every origin fails (saying why the last one did).
 Validation validate_terms(const std::vector<double>& y, const std::vector<TermGroup>& groups,
                           const FittedTrend& full_fit, const ValidationSettings& settings);
 

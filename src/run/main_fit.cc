@@ -68,11 +68,13 @@ int write_out(const std::string& text) {
   return 0;
 }
 
-ValidationSettings validation_settings(const FitRequest& request) {
+// H: --validar's; else --guion's M, at most a third of the values, so a
+// short series still leaves origins to validate; else 6.
+ValidationSettings validation_settings(const FitRequest& request, int values) {
   ValidationSettings settings;
   if (request.validation_horizon) settings.horizon = *request.validation_horizon;
   else if (request.script && request.script->points_to_project > 0)
-    settings.horizon = request.script->points_to_project;
+    settings.horizon = std::max(1, std::min(request.script->points_to_project, values / 3));
   settings.period = request.period;
   settings.level_percent = request.level_percent;
   return settings;
@@ -102,15 +104,15 @@ std::optional<double> script_t(const FitRequest& request, int values,
   return exact;
 }
 
-// X = N + M and the last period's label must stay within tendencia's 16-bit
-// periods, or its run would stop half way.
+// X = N + M, the label before the first period and the last period's label
+// must stay within tendencia's 16-bit periods, or its run would stop half way.
 void check_script_fits(const ScriptAnswers& script, int values) {
   const long last_x = static_cast<long>(values) + script.points_to_project;
   const long last_label = static_cast<long>(script.first_period) - 1 + last_x;
   if (last_x > 32767 || last_label > 32767 || script.first_period - 1 < -32768)
     throw CommandLineRefused("--guion " + std::to_string(script.points_to_project) + " " +
                              std::to_string(script.first_period) +
-                             ": los periodos de tendencia pasarían de 32767 con los " +
+                             ": los periodos de tendencia saldrían de -32768..32767 con los " +
                              std::to_string(values) + " valores del fichero");
 }
 
@@ -140,7 +142,7 @@ int main(int argc, char** argv) {
     std::vector<double> y;
     for (int i = 0; i < points; ++i)
       y.push_back(series_number(series.values[static_cast<std::size_t>(i)], i + 1, separators));
-    const ValidationSettings settings = validation_settings(request);
+    const ValidationSettings settings = validation_settings(request, points);
     std::optional<AutomaticChoice> choice;
     std::optional<Validation> validation;
     std::vector<TermGroup> groups = request.groups;
@@ -152,8 +154,16 @@ int main(int argc, char** argv) {
       validation = choice->ranked.front().validation;
     } else {
       fit = fit_trend(y, groups, request.start);
-      if (request.validation_horizon || request.calibrated_t)
+      if (request.validation_horizon) {
         validation = validate_terms(y, groups, fit, settings);
+      } else if (request.calibrated_t) {
+        // Only for the script's t: without a validation it is Student's.
+        try {
+          validation = validate_terms(y, groups, fit, settings);
+        } catch (const FitRefused& refused) {
+          std::fprintf(stderr, "Aviso: %s.\n", refused.what());
+        }
+      }
     }
     if (request.script) {
       check_script_fits(*request.script, rows);

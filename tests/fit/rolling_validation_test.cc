@@ -66,8 +66,12 @@ TEST(RollingValidation, TheExampleIsScoredAtItsLastOriginsWithTendenciasOwnInter
 TEST(RollingValidation, TheCalibratedTIsTheSmallestThatCoversTheLevel) {
   std::vector<double> errors;
   for (int i = 1; i <= 40; ++i) errors.push_back(i / 10.0);  // 0.1 .. 4.0
-  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 95), 3.8);   // 38 of 40 is exactly 95 %
-  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 96), 3.9);   // 38.4 needs 39
+  // With one value still to come: 95 % of 41 is 38.95, so 39 of them.
+  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 95), 3.9);
+  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 97.5), 4.0);  // 39.975: all 40
+  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 99.9), 4.0);  // more than there are: the largest
+  errors.pop_back();                                    // 39 values: 95 % of 40 is exactly 38
+  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 95), 3.8);
   EXPECT_DOUBLE_EQ(*calibrated_t(errors, 0.1), 0.1);
   EXPECT_FALSE(calibrated_t({}, 95));
   EXPECT_FALSE(calibrated_t({1.0, HUGE_VAL}, 95));
@@ -100,8 +104,8 @@ TEST(RollingValidation, ASeriesTooShortSaysHowManyValuesItNeeds) {
   EXPECT_NE(validation_report(v).find("menos de 20 valores"), std::string::npos);
 }
 
-TEST(RollingValidation, AnOriginWhoseFitFailsIsCountedNotFatal) {
-  // A straight line: a logarithm fitted to part of it runs off to its limit.
+TEST(RollingValidation, OriginsWhoseFitFailsAreCountedAndAllFailingIsARefusal) {
+  // A straight line: a logarithm fitted to any part of it runs off to its limit.
   Coefficients truth;
   truth.b[0] = 5;
   truth.b[1] = 2;
@@ -113,10 +117,17 @@ TEST(RollingValidation, AnOriginWhoseFitFailsIsCountedNotFatal) {
   log_start.b[7] = 300;
   log_start.b[8] = 100;
   full.coefficients = log_start;
-  Validation v = validate_terms(y, {G::Constant, G::Logarithm}, full, ValidationSettings{});
-  EXPECT_GT(v.failed_origins, 0);
-  EXPECT_EQ(v.total.values, 6 * (20 - v.failed_origins));
-  EXPECT_NE(validation_report(v).find("Orígenes fallidos: "), std::string::npos);
+  try {
+    validate_terms(y, {G::Constant, G::Logarithm}, full, ValidationSettings{});
+    FAIL() << "a validation without a single origin was accepted";
+  } catch (const FitRefused& refused) {
+    EXPECT_EQ(std::string(refused.what()).find("la validación falla en los 20 orígenes (k = "), 0u)
+        << refused.what();
+  }
+  // Stopping after two failures counts the origins not tried as failed.
+  ValidationSettings hasty;
+  hasty.most_failures = 2;
+  EXPECT_THROW(validate_terms(y, {G::Constant, G::Logarithm}, full, hasty), FitRefused);
 }
 
 }  // namespace

@@ -77,8 +77,11 @@ TEST_F(FitProgram, AWrongCommandLineGetsItsReasonAndTheUsageLineAndExitStatus2) 
            {"ventas --automatico --validar 0",
             "--validar H necesita un número entero de 1 a 1000, no \"0\""},
            {"ventas potencia --guion 32760 1",
-            "--guion 32760 1: los periodos de tendencia pasarían de 32767 con los 20 valores "
-            "del fichero"},
+            "--guion 32760 1: los periodos de tendencia saldrían de -32768..32767 con los 20 "
+            "valores del fichero"},
+           {"ventas potencia --guion 5 -32768",
+            "--guion 5 -32768: los periodos de tendencia saldrían de -32768..32767 con los 20 "
+            "valores del fichero"},
            {"ventas constante recta",
             "término desconocido: \"recta\" (los términos son constante, potencia, potencia2, "
             "exponencial, logaritmo, coseno, coseno2, hiperbola, logistica, logistica2)"},
