@@ -7,6 +7,7 @@
     drive_studio.py choose-file BIN_DIR EXAMPLES SHOTS
     drive_studio.py step-dialogue BIN_DIR EXAMPLES SHOTS
     drive_studio.py long-series BIN_DIR SHOTS
+    drive_studio.py calibrated-t BIN_DIR SHOTS
     drive_studio.py bad-csv BIN_DIR SHOTS
     drive_studio.py other-data-file BIN_DIR EXAMPLES SHOTS
     drive_studio.py command-line BIN_DIR
@@ -25,6 +26,7 @@ step-dialogue: the button starts tendencia-gui, whose run writes its report in
 the data file's folder, not where the studio was started.
 long-series: 40 values, so the run asks for t: the window's t is the one
 tendencia-ajuste --guion writes, and the report is the same byte for byte.
+calibrated-t: the same with "calibrada" ticked: --guion --t-calibrada's t.
 choose-file: --elegir-fichero shows the chooser first; cancelled, nothing is
 opened or written; Ctrl+O cancelled keeps the file that was open.
 run-failure: a run that stops shows the terminal program's text and keeps the
@@ -39,6 +41,7 @@ command-line: --help, --version, and a wrong command line (exit 2, usage line).
 Any missing piece (no Xvfb, no window manager, no xdotool, a window that never
 shows) is a failure, never a skip.
 """
+import math
 import os
 import shutil
 import subprocess
@@ -210,30 +213,43 @@ def complete(env, bin_dir, examples, shots):
           "the chart fills its part of the window, also when resized")
 
 
-def long_series(env, bin_dir, shots):
+def long_series(env, bin_dir, shots, calibrated=False):
     """More than 32 values: the run asks for t, and the window's t must be the one
-    tendencia-ajuste --guion gives, so the reports agree to the byte."""
-    rows = "".join("%d;%d,%02d\n" % (i, 50 + 3 * i + (i * 7) % 11, (i * 37) % 100)
+    tendencia-ajuste --guion gives (with "calibrada" ticked, --guion --t-calibrada's),
+    so the reports agree to the byte."""
+    # A wave the power term cannot follow: errors that run together, so the
+    # calibrated t is far above Student's and ticking "calibrada" shows.
+    rows = "".join(("%d;%.2f\n" % (i, 50 + 3 * i + 15 * math.sin(i / 3))).replace(".", ",")
                    for i in range(1, 41))
     with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as term:
         for folder in (desk, term):
             open(os.path.join(folder, "largo.csv"), "w").write("Mes;Ventas\n" + rows)
         s = Studio(env, bin_dir, desk, ["largo.csv", "--terminos", "constante,potencia",
                                         "--puntos", "7", "--nivel", "99", "--inicio", "1"])
-        s.keys("ctrl+j", "ctrl+p")
+        s.keys("ctrl+j")
+        if calibrated:
+            # "calibrada" stands right of the t field in the projection panel.
+            time.sleep(0.3)
+            s.xdotool("mousemove", "--window", s.window, "1150", "103")
+            s.xdotool("click", "1")
+            time.sleep(0.3)
+        s.keys("ctrl+p")
         wait_for_file(os.path.join(desk, "Elargo.TXT"), "Elargo.TXT")
         s.shot(os.path.join(shots, "studio-long-series.png"))
         s.keys("ctrl+q")
         status, out, err = s.finish()
         if status != 0:
             fail("exit status %d, stderr %r" % (status, err))
-        run_terminal_programs(bin_dir, term, "largo", ["7", "1", "--nivel", "99"])
+        run_terminal_programs(bin_dir, term, "largo", ["7", "1", "--nivel", "99"] +
+                              (["--t-calibrada"] if calibrated else []))
         ours = open(os.path.join(desk, "Elargo.TXT"), "rb").read()
         if ours != open(os.path.join(term, "Elargo.TXT"), "rb").read():
             fail("Elargo.TXT differs from the terminal programs'")
-        if b"2.7" not in ours:
-            fail("no typed t in the report")
-    print("long series: the t asked for is --guion's, the report identical")
+        typed_t = b"10.3" if calibrated else b"2.71"
+        if typed_t not in ours:
+            fail("the report does not hold the t expected (%r)" % typed_t)
+    print("long series: the t asked for is --guion%s's, the report identical"
+          % (" --t-calibrada" if calibrated else ""))
 
 
 def automatic(env, bin_dir, examples, shots):
@@ -466,6 +482,10 @@ def main():
             bin_dir, shots = sys.argv[2:4]
             os.makedirs(shots, exist_ok=True)
             long_series(env, bin_dir, shots)
+        elif mode == "calibrated-t":
+            bin_dir, shots = sys.argv[2:4]
+            os.makedirs(shots, exist_ok=True)
+            long_series(env, bin_dir, shots, calibrated=True)
         elif mode == "bad-csv":
             bin_dir, shots = sys.argv[2:4]
             os.makedirs(shots, exist_ok=True)

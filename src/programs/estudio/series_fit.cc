@@ -1,5 +1,6 @@
 #include "programs/estudio/series_fit.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "fit/automatic_terms.h"
@@ -18,6 +19,15 @@ std::vector<double> values_of(const DataSeries& series, const Separators& separa
 }
 
 }  // namespace
+
+FitSettings validation_settings_for(int points_to_project, int level, std::size_t values) {
+  FitSettings settings;
+  if (points_to_project > 0)
+    settings.horizon =
+        std::max(1, std::min(points_to_project, static_cast<int>(values / 3)));
+  settings.level_percent = level;
+  return settings;
+}
 
 SeriesFit fit_series(const DataSeries& series, const std::vector<TermGroup>& groups,
                      bool automatic, const std::string& data_file, const FitSettings& settings,

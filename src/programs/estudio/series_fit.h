@@ -29,6 +29,12 @@ struct FitSettings {
   double level_percent = 95;
 };
 
+// The validation's settings for a projection of `points_to_project` points at
+// `level` of a series of `values` values, as tendencia-ajuste --guion M sets
+// them: H = M, at most a third of the series and at least 1 (6 for an M
+// below 1).
+FitSettings validation_settings_for(int points_to_project, int level, std::size_t values);
+
 // Fits `groups` (or, when `automatic`, the terms the data choose, as
 // tendencia-ajuste --automatico chooses them) to every value of `series`,
 // then validates them at `settings`; `data_file` names the series in the

@@ -1,6 +1,9 @@
 #include "programs/estudio/studio_session.h"
 
+#include <algorithm>
+
 #include "fit/answer_script.h"
+#include "model/student_quantile.h"
 #include "programs/estudio/run_answers.h"
 
 namespace tendencia {
@@ -13,8 +16,12 @@ StudentTField student_t_field(const StudioSession& session, int level, bool cali
   field.editable = tendencia_asks_t(static_cast<int>(values));
   field.calibrated_allowed =
       field.editable && session.calibrated_t && session.calibrated_level == level;
-  field.text = field.calibrated_allowed && calibrated_chosen
-                   ? t_answer_form(*session.calibrated_t, separators)
+  // Never narrower than Student's, as --t-calibrada: a calibrated t below it
+  // comes from few, correlated errors.
+  const std::optional<double> exact =
+      field.editable ? student_quantile(level, static_cast<double>(values) - 2) : std::nullopt;
+  field.text = field.calibrated_allowed && calibrated_chosen && exact
+                   ? t_answer_form(std::max(*session.calibrated_t, *exact), separators)
                    : proposed_student_t(level, values, separators);
   return field;
 }

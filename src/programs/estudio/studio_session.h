@@ -27,9 +27,10 @@ struct StudentTField {
   bool calibrated_allowed = false;  // and the last fit gave a calibrated t at this level
 };
 
-// The t field for the open series at `level`: the calibrated t (as
-// tendencia-ajuste --guion --t-calibrada writes it) when allowed and chosen,
-// else proposed_student_t. Empty and closed with no series open.
+// The t field for the open series at `level`: the calibrated t, or Student's
+// where it is larger (as tendencia-ajuste --guion --t-calibrada writes it),
+// when allowed and chosen; else proposed_student_t. Empty and closed with no
+// series open.
 StudentTField student_t_field(const StudioSession& session, int level, bool calibrated_chosen,
                               const Separators& separators);
 

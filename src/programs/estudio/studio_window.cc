@@ -183,10 +183,9 @@ void StudioWindow::fit() {
     std::string name = data_->problem_name();
     if (name.empty()) name = session_.opened->proposed_name;  // only names the series in the report
     // Validated at the horizon and level of the projection, as --guion does.
-    FitSettings settings;
-    const int points = std::atoi(projection_->points().c_str());
-    if (points >= 1 && points <= 1000) settings.horizon = points;
-    settings.level_percent = projection_->level();
+    const FitSettings settings = validation_settings_for(
+        std::atoi(projection_->points().c_str()), projection_->level(),
+        session_.opened->series.values.size());
     SeriesFit fitted = fit_series(session_.opened->series, function_->chosen_groups(),
                                   function_->automatic(), data_file_name(name), settings,
                                   separators_);

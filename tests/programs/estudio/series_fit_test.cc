@@ -34,6 +34,14 @@ TEST(FitSeries, GivesTheFitProgramsAnswersReportAndValidation) {
   EXPECT_TRUE(fit.calibrated_t.has_value());
 }
 
+TEST(ValidationSettingsFor, TakeTheHorizonFromMUpToAThirdOfTheSeries) {
+  EXPECT_EQ(validation_settings_for(5, 99, 20).horizon, 5);
+  EXPECT_EQ(validation_settings_for(24, 95, 20).horizon, 6);
+  EXPECT_EQ(validation_settings_for(5, 95, 2).horizon, 1);
+  EXPECT_EQ(validation_settings_for(0, 95, 100).horizon, 6);
+  EXPECT_EQ(validation_settings_for(5, 99, 20).level_percent, 99);
+}
+
 TEST(FitSeries, ASeriesTooShortToValidateStillGetsItsFit) {
   SeriesFit fit = fit_series(series_of({3, 5, 8, 9, 12}), kConstantPower, false, "Dx.TXT",
                              {6, 95}, kPoint);

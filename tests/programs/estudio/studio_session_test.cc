@@ -33,6 +33,9 @@ TEST(StudentTField, OffersTheCalibratedTOnlyAtTheLevelItWasMeasuredAt) {
   EXPECT_TRUE(chosen.editable && chosen.calibrated_allowed);
   EXPECT_EQ(chosen.text, "3.000002");  // never a whole number the run would take as points
   EXPECT_EQ(student_t_field(session, 95, false, kPoint).text, "2.024394");
+  session.calibrated_t = 1.5;  // narrower than Student's: Student's stays
+  EXPECT_EQ(student_t_field(session, 95, true, kPoint).text, "2.024394");
+  session.calibrated_t = 3.0;
   StudentTField other_level = student_t_field(session, 99, true, kPoint);
   EXPECT_FALSE(other_level.calibrated_allowed);
   EXPECT_EQ(other_level.text, "2.711558");
