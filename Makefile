@@ -9,13 +9,13 @@ EVERY_PART := -DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON -DTENDENCI
 # asks for it and LLVM's would satisfy Debian's dependency), Boost.Math.
 PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config libcsv-dev libceres-dev libunwind-dev \
 	libboost-math-dev
-# What the tests need beyond them: a display, xdotool and ImageMagick for the
-# desktop, clang for the fuzz targets, valgrind, a font, groff and
+# What the tests need beyond them: a display, a window manager (so windows can
+# be resized), xdotool and ImageMagick for the desktop, clang for the fuzz targets, valgrind, a font, groff and
 # desktop-file-utils for what make install puts on the system.
-TEST_PACKAGES := $(PROGRAM_PACKAGES) xvfb xdotool imagemagick clang libclang-rt-14-dev valgrind \
+TEST_PACKAGES := $(PROGRAM_PACKAGES) xvfb openbox xdotool imagemagick clang libclang-rt-14-dev valgrind \
 	fonts-dejavu-core groff-base desktop-file-utils
 
-.PHONY: all build run run-gui chart check test deps bench bench-compare bench-forecast fuzz conformance \
+.PHONY: all build run run-gui run-studio chart check test deps bench bench-compare bench-forecast fuzz conformance \
 	clean install uninstall package
 
 all: build
@@ -30,6 +30,10 @@ run: build
 run-gui: build
 	@test -x $(BUILD)/tendencia-gui || { echo "tendencia-gui no se ha construido: falta FLTK 1.3 (libfltk1.3-dev)"; exit 1; }
 	cd examples && ../$(BUILD)/tendencia-gui
+
+run-studio: build
+	@test -x $(BUILD)/tendencia-estudio || { echo "tendencia-estudio no se ha construido: faltan FLTK 1.3, cairo, libcsv, Ceres o Boost.Math"; exit 1; }
+	cd examples && ../$(BUILD)/tendencia-estudio ventas.csv --terminos constante,potencia --inicio 2001
 
 # The fan chart of the example, after a run from a script when there is no report.
 chart: build
@@ -71,10 +75,11 @@ fuzz: deps
 bench: deps
 	sh tools/install-deps.sh hyperfine
 	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON)
-	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia fit_benchmark
+	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia fit_benchmark studio_timing
 	cd build-bench && ./bench/report_benchmark
 	sh bench/whole_run.sh build-bench/tendencia
 	cd build-bench && ./bench/fit_benchmark
+	xvfb-run -a build-bench/bench/studio_timing
 
 # Our whole pipeline (tendencia-ajuste --automatico ... | tendencia) against R's
 # forecast package on the series of bench/forecast/series.csv, cut at the M4

@@ -1,15 +1,16 @@
 # What `make install` puts on the system, `make uninstall` takes away and
 # `make package` wraps in a Debian package: each program that is built, with
-# its manual page; the menu entry with the desktop program; the example.
+# its manual page; the menu entry with the studio; the example.
 include(GNUInstallDirs)
-foreach(program tendencia tendencia-gui tendencia-grafico tendencia-importar tendencia-ajuste)
+foreach(program tendencia tendencia-gui tendencia-grafico tendencia-importar tendencia-ajuste
+                tendencia-estudio)
   if(TARGET ${program})
     list(APPEND TENDENCIA_BUILT_PROGRAMS ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES man/${program}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endif()
 endforeach()
-if(TARGET tendencia-gui)
+if(TARGET tendencia-estudio)  # the menu entry starts it, and tendencia-gui as its action
   install(FILES data/tendencia.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES data/tendencia.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
@@ -35,8 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 función de tendencia F(X) ajustada a la serie, ajusta la recta Y = a·F(X) + b por
 mínimos cuadrados y escribe un informe con la tendencia proyectada y los límites
 de su intervalo de predicción al 90, 95 o 99 %.
-Incluye un programa de terminal, uno de escritorio y otros que los
-acompañan, cada uno con su página de manual en español.")
+Incluye un programa de terminal, dos de escritorio (el estudio, que lleva
+de la hoja de cálculo al gráfico en una ventana, y el diálogo paso a paso)
+y otros que los acompañan, cada uno con su página de manual en español.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TENDENCIA_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

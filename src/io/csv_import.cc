@@ -68,6 +68,8 @@ std::string read_whole(const std::string& path) {
   return bytes;
 }
 
+}  // namespace
+
 void check_problem_name(const std::string& name) {
   if (!names_a_file_here(data_file_name(name)))
     throw ImportRefused("el nombre del problema no puede contener \"/\"");
@@ -76,6 +78,8 @@ void check_problem_name(const std::string& name) {
                         std::to_string(kMaxProblemNameCharacters) +
                         " caracteres, y tendencia no lo aceptaría");
 }
+
+namespace {
 
 ImportRefused data_file_exists(const std::string& name) {
   return ImportRefused("ya existe el fichero de datos " + data_file_name(name) +
@@ -99,6 +103,10 @@ CsvImport read_csv_import(std::string_view bytes, const std::string& column) {
   return import;
 }
 
+CsvImport read_csv_file(const std::string& path, const std::string& column) {
+  return read_csv_import(read_whole(path), column);
+}
+
 CsvImport import_csv_file(const ImportRequest& request) {
   check_problem_name(request.problem_name);
   std::error_code error;
@@ -106,7 +114,7 @@ CsvImport import_csv_file(const ImportRequest& request) {
       std::filesystem::symlink_status(data_file_name(request.problem_name), error).type() !=
           std::filesystem::file_type::not_found)
     throw data_file_exists(request.problem_name);
-  CsvImport import = read_csv_import(read_whole(request.csv_file), request.column);
+  CsvImport import = read_csv_file(request.csv_file, request.column);
   if (!write_data_file(request.problem_name, import.data_file_bytes, request.replace_existing))
     throw data_file_exists(request.problem_name);
   return import;

@@ -30,6 +30,16 @@ struct CsvImport {
 // read_csv_any_delimiter and series_from_table refuse.
 CsvImport read_csv_import(std::string_view bytes, const std::string& column);
 
+// read_csv_import on the file at `path`: Failure FileNotFound or FileNotReadable
+// naming it, ImportRefused for what is no regular file or passes kMaxCsvBytes.
+// Writes nothing.
+CsvImport read_csv_file(const std::string& path, const std::string& column);
+
+// ImportRefused for a problem name the run would not accept (more than
+// kMaxProblemNameCharacters characters) or whose files would land in another
+// folder ("/").
+void check_problem_name(const std::string& name);
+
 struct ImportRequest {
   std::string csv_file;       // a path
   std::string problem_name;   // the data file is "D" + name + ".TXT" in the current folder

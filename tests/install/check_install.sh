@@ -62,8 +62,10 @@ desktop="$root/usr/share/applications/tendencia.desktop"
 if [ -f "$desktop" ]; then
   complaints=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$complaints" ] ||
     fail "desktop-file-validate: $complaints"
-  exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-  [ -x "$root/usr/bin/$exec_program" ] || fail "el menú inicia $exec_program, que no se instala"
+  # The entry and each of its actions start a program of their own.
+  for exec_program in $(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop"); do
+    [ -x "$root/usr/bin/$exec_program" ] || fail "el menú inicia $exec_program, que no se instala"
+  done
 fi
 
 icon="$root/usr/share/icons/hicolor/scalable/apps/tendencia.svg"

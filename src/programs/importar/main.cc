@@ -1,10 +1,12 @@
 // tendencia-importar FICHERO NOMBRE: a spreadsheet's CSV file as the data file
 // "D" + NOMBRE + ".TXT" of the current folder.
+#include <cstdio>
 #include <string>
 
 #include "core/limits.h"
 #include "programs/importar/command_line.h"
-#include "programs/importar/summary.h"
+#include "io/import_summary.h"
+#include "io/problem_files.h"
 #include "programs/program.h"
 
 namespace {
@@ -30,14 +32,21 @@ const std::string kHelpAfterUsage =
     "1 si lo rechaza, 2 si la orden está mal escrita.\n";
 
 
+// What the import found and did, so a wrong guess shows at once.
 int import(const ImportRequest& request) {
-  importar::print_summary(request, import_csv_file(request));
+  const CsvImport import = import_csv_file(request);
+  std::printf("%sEscrito %s.\n", import_summary(request.csv_file, import).c_str(),
+              data_file_name(request.problem_name).c_str());
+  if (import.series.whole_periods)
+    std::printf("En tendencia, conteste %s a \"¿Año o Periodo inicial?\".\n",
+                import.series.first_period.c_str());
   return 0;
 }
 
+// The import's failure in the same words the studio shows it.
 int refused(const ImportRequest& request, const std::exception& error) {
-  return report_failure(error, "No se escribe ningún fichero de datos.",
-                        "al importar " + request.csv_file);
+  std::fprintf(stderr, "%s\n", import_failure_text(request.csv_file, error).c_str());
+  return 1;
 }
 
 }  // namespace

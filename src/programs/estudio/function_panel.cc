@@ -1,0 +1,106 @@
+#include "programs/estudio/function_panel.h"
+
+#include <FL/Fl_Box.H>
+
+#include <algorithm>
+
+namespace tendencia {
+namespace {
+
+constexpr int kMargin = 10;
+constexpr int kCheckColumns = 4, kCheckWidth = 128, kCheckHeight = 22;
+constexpr int kFieldColumns = 5, kFieldLabelWidth = 30, kFieldWidth = 74, kFieldHeight = 24;
+
+// Greys out the term boxes while the data choose the terms.
+void automatic_changed(Fl_Widget*, void* data) {
+  auto* panel = static_cast<FunctionPanel*>(data);
+  panel->set_automatic(panel->automatic());
+}
+
+}  // namespace
+
+FunctionPanel::FunctionPanel(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
+  auto* title = new Fl_Box(x + kMargin, y + 6, w - 2 * kMargin, 20, "Función F(X)");
+  title->labelfont(FL_HELVETICA_BOLD);
+  title->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+  const std::vector<TermGroup>& all = all_term_groups();
+  for (std::size_t i = 0; i <= all.size(); ++i) {
+    int column = static_cast<int>(i) % kCheckColumns, row = static_cast<int>(i) / kCheckColumns;
+    int cx = x + kMargin + column * kCheckWidth, cy = y + 30 + row * kCheckHeight;
+    if (i < all.size()) {
+      // The label must outlive the widget: term_name gives static text.
+      groups_[i] = new Fl_Check_Button(cx, cy, kCheckWidth, kCheckHeight, term_name(all[i]));
+    } else {
+      automatic_ = new Fl_Check_Button(cx, cy, kCheckWidth, kCheckHeight, "Automático");
+      automatic_->callback(automatic_changed, this);
+    }
+  }
+  const int fit_y = y + 30 + 3 * kCheckHeight + 6;
+  fit_ = new Fl_Button(x + kMargin, fit_y, 150, 28, "Ajustar (Ctrl+J)");
+
+  static const char* const kLabels[25] = {"b0",  "b1",  "b2",  "b3",  "b4",  "b5",  "b6",
+                                          "b7",  "b8",  "b9",  "b10", "b11", "b12", "b13",
+                                          "b14", "b15", "b16", "b17", "b18", "b19", "b20",
+                                          "b21", "b22", "b23", "b24"};
+  const int fields_y = fit_y + 36;
+  for (int k = 0; k < 25; ++k) {
+    // Down the columns, so Tab walks b0, b1, b2... in order.
+    int column = k / kFieldColumns, row = k % kFieldColumns;
+    int fx = x + kMargin + kFieldLabelWidth + column * (kFieldLabelWidth + kFieldWidth);
+    coefficients_[static_cast<std::size_t>(k)] =
+        new Fl_Input(fx, fields_y + row * (kFieldHeight + 2), kFieldWidth, kFieldHeight, kLabels[k]);
+    coefficients_[static_cast<std::size_t>(k)]->textsize(12);
+  }
+  const int report_y = fields_y + kFieldColumns * (kFieldHeight + 2) + 6;
+  report_buffer_ = new Fl_Text_Buffer();
+  report_ = new Fl_Text_Display(x + kMargin, report_y, w - 2 * kMargin, y + h - report_y - kMargin);
+  report_->buffer(report_buffer_);
+  report_->textfont(FL_COURIER);
+  report_->textsize(11);
+  resizable(report_);
+  end();
+}
+
+FunctionPanel::~FunctionPanel() {
+  report_->buffer(nullptr);
+  delete report_buffer_;
+}
+
+std::vector<TermGroup> FunctionPanel::chosen_groups() const {
+  std::vector<TermGroup> chosen;
+  const std::vector<TermGroup>& all = all_term_groups();
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (groups_[i]->value() != 0) chosen.push_back(all[i]);
+  return chosen;
+}
+
+void FunctionPanel::choose_groups(const std::vector<TermGroup>& groups) {
+  const std::vector<TermGroup>& all = all_term_groups();
+  for (std::size_t i = 0; i < all.size(); ++i)
+    groups_[i]->value(std::find(groups.begin(), groups.end(), all[i]) != groups.end());
+}
+
+void FunctionPanel::set_automatic(bool on) {
+  automatic_->value(on);
+  for (Fl_Check_Button* group : groups_) {
+    if (on) group->deactivate();
+    else group->activate();
+  }
+}
+
+std::array<std::string, 25> FunctionPanel::coefficient_answers() const {
+  std::array<std::string, 25> answers;
+  for (std::size_t k = 0; k < 25; ++k) answers[k] = coefficients_[k]->value();
+  return answers;
+}
+
+void FunctionPanel::show_fit(const SeriesFit& fit) {
+  choose_groups(fit.groups);
+  for (std::size_t k = 0; k < 25; ++k) {
+    coefficients_[k]->value(fit.coefficients[k].c_str());
+    coefficients_[k]->position(0);  // the leading digits matter most
+  }
+  report_buffer_->text(fit.report.c_str());
+}
+
+}  // namespace tendencia

@@ -1,0 +1,59 @@
+// The window's "Proyección" part: points M, level, the Student t, the initial
+// period, the buttons that project, save and start the step-by-step dialogue,
+// and the projected table.
+#pragma once
+
+#include <FL/Fl_Browser.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Button.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Input.H>
+
+#include <string>
+
+#include "chart/forecast_report.h"
+
+namespace tendencia {
+
+class ProjectionPanel : public Fl_Group {
+ public:
+  ProjectionPanel(int x, int y, int w, int h);
+
+  Fl_Button* project_button() { return project_; }
+  Fl_Button* save_button() { return save_; }
+  Fl_Button* dialogue_button() { return dialogue_; }
+  Fl_Choice* level_choice() { return level_; }
+  Fl_Check_Button* calibrated_check() { return calibrated_; }
+
+  std::string points() const { return points_->value(); }
+  void set_points(int m) { points_->value(std::to_string(m).c_str()); }
+  int level() const;  // 90, 95 or 99
+  void set_level(int level);
+  std::string student_t() const { return t_->value(); }
+  // The t shown; editable only where the run asks for it.
+  void show_student_t(const std::string& t, bool asked);
+  // Is "t calibrada" ticked? It can be only where the run asks for t and the
+  // validation gave a calibrated t.
+  bool calibrated_t_chosen() const { return calibrated_->value() != 0; }
+  void allow_calibrated_t(bool allowed);
+  std::string first_period() const { return first_period_->value(); }
+  void set_first_period(int period) { first_period_->value(std::to_string(period).c_str()); }
+
+  // The projected rows of the report, as it writes them; empty clears the table.
+  void show_projected(const ForecastReport& report);
+  void clear_projected() { table_->clear(); }
+
+ private:
+  Fl_Input* points_;
+  Fl_Choice* level_;
+  Fl_Input* t_;
+  Fl_Check_Button* calibrated_;
+  Fl_Input* first_period_;
+  Fl_Button* project_;
+  Fl_Button* save_;
+  Fl_Button* dialogue_;
+  Fl_Browser* table_;
+};
+
+}  // namespace tendencia

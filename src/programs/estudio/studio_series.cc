@@ -1,0 +1,138 @@
+#include "programs/estudio/studio_series.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <sstream>
+
+#include "core/failure.h"
+#include "io/csv_import.h"
+#include "io/data_series.h"
+#include "io/import_refused.h"
+#include "io/import_summary.h"
+#include "io/problem_files.h"
+#include "text/text_encoding.h"
+
+namespace tendencia {
+namespace {
+
+std::string lowercase(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+std::string extension_of(const std::string& path) {
+  return lowercase(std::filesystem::path(path).extension().string());
+}
+
+bool is_csv(const std::string& path) { return extension_of(path) == ".csv"; }
+
+// The whole data file, refused as the CSV reader refuses: what is not a
+// regular file would be read forever or not at all.
+std::string read_data_bytes(const std::string& path) {
+  const std::string where = "fichero de datos " + path;
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) throw Failure(FailureKind::FileNotFound, where);
+  if (!std::filesystem::is_regular_file(path, error))
+    throw ImportRefused(path + " no es un fichero normal");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw Failure(FailureKind::FileNotReadable, where);
+  std::string bytes(kMaxCsvBytes + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad()) throw Failure(FailureKind::FileNotReadable, where);
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (bytes.size() > kMaxCsvBytes) throw Failure(FailureKind::TooManyRows, where);
+  return bytes;
+}
+
+DataSeries series_of(const std::string& data_file_bytes, const std::string& where) {
+  std::istringstream in(data_file_bytes);
+  return read_series(in, where);
+}
+
+std::string absolute_folder_of(const std::string& path) {
+  std::filesystem::path absolute = std::filesystem::absolute(path);
+  return absolute.parent_path().lexically_normal().string();
+}
+
+std::optional<int> whole_period(const std::string& text) {
+  char* end = nullptr;
+  long value = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || value < -32768 || value > 32767) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+}  // namespace
+
+std::string proposed_problem_name(const std::string& path) {
+  std::filesystem::path file(path);
+  std::string name = file.stem().string();
+  const std::string extension = extension_of(path);
+  if (extension != ".csv" && name.size() > 1 && (name[0] == 'D' || name[0] == 'd'))
+    name.erase(0, 1);
+  // Cut at a character's boundary, never inside a UTF-8 sequence.
+  std::string cut;
+  for (std::size_t i = 0; i < name.size();) {
+    std::size_t length = 1;
+    while (i + length < name.size() && (static_cast<unsigned char>(name[i + length]) & 0xC0) == 0x80)
+      ++length;
+    if (count_characters(cut + name.substr(i, length)) > kMaxProblemNameCharacters) break;
+    cut += name.substr(i, length);
+    i += length;
+  }
+  return cut;
+}
+
+OpenedSeries open_series_file(const std::string& path) {
+  OpenedSeries opened;
+  opened.path = path;
+  opened.folder = absolute_folder_of(path);
+  opened.proposed_name = proposed_problem_name(path);
+  if (is_csv(path)) {
+    CsvImport import = read_csv_file(path, "");
+    opened.from_csv = true;
+    opened.summary = import_summary(path, import);
+    opened.data_file_bytes = std::move(import.data_file_bytes);
+    if (import.series.whole_periods) opened.first_period = whole_period(import.series.first_period);
+  } else {
+    opened.data_file_bytes = read_data_bytes(path);
+  }
+  opened.series = series_of(opened.data_file_bytes, path);
+  std::istringstream title(opened.data_file_bytes);
+  opened.title_line = read_title_line(title);
+  if (!opened.from_csv)
+    opened.summary = "Fichero de datos " + path + ": " +
+                     std::to_string(opened.series.values.size()) + " valores.\n";
+  return opened;
+}
+
+std::string open_failure_text(const std::string& path, const std::exception& error) {
+  if (is_csv(path)) return import_failure_text(path, error);
+  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return "Error: memoria insuficiente.";
+  return std::string("Error: ") + error.what() + ".";
+}
+
+bool same_series(const DataSeries& a, const DataSeries& b) {
+  if (a.values.size() != b.values.size()) return false;
+  for (std::size_t i = 0; i < a.values.size(); ++i) {
+    const SeriesValue& x = a.values[i];
+    const SeriesValue& y = b.values[i];
+    if (x.is_text != y.is_text) return false;
+    if (x.is_text ? x.text != y.text : x.number != y.number) return false;
+  }
+  return true;
+}
+
+DataFileState data_file_state(const std::string& problem_name, const DataSeries& series) {
+  try {
+    return same_series(read_data_file(problem_name), series) ? DataFileState::SameSeries
+                                                             : DataFileState::OtherSeries;
+  } catch (const Failure& failure) {
+    if (failure.kind() == FailureKind::FileNotFound) return DataFileState::Missing;
+    return DataFileState::OtherSeries;
+  }
+}
+
+}  // namespace tendencia

@@ -1,0 +1,29 @@
+#include "programs/estudio/studio_session.h"
+
+#include <algorithm>
+
+#include "fit/answer_script.h"
+#include "model/student_quantile.h"
+#include "programs/estudio/run_answers.h"
+
+namespace tendencia {
+
+StudentTField student_t_field(const StudioSession& session, int level, bool calibrated_chosen,
+                              const Separators& separators) {
+  StudentTField field;
+  if (!session.opened) return field;
+  const std::size_t values = session.opened->series.values.size();
+  field.editable = tendencia_asks_t(static_cast<int>(values));
+  field.calibrated_allowed =
+      field.editable && session.calibrated_t && session.calibrated_level == level;
+  // Never narrower than Student's, as --t-calibrada: a calibrated t below it
+  // comes from few, correlated errors.
+  const std::optional<double> exact =
+      field.editable ? student_quantile(level, static_cast<double>(values) - 2) : std::nullopt;
+  field.text = field.calibrated_allowed && calibrated_chosen && exact
+                   ? t_answer_form(std::max(*session.calibrated_t, *exact), separators)
+                   : proposed_student_t(level, values, separators);
+  return field;
+}
+
+}  // namespace tendencia

@@ -1,0 +1,40 @@
+#include "programs/estudio/chart_picture.h"
+
+#include <gtest/gtest.h>
+
+#include "chart/fan_chart.h"
+
+namespace tendencia {
+namespace {
+
+bool has_colour(const std::vector<unsigned char>& rgb, Rgb colour) {
+  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
+    if (std::abs(rgb[i] - colour.r * 255) < 3 && std::abs(rgb[i + 1] - colour.g * 255) < 3 &&
+        std::abs(rgb[i + 2] - colour.b * 255) < 3)
+      return true;
+  return false;
+}
+
+TEST(ChartPixels, DrawsTheObservedSeriesAtAnySize) {
+  DataSeries series{{SeriesValue::of_number(3), SeriesValue::of_text("\"n/d\""),
+                     SeriesValue::of_number(5), SeriesValue::of_number(4)}};
+  FanChart chart = observed_chart(series, 2001, "Mes  Ventas", "v", ",");
+  ASSERT_EQ(chart.observed.size(), 3u);  // the text value has no point
+  EXPECT_EQ(chart.observed[1].period, 2003);
+  EXPECT_EQ(chart.title, "Ventas");
+  EXPECT_EQ(chart.period_caption, "Mes");
+  EXPECT_EQ(chart.period_low, 2000.5);
+  EXPECT_EQ(chart.period_high, 2004.5);  // the text value keeps its period
+  EXPECT_TRUE(chart.bands.empty());
+  EXPECT_EQ(observed_chart(series, 1, "", "v", ".").title, "v");
+  for (auto [w, h] : {std::pair{900, 440}, std::pair{1, 1}, std::pair{333, 777}}) {
+    std::vector<unsigned char> rgb = chart_pixels(chart, w, h);
+    ASSERT_EQ(rgb.size(), static_cast<std::size_t>(w * h * 3));
+    if (w > 100) {
+      EXPECT_TRUE(has_colour(rgb, kObservedColour)) << w << "x" << h;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tendencia

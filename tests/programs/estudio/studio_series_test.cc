@@ -1,0 +1,115 @@
+#include "programs/estudio/studio_series.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "io/csv_import.h"
+#include "io/import_refused.h"
+#include "io/import_summary.h"
+#include "support/temp_directory.h"
+
+namespace tendencia {
+namespace {
+
+using namespace testing;
+
+const std::string kCsv = "A\xf1o;Ventas\r\n2001;132,89\r\n2002;143,80\r\n2003;162,13\r\n";
+
+std::vector<std::string> files_here() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(ProposedProblemName, ComesFromTheFileNameCutToSevenCharacters) {
+  EXPECT_EQ(proposed_problem_name("/datos/Dventas.TXT"), "ventas");
+  EXPECT_EQ(proposed_problem_name("dventas.txt"), "ventas");
+  EXPECT_EQ(proposed_problem_name("ventas.csv"), "ventas");
+  EXPECT_EQ(proposed_problem_name("Datos.CSV"), "Datos");  // a CSV keeps its D
+  EXPECT_EQ(proposed_problem_name("exportaciones.csv"), "exporta");
+  // Seven characters, never half of one: "ñ" is two bytes in UTF-8.
+  EXPECT_EQ(proposed_problem_name("a\xc3\xb1oa\xc3\xb1oa\xc3\xb1o.csv"), "a\xc3\xb1oa\xc3\xb1oa");
+}
+
+TEST(OpenSeriesFile, ReadsACsvFileAsTheImporterDoesAndWritesNothing) {
+  TempDirectory folder;
+  write_file("ventas.csv", kCsv);
+  OpenedSeries opened = open_series_file("ventas.csv");
+  EXPECT_TRUE(opened.from_csv);
+  EXPECT_EQ(opened.folder, folder.path().string());
+  EXPECT_EQ(opened.proposed_name, "ventas");
+  EXPECT_EQ(opened.first_period, 2001);
+  CsvImport import = read_csv_file("ventas.csv", "");
+  EXPECT_EQ(opened.summary, import_summary("ventas.csv", import));
+  EXPECT_EQ(opened.data_file_bytes, import.data_file_bytes);
+  ASSERT_EQ(opened.series.values.size(), 3u);
+  EXPECT_EQ(opened.series.values[2].number, 162.13);
+  EXPECT_EQ(files_here(), std::vector<std::string>{"ventas.csv"});
+}
+
+TEST(OpenSeriesFile, ReadsADataFileAsTheRunDoes) {
+  TempDirectory folder;
+  const std::string bytes = "A\xf1o o periodo   NUMERO\r\n1  132.89\r\n2  \"n/d\"\r\n3  1e3\r\n";
+  write_file("Dventas.TXT", bytes);
+  OpenedSeries opened = open_series_file("Dventas.TXT");
+  EXPECT_FALSE(opened.from_csv);
+  EXPECT_EQ(opened.data_file_bytes, bytes);
+  ASSERT_EQ(opened.series.values.size(), 3u);
+  EXPECT_TRUE(opened.series.values[1].is_text);
+  EXPECT_EQ(opened.series.values[2].number, 1000.0);
+  EXPECT_FALSE(opened.first_period);
+}
+
+TEST(OpenSeriesFile, RefusalsSayWhatTheImporterOrTheRunSay) {
+  TempDirectory folder;
+  write_file("malo.csv", "A\xf1o;Ventas\n2001;1\n2002;ciento\n");
+  try {
+    open_series_file("malo.csv");
+    FAIL() << "no refusal";
+  } catch (const ImportRefused& refused) {
+    EXPECT_EQ(open_failure_text("malo.csv", refused),
+              "Error al importar malo.csv: " + std::string(refused.what()) +
+                  ". No se escribe ningún fichero de datos.");
+  }
+  try {
+    open_series_file("Dfalta.TXT");
+    FAIL() << "no failure";
+  } catch (const std::exception& missing) {
+    EXPECT_EQ(open_failure_text("Dfalta.TXT", missing), "Error: " + std::string(missing.what()) + ".");
+  }
+  std::filesystem::create_directory("Dcarpeta.TXT");
+  EXPECT_THROW(open_series_file("Dcarpeta.TXT"), ImportRefused);
+  EXPECT_EQ(files_here(), (std::vector<std::string>{"Dcarpeta.TXT", "malo.csv"}));
+}
+
+DataSeries series(std::vector<SeriesValue> values) { return DataSeries{std::move(values)}; }
+
+TEST(SameSeries, ComparesValuesAndCountNotTheTitle) {
+  DataSeries a = series({SeriesValue::of_number(1), SeriesValue::of_text("\"x\"")});
+  EXPECT_TRUE(same_series(a, a));
+  EXPECT_FALSE(same_series(a, series({SeriesValue::of_number(1)})));
+  EXPECT_FALSE(same_series(a, series({SeriesValue::of_number(1), SeriesValue::of_text("\"y\"")})));
+  EXPECT_FALSE(same_series(series({SeriesValue::of_number(1)}),
+                           series({SeriesValue::of_number(1.0000000000000002)})));
+  EXPECT_FALSE(same_series(series({SeriesValue::of_number(0)}), series({SeriesValue::of_text("0")})));
+}
+
+TEST(DataFileState, TellsMissingSameAndOtherSeries) {
+  TempDirectory folder;
+  DataSeries wanted = series({SeriesValue::of_number(5), SeriesValue::of_number(6)});
+  EXPECT_EQ(data_file_state("v", wanted), DataFileState::Missing);
+  write_file("Dv.TXT", "Otro titulo\r\n1  5\r\n2  6\r\n");
+  EXPECT_EQ(data_file_state("v", wanted), DataFileState::SameSeries);
+  write_file("Dv.TXT", "Otro titulo\r\n1  5\r\n2  6\r\n3  7\r\n");
+  EXPECT_EQ(data_file_state("v", wanted), DataFileState::OtherSeries);
+  write_file("Dv.TXT", "");  // unreadable for the run: another series
+  EXPECT_EQ(data_file_state("v", wanted), DataFileState::OtherSeries);
+  write_file("dW.txt", "T\r\n1  5\r\n2  6\r\n");  // found ignoring case, as the run finds it
+  EXPECT_EQ(data_file_state("W", wanted), DataFileState::SameSeries);
+}
+
+}  // namespace
+}  // namespace tendencia

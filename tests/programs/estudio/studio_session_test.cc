@@ -1,0 +1,51 @@
+#include "programs/estudio/studio_session.h"
+
+#include <gtest/gtest.h>
+
+namespace tendencia {
+namespace {
+
+const Separators kPoint{".", ""};
+
+StudioSession with_values(std::size_t count) {
+  StudioSession session;
+  session.opened.emplace();
+  session.opened->series.values.assign(count, SeriesValue::of_number(1));
+  return session;
+}
+
+TEST(StudentTField, ShowsTheTablesTUpTo32ValuesClosedToEditing) {
+  StudioSession session = with_values(32);
+  session.calibrated_t = 2.5;
+  session.calibrated_level = 95;
+  StudentTField field = student_t_field(session, 95, true, kPoint);
+  EXPECT_EQ(field.text, "2.042");
+  EXPECT_FALSE(field.editable);
+  EXPECT_FALSE(field.calibrated_allowed);  // tendencia would never ask for it
+}
+
+TEST(StudentTField, OffersTheCalibratedTOnlyAtTheLevelItWasMeasuredAt) {
+  StudioSession session = with_values(40);
+  EXPECT_EQ(student_t_field(session, 95, true, kPoint).text, "2.024394");
+  session.calibrated_t = 3.0;
+  session.calibrated_level = 95;
+  StudentTField chosen = student_t_field(session, 95, true, kPoint);
+  EXPECT_TRUE(chosen.editable && chosen.calibrated_allowed);
+  EXPECT_EQ(chosen.text, "3.000002");  // never a whole number the run would take as points
+  EXPECT_EQ(student_t_field(session, 95, false, kPoint).text, "2.024394");
+  session.calibrated_t = 1.5;  // narrower than Student's: Student's stays
+  EXPECT_EQ(student_t_field(session, 95, true, kPoint).text, "2.024394");
+  session.calibrated_t = 3.0;
+  StudentTField other_level = student_t_field(session, 99, true, kPoint);
+  EXPECT_FALSE(other_level.calibrated_allowed);
+  EXPECT_EQ(other_level.text, "2.711558");
+}
+
+TEST(StudentTField, IsEmptyWithNoSeriesOpen) {
+  StudentTField field = student_t_field(StudioSession{}, 95, false, kPoint);
+  EXPECT_EQ(field.text, "");
+  EXPECT_FALSE(field.editable);
+}
+
+}  // namespace
+}  // namespace tendencia
