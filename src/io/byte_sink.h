@@ -2,6 +2,8 @@
 // in tests, so that a write error can be shown to stop the run.
 #pragma once
 
+#include <sys/types.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,7 +36,9 @@ class FileSink : public ByteSink {
 
   // Each write goes straight to the system, one call for the whole piece: the
   // report already gathers its lines into large pieces, so a second buffer
-  // would only copy them again.
+  // would only copy them again. Every kHintBytes written are sent on to the
+  // disk at once, so that the final sync waits for the last of them only, not
+  // for the whole file; sending smaller ranges costs more than it saves.
   bool write(std::string_view bytes) override;
   bool flush() override;
   bool sync() override;
@@ -42,8 +46,11 @@ class FileSink : public ByteSink {
 
  private:
   explicit FileSink(int descriptor) : descriptor_(descriptor) {}
+  static constexpr off_t kHintBytes = 512 * 1024;
 
   int descriptor_;  // -1 once closed
+  off_t written_ = 0;
+  off_t hinted_ = 0;  // bytes already sent on to the disk
 };
 
 }  // namespace tendencia
