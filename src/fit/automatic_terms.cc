@@ -1,4 +1,5 @@
 #include "fit/automatic_terms.h"
+#include "fit/report_columns.h"
 
 #include <algorithm>
 #include <atomic>
@@ -152,20 +153,6 @@ RankKey rank_key(const std::vector<TermGroup>& groups, const Validation& v) {
   if (v.total.mase && *v.total.mase > kUntrustedMase) reliability = 2;
   if (v.total.mase) return {reliability, 0, *v.total.mase, coefficient_count(groups)};
   return {reliability, 1, v.total.smape, coefficient_count(groups)};
-}
-
-std::string fixed(double value, int decimals) {
-  if (!std::isfinite(value)) return "no calculable";
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
-}
-
-std::string column(std::string text, std::size_t width) {
-  std::size_t characters = 0;
-  for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
-  if (characters < width) text.append(width - characters, ' ');
-  return text + " ";
 }
 
 // Fits and validates outcomes[first..]; each candidate is independent of the

@@ -29,46 +29,44 @@ double identity(double x) { return x; }
 double logarithm(double x) { return std::log(x); }
 
 std::vector<Candidate> candidates(TermGroup group, const Coefficients& c, std::size_t n) {
-  auto b = [&](int k) { return "b" + std::to_string(k); };
+  // The group's coefficients by their place, named as the report names them.
+  auto b = [&](int place) { return "b" + std::to_string(coefficient_of(group, place)); };
+  auto value = [&](int place) {
+    return c.b[static_cast<std::size_t>(coefficient_of(group, place))];
+  };
+  const std::string outer = b(kOuter), shape = b(kShape);
   // A power whose exponent grows without end while its coefficient vanishes
   // is 0 but at the last value: it only fits that value.
   const double last = static_cast<double>(n);
-  auto power = [&](int outer, int exponent) {
-    return std::vector<Candidate>{
-        {nullptr, b(exponent) + " → 0 o " + b(outer) + " → 0", "una constante", kConstant},
-        {identity, b(exponent) + " → 1", "una recta", kLine},
-        {logarithm, b(exponent) + " → 0 con " + b(outer) + " → ∞", "un logaritmo", kLogarithm},
-        {[last](double x) { return x == last ? 1.0 : 0.0; },
-         b(exponent) + " → ∞ con " + b(outer) + " → 0", "un salto en el último valor",
-         kConstant}};
-  };
   switch (group) {
     case G::Constant: return {};
-    case G::Power: return power(1, 2);
-    case G::SecondPower: return power(3, 4);
+    case G::Power:
+    case G::SecondPower:
+      return {{nullptr, shape + " → 0 o " + outer + " → 0", "una constante", kConstant},
+              {identity, shape + " → 1", "una recta", kLine},
+              {logarithm, shape + " → 0 con " + outer + " → ∞", "un logaritmo", kLogarithm},
+              {[last](double x) { return x == last ? 1.0 : 0.0; },
+               shape + " → ∞ con " + outer + " → 0", "un salto en el último valor", kConstant}};
     case G::Exponential:
-      return {{nullptr, "b6 → 0 o b5 → 0", "una constante", kConstant},
-              {identity, "b6 → 0 con b5 → ∞", "una recta", kLine}};
-    case G::Logarithm:
-      return {{nullptr, "b7 → 0", "una constante", kConstant},
-              {identity, "b8 → ∞", "una recta", kLine}};
+      return {{nullptr, shape + " → 0 o " + outer + " → 0", "una constante", kConstant},
+              {identity, shape + " → 0 con " + outer + " → ∞", "una recta", kLine}};
     case G::Cosine:
-    case G::SecondCosine: {
-      int first = group == G::Cosine ? 9 : 12;
-      return {{nullptr, b(first) + " → 0 o " + b(first + 1) + " → 0", "una constante", kConstant},
-              {identity, b(first + 1) + " → 0 con " + b(first) + " → ∞", "una recta", kLine}};
-    }
+    case G::SecondCosine:
+      return {{nullptr, outer + " → 0 o " + shape + " → 0", "una constante", kConstant},
+              {identity, shape + " → 0 con " + outer + " → ∞", "una recta", kLine}};
+    case G::Logarithm:
+      return {{nullptr, outer + " → 0", "una constante", kConstant},
+              {identity, shape + " → ∞", "una recta", kLine}};
     case G::Hyperbola:
-      return {{nullptr, "b16 → 0 o b15 → 0", "una constante", kConstant},
-              {identity, "b16 → ∞", "una recta", kLine}};
+      return {{nullptr, shape + " → 0 o " + outer + " → 0", "una constante", kConstant},
+              {identity, shape + " → ∞", "una recta", kLine}};
     case G::Logistic:
     case G::SecondLogistic: {
-      int first = group == G::Logistic ? 17 : 21;
-      double rate = c.b[static_cast<std::size_t>(first + 1)];
-      double saturated = rate - c.b[static_cast<std::size_t>(first + 3)];
-      const std::string denominator = b(first + 2) + "·exp(" + b(first + 3) + "·X)";
-      return {{nullptr, b(first) + " → 0 o satura", "una constante", kConstant},
-              {identity, b(first + 1) + ", " + b(first + 3) + " → 0", "una recta", kLine},
+      const double rate = value(kShape);
+      const double saturated = rate - value(kDenominatorRate);
+      const std::string denominator = b(kDenominatorScale) + "·exp(" + b(kDenominatorRate) + "·X)";
+      return {{nullptr, outer + " → 0 o satura", "una constante", kConstant},
+              {identity, shape + ", " + b(kDenominatorRate) + " → 0", "una recta", kLine},
               {[rate](double x) { return std::exp(rate * x); }, denominator + " → 0",
                "una exponencial", kExponential},
               {[saturated](double x) { return std::exp(saturated * x); }, denominator + " → ∞",

@@ -10,6 +10,7 @@
 #include "model/series.h"
 #include "model/student_quantile.h"
 #include "model/student_table.h"
+#include "fit/report_columns.h"
 
 namespace tendencia {
 namespace {
@@ -72,21 +73,6 @@ Coefficients score_origin(const std::vector<double>& y, int k, const std::vector
                                       : error > 0.0 ? HUGE_VAL : 0.0);
   }
   return fit.coefficients;
-}
-
-std::string fixed(double value, int decimals) {
-  if (!std::isfinite(value)) return "no calculable";
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
-}
-
-std::string column(std::string text, std::size_t width) {
-  // The width counts characters; "í" and "ñ" take two bytes.
-  std::size_t characters = 0;
-  for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
-  if (characters < width) text.append(width - characters, ' ');
-  return text + " ";  // a blank after every column, however wide its text
 }
 
 std::string score_row(const std::string& label, const HorizonScore& s) {

@@ -11,6 +11,7 @@
 #include "io/import_refused.h"
 #include "io/problem_files.h"
 #include "text/text_encoding.h"
+#include "io/file_bytes.h"
 
 namespace tendencia {
 namespace {
@@ -49,18 +50,7 @@ std::string line_ends_of(std::string_view bytes) {
 }
 
 std::string read_whole(const std::string& path) {
-  const std::string where = "fichero CSV " + path;
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) throw Failure(FailureKind::FileNotFound, where);
-  // A FIFO or a device would be read forever, a folder not at all.
-  if (!std::filesystem::is_regular_file(path, error))
-    throw ImportRefused(path + " no es un fichero normal");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Failure(FailureKind::FileNotReadable, where);
-  std::string bytes(kMaxCsvBytes + 1, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) throw Failure(FailureKind::FileNotReadable, where);
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  std::string bytes = read_regular_file(path, "fichero CSV " + path, kMaxCsvBytes);
   if (bytes.size() > kMaxCsvBytes)
     throw ImportRefused("el fichero pasa de " + std::to_string(kMaxCsvBytes >> 20) +
                         " MiB: no es una serie de " + std::to_string(kMaxSeriesValues) +

@@ -8,6 +8,9 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdarg>
+#include <cstdlib>
 #include <cstdio>
 #include <memory>
 
@@ -117,5 +120,21 @@ void DesktopDialogue::show_failure(const std::string& report) {
   Box box;
   run_box(box, report, false, FL_DARK_RED);
 }
+
+namespace {
+
+void display_failure(const char* format, ...) {
+  std::fprintf(stderr, "%s: no se puede abrir la pantalla gráfica (", program_invocation_short_name);
+  va_list arguments;
+  va_start(arguments, format);
+  std::vfprintf(stderr, format, arguments);
+  va_end(arguments);
+  std::fprintf(stderr, ")\n");
+  std::exit(1);
+}
+
+}  // namespace
+
+void stop_on_display_failure() { Fl::fatal = display_failure; }
 
 }  // namespace tendencia

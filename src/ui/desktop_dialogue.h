@@ -17,4 +17,9 @@ class DesktopDialogue : public Dialogue {
   void show_failure(const std::string& report) override;
 };
 
+// FLTK's fatal errors (no display to open) end the program: afterwards they are
+// said in Spanish on stderr, named by the program's own name, with the exit
+// status of any other failure (1). Call once, before the first window.
+void stop_on_display_failure();
+
 }  // namespace tendencia

@@ -2,9 +2,7 @@
 
 #include <FL/Fl.H>
 
-#include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "programs/estudio/studio_window.h"
 #include "programs/program.h"
 #include "text/separators.h"
+#include "ui/desktop_dialogue.h"
 
 namespace tendencia {
 namespace {
@@ -35,21 +34,9 @@ std::string help() {
          "Ctrl+Q salir; Tab pasa de un campo al siguiente.\n";
 }
 
-// FLTK's fatal errors (no display to open) end the program; say so in Spanish,
-// with the same exit status as any other failure.
-void fatal(const char* format, ...) {
-  std::fprintf(stderr, "tendencia-estudio: no se puede abrir la pantalla gráfica (");
-  va_list arguments;
-  va_start(arguments, format);
-  std::vfprintf(stderr, format, arguments);
-  va_end(arguments);
-  std::fprintf(stderr, ")\n");
-  std::exit(1);
-}
-
 // The window, prepared from the command line, until the user closes it.
 int open_window(const StudioOptions& options) {
-  Fl::fatal = fatal;
+  stop_on_display_failure();
   Fl::scheme("gtk+");
   StudioWindow::install_shortcuts();
   // Each action reports its own failures in the window; what escapes them

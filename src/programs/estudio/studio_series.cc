@@ -13,6 +13,7 @@
 #include "io/import_summary.h"
 #include "io/problem_files.h"
 #include "text/text_encoding.h"
+#include "io/file_bytes.h"
 
 namespace tendencia {
 namespace {
@@ -33,16 +34,7 @@ bool is_csv(const std::string& path) { return extension_of(path) == ".csv"; }
 // regular file would be read forever or not at all.
 std::string read_data_bytes(const std::string& path) {
   const std::string where = "fichero de datos " + path;
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) throw Failure(FailureKind::FileNotFound, where);
-  if (!std::filesystem::is_regular_file(path, error))
-    throw ImportRefused(path + " no es un fichero normal");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Failure(FailureKind::FileNotReadable, where);
-  std::string bytes(kMaxCsvBytes + 1, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) throw Failure(FailureKind::FileNotReadable, where);
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  std::string bytes = read_regular_file(path, where, kMaxCsvBytes);
   if (bytes.size() > kMaxCsvBytes) throw Failure(FailureKind::TooManyRows, where);
   return bytes;
 }

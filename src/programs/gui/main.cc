@@ -1,9 +1,7 @@
 // tendencia-gui: the run as a desktop program, every step a modal box.
 #include <FL/Fl.H>
 
-#include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 
 #include "programs/gui/command_line.h"
 #include "programs/program.h"
@@ -16,21 +14,9 @@ namespace {
 
 using namespace tendencia;
 
-// FLTK's fatal errors (no display to open) end the program; say so in Spanish,
-// with the same exit status as any other failure.
-void fatal(const char* format, ...) {
-  std::fprintf(stderr, "tendencia-gui: no se puede abrir la pantalla gráfica (");
-  va_list arguments;
-  va_start(arguments, format);
-  std::vfprintf(stderr, format, arguments);
-  va_end(arguments);
-  std::fprintf(stderr, ")\n");
-  std::exit(1);
-}
-
 // The folder first (chosen, or given), then the run in it.
 int run_in_folder(const gui::Request& request) {
-  Fl::fatal = fatal;
+  stop_on_display_failure();
   DesktopDialogue dialogue;
   std::optional<std::string> folder = request.folder;
   if (request.choose_folder) {
