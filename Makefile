@@ -4,20 +4,23 @@ BUILD := build
 CONFIGURE = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) $(3) > /dev/null
 EVERY_PART := -DTENDENCIA_REQUIRE_GUI=ON -DTENDENCIA_REQUIRE_CHART=ON -DTENDENCIA_REQUIRE_IMPORT=ON \
 	-DTENDENCIA_REQUIRE_FIT=ON
-# What the programs beyond the terminal one need: FLTK (desktop), cairo (chart),
-# libcsv (importer), Ceres (fit; libunwind-dev by name, as glog's CMake package
-# asks for it and LLVM's would satisfy Debian's dependency), Boost.Math.
+# What the programs beyond the terminal one need: FLTK, cairo, libcsv, Ceres
+# (libunwind-dev by name: glog's CMake package asks for it, and LLVM's would
+# satisfy Debian's dependency instead), Boost.Math. Then what the tests need:
+# a display with a window manager, xdotool and ImageMagick for the desktop, clang
+# for the fuzz targets, valgrind, a font, groff and desktop-file-utils.
 PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config libcsv-dev libceres-dev libunwind-dev \
 	libboost-math-dev
-# What the tests need beyond them: a display, a window manager (so windows can
-# be resized), xdotool and ImageMagick for the desktop, clang for the fuzz targets, valgrind, a font, groff and
-# desktop-file-utils for what make install puts on the system.
 TEST_PACKAGES := $(PROGRAM_PACKAGES) xvfb openbox xdotool imagemagick clang libclang-rt-14-dev valgrind \
 	fonts-dejavu-core groff-base desktop-file-utils
+FUZZ_SECONDS ?= 300
+CONFIGURE_FUZZ = $(call CONFIGURE,build-fuzz,RelWithDebInfo,-DCMAKE_CXX_COMPILER=clang++ -DTENDENCIA_TESTS=OFF \
+	-DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FIT=OFF -DTENDENCIA_FUZZ=ON -DTENDENCIA_REQUIRE_IMPORT=ON $(1))
+BASE ?= 1b4493f
+PREFIX ?= /usr/local
 
-.PHONY: all build run run-gui run-studio chart check test deps bench bench-compare bench-forecast fuzz conformance \
-	clean install uninstall package
-
+.PHONY: all build run run-gui run-studio chart check test deps bench bench-compare bench-forecast fuzz \
+	conformance clean install uninstall package
 all: build
 
 build:
@@ -28,11 +31,9 @@ run: build
 	cd examples && ../$(BUILD)/tendencia
 
 run-gui: build
-	@test -x $(BUILD)/tendencia-gui || { echo "tendencia-gui no se ha construido: falta FLTK 1.3 (libfltk1.3-dev)"; exit 1; }
 	cd examples && ../$(BUILD)/tendencia-gui
 
 run-studio: build
-	@test -x $(BUILD)/tendencia-estudio || { echo "tendencia-estudio no se ha construido: faltan FLTK 1.3, cairo, libcsv, Ceres o Boost.Math"; exit 1; }
 	cd examples && ../$(BUILD)/tendencia-estudio ventas.csv --terminos constante,potencia --inicio 2001
 
 # The fan chart of the example, after a run from a script when there is no report.
@@ -63,27 +64,31 @@ test: deps
 	ctest --test-dir build-fuzz --output-on-failure
 
 # The fuzz targets, each for FUZZ_SECONDS; what they find stays in build-fuzz/corpus.
-FUZZ_SECONDS ?= 300
-CONFIGURE_FUZZ = $(call CONFIGURE,build-fuzz,RelWithDebInfo,-DCMAKE_CXX_COMPILER=clang++ -DTENDENCIA_TESTS=OFF \
-	-DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_FIT=OFF -DTENDENCIA_FUZZ=ON -DTENDENCIA_REQUIRE_IMPORT=ON $(1))
 fuzz: deps
 	$(call CONFIGURE_FUZZ,-DFUZZ_BRIEF_SECONDS=$(FUZZ_SECONDS))
 	cmake --build build-fuzz -j $(JOBS)
 	ctest --test-dir build-fuzz -R fuzz_brief --output-on-failure
 
-# Benchmarks are never part of make test: timings belong here, not in tests.
+# Timings belong here, never in make test.
 bench: deps
 	sh tools/install-deps.sh hyperfine
 	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON)
 	cmake --build build-bench -j $(JOBS) --target report_benchmark tendencia fit_benchmark studio_timing
-	cd build-bench && ./bench/report_benchmark
+	cd build-bench && ./bench/report_benchmark && ./bench/fit_benchmark
 	sh bench/whole_run.sh build-bench/tendencia
-	cd build-bench && ./bench/fit_benchmark
 	xvfb-run -a build-bench/bench/studio_timing
 
-# Our whole pipeline (tendencia-ajuste --automatico ... | tendencia) against R's
-# forecast package on the series of bench/forecast/series.csv, cut at the M4
-# horizons. R is needed here only, never by a test.
+# The longest run against the terminal program of an older commit (BASE), side
+# by side; the older one is built from its own sources in build-base/.
+bench-compare: bench
+	rm -rf build-base && mkdir -p build-base/src && git archive $(BASE) | tar -x -C build-base/src
+	cmake -S build-base/src -B build-base/build -DCMAKE_BUILD_TYPE=Release -DTENDENCIA_GUI=OFF \
+	  -DTENDENCIA_CHART=OFF -DTENDENCIA_IMPORT=OFF -DTENDENCIA_FIT=OFF -DTENDENCIA_TESTS=OFF > /dev/null
+	cmake --build build-base/build -j $(JOBS) --target tendencia
+	python3 bench/compare_whole_runs.py build-base/build/tendencia build-bench/tendencia
+
+# Our whole pipeline against R's forecast package on bench/forecast/series.csv,
+# cut at the M4 horizons. R is needed here only, never by a test.
 bench-forecast:
 	sh tools/install-deps.sh libceres-dev libunwind-dev libboost-math-dev r-base-core r-cran-forecast
 	$(call CONFIGURE,build-bench,Release,-DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_IMPORT=OFF \
@@ -93,30 +98,17 @@ bench-forecast:
 	Rscript bench/forecast/r_forecasts.R bench/forecast/series.csv build-bench/forecast
 	python3 bench/forecast/score.py build-bench build-bench/forecast
 
-# The longest run against the terminal program of an older commit (BASE), side
-# by side; the older one is built from its own sources in build-base/.
-BASE ?= 1b4493f
-bench-compare: bench
-	rm -rf build-base && mkdir -p build-base/src && git archive $(BASE) | tar -x -C build-base/src
-	cmake -S build-base/src -B build-base/build -DCMAKE_BUILD_TYPE=Release -DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF \
-	  -DTENDENCIA_IMPORT=OFF -DTENDENCIA_FIT=OFF -DTENDENCIA_TESTS=OFF > /dev/null
-	cmake --build build-base/build -j $(JOBS) --target tendencia
-	python3 bench/compare_whole_runs.py build-base/build/tendencia build-bench/tendencia
-
 conformance: build
 	../shared/conformance/run $(BUILD)/tendencia
 
-# Installs into PREFIX (under DESTDIR when set, as packagers do); uninstall
-# removes what the last install from $(BUILD) listed in its manifest.
-PREFIX ?= /usr/local
+# Into PREFIX (under DESTDIR when set, as packagers do); uninstall removes what
+# the last install from $(BUILD) listed in its manifest.
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
-
 uninstall:
 	DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall
 
-# build/tendencia_<version>_<arch>.deb with every program; dpkg-shlibdeps
-# (dpkg-dev, file) finds its dependencies.
+# build/tendencia_<version>_<arch>.deb; dpkg-shlibdeps (dpkg-dev, file) finds its dependencies.
 package:
 	sh tools/install-deps.sh dpkg-dev file $(PROGRAM_PACKAGES)
 	$(call CONFIGURE,$(BUILD),RelWithDebInfo,$(EVERY_PART))
