@@ -8,16 +8,11 @@
 #include <vector>
 
 #include "programs/estudio/command_line.h"
+#include "support/fuzz_arguments.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tendencia;
-  std::vector<std::string> arguments(1);
-  for (std::size_t i = 0; i < size; ++i) {
-    if (data[i] == 0)
-      arguments.emplace_back();
-    else
-      arguments.back() += static_cast<char>(data[i]);
-  }
+  const std::vector<std::string> arguments = testing::arguments_of(data, size);
   try {
     StudioOptions options = parse_studio_command_line(arguments);
     if (options.automatic && !options.groups.empty()) std::abort();

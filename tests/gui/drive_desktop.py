@@ -235,6 +235,19 @@ def missing_data(env, gui, shots):
     print("missing data file: alert shown, exit 1, first lines kept")
 
 
+def stop_started():
+    """Ends every process started, the last first. Terminated, not killed:
+    Xvfb then removes its lock file."""
+    for process in reversed(STARTED):
+        if process.poll() is None:
+            process.terminate()
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 def main():
     # Every mode takes the same arguments; each uses what it needs.
     mode, gui, terminal, examples, shots = sys.argv[1:6]
@@ -254,15 +267,7 @@ def main():
         else:
             fail("unknown mode " + mode)
     finally:
-        # Terminated, not killed: Xvfb then removes its lock file.
-        for process in reversed(STARTED):
-            if process.poll() is None:
-                process.terminate()
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+        stop_started()
 
 
 if __name__ == "__main__":

@@ -45,7 +45,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from drive_desktop import STARTED, STEP_TIMEOUT, Desktop, fail, start_display  # noqa: E402
+from drive_desktop import STARTED, STEP_TIMEOUT, Desktop, fail, start_display, stop_started  # noqa: E402
 
 TITLE = "Tendencia - estudio"
 WINDOW_MANAGER = "openbox"
@@ -475,14 +475,7 @@ def main():
         else:
             fail("unknown mode " + mode)
     finally:
-        for process in reversed(STARTED):
-            if process.poll() is None:
-                process.terminate()
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+        stop_started()
 
 
 if __name__ == "__main__":

@@ -19,14 +19,6 @@ Result import(const std::string& arguments) {
   return run_command(std::string(TENDENCIA_IMPORTAR_BINARY) + " " + arguments);
 }
 
-std::vector<std::string> files_here() {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator("."))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 class ImportProgram : public ::testing::Test {
  protected:
   ImportProgram() {

@@ -3,10 +3,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace tendencia::testing {
 
@@ -50,6 +52,15 @@ inline std::vector<std::string> run_answers(const std::string& name, const std::
   answers.insert(answers.end(), coefficients.begin(), coefficients.end());
   answers.insert(answers.end(), rest.begin(), rest.end());
   return answers;
+}
+
+// The names of the files of the current folder, sorted.
+inline std::vector<std::string> files_here() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace tendencia::testing

@@ -16,14 +16,6 @@ using namespace testing;
 
 const std::string kCsv = "A\xf1o;Ventas\r\n2001;132,89\r\n2002;143,80\r\n2003;162,13\r\n";
 
-std::vector<std::string> files_here() {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator("."))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(ProposedProblemName, ComesFromTheFileNameCutToSevenCharacters) {
   EXPECT_EQ(proposed_problem_name("/datos/Dventas.TXT"), "ventas");
   EXPECT_EQ(proposed_problem_name("dventas.txt"), "ventas");
