@@ -61,13 +61,6 @@ bool holds_numbers(const Rows& rows, std::size_t column) {
   return numbers > 0 && 2 * numbers > filled;
 }
 
-// [+-]digits, at most 18 of them so the number fits a long long.
-std::optional<long long> whole_number_of(const std::string& text) {
-  ScannedNumber seen = scan_number(text, Separators{});
-  if (!seen.whole() || seen.end != text.size() || seen.integer_digits > 18) return std::nullopt;
-  return std::stoll(seen.plain);
-}
-
 bool labels_only(const Rows& rows) {
   return std::all_of(rows.data.begin(), rows.data.end(), [](const CsvRow* row) {
     std::string text = cell(*row, 0);
@@ -78,7 +71,7 @@ bool labels_only(const Rows& rows) {
 bool consecutive_whole_numbers(const Rows& rows) {
   std::optional<long long> previous;
   for (const CsvRow* row : rows.data) {
-    std::optional<long long> period = whole_number_of(cell(*row, 0));
+    std::optional<long long> period = whole_number_in(cell(*row, 0));
     if (!period || (previous && *period != *previous + 1)) return false;
     previous = period;
   }
@@ -94,7 +87,7 @@ std::size_t named_column(const Rows& rows, std::size_t columns, const std::strin
   if (matches.size() > 1)
     throw ImportRefused("hay " + std::to_string(matches.size()) + " columnas con la cabecera " +
                         quoted(wanted) + ": elija una por su número con --columna");
-  std::optional<long long> number = whole_number_of(wanted);
+  std::optional<long long> number = whole_number_in(wanted);
   if (number && wanted[0] != '-' && wanted[0] != '+') {
     if (*number >= 1 && static_cast<unsigned long long>(*number) <= columns)
       return static_cast<std::size_t>(*number - 1);

@@ -62,6 +62,12 @@ ScannedNumber scan_number(std::string_view text, const Separators& separators) {
   return seen;
 }
 
+std::optional<long long> whole_number_in(std::string_view text) {
+  const ScannedNumber seen = scan_number(text, Separators{});
+  if (!seen.whole() || seen.end != text.size() || seen.integer_digits > 18) return std::nullopt;
+  return std::stoll(seen.plain);
+}
+
 bool is_one_number(std::string_view text, const Separators& separators) {
   text = without_blanks_around(text);
   ScannedNumber seen = scan_number(text, separators);

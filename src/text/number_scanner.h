@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,10 @@ struct ScannedNumber {
 // only when complete, so "1e" and "1,2" (T ",") stop after the 1. A text with
 // no digit where the number would be gives end = 0 and found() false.
 ScannedNumber scan_number(std::string_view text, const Separators& separators);
+
+// The whole number `text` holds and nothing else: [+-]digits, no blanks, at
+// most 18 digits so that it fits a long long; nothing for any other text.
+std::optional<long long> whole_number_in(std::string_view text);
 
 // Does `text`, blanks around it dropped, hold exactly one number?
 bool is_one_number(std::string_view text, const Separators& separators);

@@ -38,17 +38,20 @@ FunctionPanel::FunctionPanel(int x, int y, int w, int h) : Fl_Group(x, y, w, h) 
   const int fit_y = y + 30 + 3 * kCheckHeight + 6;
   fit_ = new Fl_Button(x + kMargin, fit_y, 150, 28, "Ajustar (Ctrl+J)");
 
-  static const char* const kLabels[25] = {"b0",  "b1",  "b2",  "b3",  "b4",  "b5",  "b6",
-                                          "b7",  "b8",  "b9",  "b10", "b11", "b12", "b13",
-                                          "b14", "b15", "b16", "b17", "b18", "b19", "b20",
-                                          "b21", "b22", "b23", "b24"};
+  // FLTK keeps a label's pointer, so the names live as long as the program.
+  static const std::vector<std::string> kLabels = [] {
+    std::vector<std::string> names;
+    for (int k = 0; k < 25; ++k) names.push_back("b" + std::to_string(k));
+    return names;
+  }();
   const int fields_y = fit_y + 36;
   for (int k = 0; k < 25; ++k) {
     // Down the columns, so Tab walks b0, b1, b2... in order.
     int column = k / kFieldColumns, row = k % kFieldColumns;
     int fx = x + kMargin + kFieldLabelWidth + column * (kFieldLabelWidth + kFieldWidth);
     coefficients_[static_cast<std::size_t>(k)] =
-        new Fl_Input(fx, fields_y + row * (kFieldHeight + 2), kFieldWidth, kFieldHeight, kLabels[k]);
+        new Fl_Input(fx, fields_y + row * (kFieldHeight + 2), kFieldWidth, kFieldHeight,
+                     kLabels[static_cast<std::size_t>(k)].c_str());
     coefficients_[static_cast<std::size_t>(k)]->textsize(12);
   }
   const int report_y = fields_y + kFieldColumns * (kFieldHeight + 2) + 6;

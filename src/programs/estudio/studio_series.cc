@@ -14,6 +14,7 @@
 #include "io/problem_files.h"
 #include "text/text_encoding.h"
 #include "io/file_bytes.h"
+#include "text/number_scanner.h"
 
 namespace tendencia {
 namespace {
@@ -50,10 +51,9 @@ std::string absolute_folder_of(const std::string& path) {
 }
 
 std::optional<int> whole_period(const std::string& text) {
-  char* end = nullptr;
-  long value = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || value < -32768 || value > 32767) return std::nullopt;
-  return static_cast<int>(value);
+  const std::optional<long long> value = whole_number_in(text);
+  if (!value || *value < -32768 || *value > 32767) return std::nullopt;
+  return static_cast<int>(*value);
 }
 
 }  // namespace
