@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace tendencia;
   const std::vector<std::string> arguments = testing::arguments_of(data, size);
   try {
-    StudioOptions options = parse_studio_command_line(arguments);
+    StudioOptions options = estudio::parse_command_line(arguments);
     if (options.automatic && !options.groups.empty()) std::abort();
     if (options.file && options.choose_file) std::abort();
     if (!std::is_sorted(options.groups.begin(), options.groups.end())) std::abort();

@@ -39,12 +39,11 @@ std::vector<TermGroup> terms_of(const std::string& list) {
 
 }  // namespace
 
-const char* studio_usage() {
-  return "Uso: tendencia-estudio [FICHERO | --elegir-fichero] [--terminos T1,T2,... | "
-         "--automatico] [--puntos M] [--nivel P] [--inicio I]";
-}
+const char* const estudio::kUsage =
+    "Uso: tendencia-estudio [FICHERO | --elegir-fichero] [--terminos T1,T2,... | "
+    "--automatico] [--puntos M] [--nivel P] [--inicio I]";
 
-StudioOptions parse_studio_command_line(const std::vector<std::string>& arguments) {
+StudioOptions estudio::parse_command_line(const std::vector<std::string>& arguments) {
   StudioOptions options;
   bool terms_given = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {

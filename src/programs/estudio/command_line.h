@@ -22,8 +22,10 @@ struct StudioOptions {
   std::optional<int> first_period;  // --inicio I
 };
 
+namespace estudio {
+
 // The one-line usage text, without a line end.
-const char* studio_usage();
+extern const char* const kUsage;
 
 // Reads the arguments after the program's name; each option takes its value as
 // the next argument or after "=". Throws CommandLineRefused (what() in Spanish)
@@ -31,6 +33,8 @@ const char* studio_usage();
 // repeated option, a missing value,
 // an unknown or repeated term, --terminos together with --automatico, an M
 // outside 0..32767, a P other than 90, 95 or 99, an I outside -32768..32767.
-StudioOptions parse_studio_command_line(const std::vector<std::string>& arguments);
+StudioOptions parse_command_line(const std::vector<std::string>& arguments);
+
+}  // namespace estudio
 
 }  // namespace tendencia

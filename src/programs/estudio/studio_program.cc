@@ -16,7 +16,7 @@ namespace tendencia {
 namespace {
 
 std::string help() {
-  return std::string(studio_usage()) +
+  return std::string(estudio::kUsage) +
          "\n\n"
          "Una ventana para todo el camino: abre la serie (un fichero de datos D*.TXT o\n"
          "un fichero CSV de una hoja de cálculo), ajusta F(X), proyecta la tendencia con\n"
@@ -52,8 +52,8 @@ int open_window(const StudioOptions& options) {
 }  // namespace
 
 int run_studio(int argc, char** argv) {
-  const ProgramTexts texts{"tendencia-estudio", studio_usage(), help()};
-  return program_main<StudioOptions>(argc, argv, texts, parse_studio_command_line, open_window,
+  const ProgramTexts texts{"tendencia-estudio", estudio::kUsage, help()};
+  return program_main<StudioOptions>(argc, argv, texts, estudio::parse_command_line, open_window,
                                      [](const StudioOptions&, const std::exception& error) {
                                        return report_failure(error, "La ventana se cierra.");
                                      });

@@ -1,76 +1,12 @@
 // tendencia-grafico NAME [--csv] [--niveles LIST]: the fan chart of the results
 // file "E" + NAME + ".TXT", written as "G" + NAME + ".SVG" and "G" + NAME +
 // ".PNG" beside it, and with --csv its table as "G" + NAME + ".CSV".
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <string>
-
-#include "chart/fan_chart.h"
-#include "chart/fan_chart_data.h"
-#include "chart/forecast_report.h"
-#include "chart/forecast_table.h"
-#include "chart/readable_numbers.h"
-#include "io/data_series.h"
-#include "io/problem_files.h"
-#include "io/whole_file_writer.h"
-#include "programs/grafico/command_line.h"
+#include "programs/grafico/chart_program.h"
 #include "programs/program.h"
-
-namespace {
-
-using namespace tendencia;
-
-const char* const kHelpAfterUsage =
-    "\n"
-    "Dibuja el gráfico de abanico del fichero de resultados \"E\" + NOMBRE + \".TXT\"\n"
-    "de la carpeta actual en \"G\" + NOMBRE + \".SVG\" y \"G\" + NOMBRE + \".PNG\": los\n"
-    "valores observados, la tendencia ajustada sobre ellos y la proyectada, y las\n"
-    "bandas de predicción anidadas. El título y el rótulo del eje de los periodos\n"
-    "salen de la primera línea del fichero de datos \"D\" + NOMBRE + \".TXT\", si está.\n\n"
-    "  --csv              escribe también la tabla del informe en \"G\" + NOMBRE + \".CSV\"\n"
-    "                     para una hoja de cálculo: periodo, observado, tendencia, minimo\n"
-    "                     y maximo, con los números tal como están en el informe, y dos\n"
-    "                     columnas (minimo_80, maximo_80...) por cada banda más; con la\n"
-    "                     coma decimal, las celdas van separadas por \";\".\n"
-    "  --niveles LISTA    los niveles de las bandas, en %, separados por comas (entre 1\n"
-    "                     y 99.9, con punto decimal); el del informe se dibuja siempre.\n"
-    "                     Sin la opción: el del informe, 80 y 50.\n";
-
-int draw(const grafico::Request& request) {
-  const std::string& name = request.name;
-  const std::string file = results_file_name(name);
-  if (!names_a_file_here(file)) throw ReportRefused("el nombre del problema no puede contener \"/\"");
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw ReportRefused("no se encuentra el fichero " + file);
-  const std::string bytes(std::istreambuf_iterator<char>(in), {});
-  const ForecastReport report = parse_forecast_report(bytes);
-  const FanChart chart = fan_chart_of(report, {read_data_title(name), name, request.levels});
-  for (double level : chart.levels_not_drawn)
-    std::fprintf(stderr, "Aviso: la banda al %s %% no se dibuja: el informe no da con qué "
-                 "calcularla (su t de Student y 3 puntos o más), o sus límites se salen "
-                 "de los números.\n",
-                 readable_number(level, 4, chart.decimal).c_str());
-  write_fan_chart(chart, name);
-  if (request.table)
-    write_whole_file(chart_file_name(name, "CSV"), forecast_table_csv(report, table_bands(chart)),
-                     true);
-  std::printf("Gráfico escrito en %s y %s\n", chart_file_name(name, "SVG").c_str(),
-              chart_file_name(name, "PNG").c_str());
-  if (request.table) std::printf("Tabla escrita en %s\n", chart_file_name(name, "CSV").c_str());
-  return 0;
-}
-
-int refused(const grafico::Request& request, const std::exception& error) {
-  return report_failure(error, "No se dibuja ningún gráfico.",
-                        "al dibujar " + results_file_name(request.name));
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   using namespace tendencia::grafico;
-  const tendencia::ProgramTexts texts{"tendencia-grafico", kUsage,
-                                      std::string(kUsage) + "\n" + kHelpAfterUsage};
-  return tendencia::program_main<Request>(argc, argv, texts, parse_command_line, draw, refused);
+  const tendencia::ProgramTexts texts{"tendencia-grafico", kUsage, help_text()};
+  return tendencia::program_main<Request>(argc, argv, texts, parse_command_line, draw_chart,
+                                          chart_refused);
 }

@@ -6,7 +6,7 @@ namespace tendencia {
 namespace {
 
 StudioOptions parse(const std::vector<std::string>& arguments) {
-  return parse_studio_command_line(arguments);
+  return estudio::parse_command_line(arguments);
 }
 
 TEST(StudioCommandLine, PresetsEveryFieldInEitherForm) {
