@@ -42,8 +42,8 @@ int report_failure(const std::exception& error, const std::string& consequence,
 // The whole life of a program: --help and --version; `parse` reads the
 // arguments after the program's name and throws CommandLineRefused for a
 // command line it cannot act on; `act` does the work and returns the exit
-// status, and an exception leaving it is reported by `on_failure` (which
-// returns the status, report_failure's by default).
+// status; an exception leaving it goes to `on_failure`, which reports it
+// (most programs through report_failure) and returns the status.
 template <typename Request>
 int program_main(int argc, char** argv, const ProgramTexts& texts,
                  Request (*parse)(const std::vector<std::string>&),
