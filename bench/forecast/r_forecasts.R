@@ -56,7 +56,6 @@ write_all <- function(rows, file, columns) {
     as.data.frame(setNames(replicate(length(columns), character(0), simplify = FALSE), columns))
   write.csv(table, file.path(out, file), row.names = FALSE)
 }
-options(digits = 17)
 write_all(series_rows, "series.csv", character(0))
 write_all(forecast_rows, "r_forecasts.csv", character(0))
 write_all(failure_rows, "r_failures.csv", c("method", "name", "message"))
