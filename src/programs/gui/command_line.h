@@ -14,7 +14,8 @@ struct Request {
   bool choose_folder = false;         // --elegir-carpeta: ask for the folder first
 };
 
-// Throws CommandLineRefused for more than one argument or an unknown option.
+// Throws CommandLineRefused, with no reason beyond the usage line, for more
+// than one argument or an unknown option.
 Request parse_command_line(const std::vector<std::string>& arguments);
 
 }  // namespace tendencia::gui

@@ -7,7 +7,8 @@ namespace tendencia::terminal {
 const char* const kUsage = "Uso: tendencia";
 
 Request parse_command_line(const std::vector<std::string>& arguments) {
-  if (!arguments.empty()) throw CommandLineRefused("tendencia no admite argumentos");
+  // The refusal is the usage line alone, one line, as for tendencia-gui.
+  if (!arguments.empty()) throw CommandLineRefused("");
   return {};
 }
 

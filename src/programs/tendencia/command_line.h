@@ -10,7 +10,8 @@ extern const char* const kUsage;
 
 struct Request {};
 
-// Throws CommandLineRefused for any argument.
+// Throws CommandLineRefused, with no reason beyond the usage line, for any
+// argument.
 Request parse_command_line(const std::vector<std::string>& arguments);
 
 }  // namespace tendencia::terminal
