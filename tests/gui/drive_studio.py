@@ -47,6 +47,16 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from drive_desktop import STARTED, STEP_TIMEOUT, Desktop, fail, start_display, stop_started  # noqa: E402
 
+
+def quit_studio(studio):
+    """Ctrl+Q, then the window must end with status 0; returns its stderr."""
+    studio.keys("ctrl+q")
+    status, _, err = studio.finish()
+    if status != 0:
+        fail("exit status %d, stderr %r" % (status, err))
+    return err
+
+
 TITLE = "Tendencia - estudio"
 WINDOW_MANAGER = "openbox"
 # The chart's own colours (chart/fan_chart.h), as 8-bit values; the band is
@@ -191,10 +201,7 @@ def complete(env, bin_dir, examples, shots):
         if not (after[1] > before[1] + 50 and abs(after[3] - before[3]) < 40):
             fail("the chart was not redrawn below the dragged border: %r, then %r" % (before, after))
 
-        s.keys("ctrl+q")
-        status, out, err = s.finish()
-        if status != 0:
-            fail("exit status %d, stderr %r" % (status, err))
+        quit_studio(s)
 
         run_terminal_programs(bin_dir, term, "ventas", ["5", "2001"])
         for name in ("Dventas.TXT", "Eventas.TXT", "Gventas.CSV", "Gventas.SVG", "Gventas.PNG"):
@@ -231,10 +238,7 @@ def long_series(env, bin_dir, shots, calibrated=False):
         s.keys("ctrl+p")
         wait_for_file(os.path.join(desk, "Elargo.TXT"), "Elargo.TXT")
         s.shot(os.path.join(shots, "studio-long-series.png"))
-        s.keys("ctrl+q")
-        status, out, err = s.finish()
-        if status != 0:
-            fail("exit status %d, stderr %r" % (status, err))
+        quit_studio(s)
         run_terminal_programs(bin_dir, term, "largo", ["7", "1", "--nivel", "99"] +
                               (["--t-calibrada"] if calibrated else []))
         ours = open(os.path.join(desk, "Elargo.TXT"), "rb").read()
@@ -258,10 +262,7 @@ def automatic(env, bin_dir, examples, shots):
         s.keys("ctrl+j", "ctrl+p")
         wait_for_file(os.path.join(desk, "Eventas.TXT"), "Eventas.TXT")
         s.shot(os.path.join(shots, "studio-automatic.png"))
-        s.keys("ctrl+q")
-        status, out, err = s.finish()
-        if status != 0:
-            fail("exit status %d, stderr %r" % (status, err))
+        quit_studio(s)
         run_terminal_programs(bin_dir, term, "ventas", ["5", "2001"], terms=["--automatico"])
         if open(os.path.join(desk, "Eventas.TXT"), "rb").read() != \
                 open(os.path.join(term, "Eventas.TXT"), "rb").read():
@@ -288,10 +289,7 @@ def step_dialogue(env, bin_dir, examples, shots):
         s.accept_message("tendencia-gui's results message")
         s.accept_message("tendencia-gui's farewell")
         wait_for_file(os.path.join(desk, "Eventas.TXT"), "tendencia-gui's Eventas.TXT")
-        s.keys("ctrl+q")
-        status, out, err = s.finish()
-        if status != 0:
-            fail("exit status %d, stderr %r" % (status, err))
+        quit_studio(s)
         if os.listdir(elsewhere):
             fail("files written where the studio started: %r" % os.listdir(elsewhere))
     print("step-by-step dialogue: tendencia-gui runs in the data file's folder")
@@ -310,10 +308,7 @@ def run_failure(env, bin_dir, examples, shots):
         s.shot(os.path.join(shots, "studio-run-failure.png"))
         s.keys("ctrl+s")
         time.sleep(0.3)
-        s.keys("ctrl+q")
-        status, out, err = s.finish()
-        if status != 0:
-            fail("exit status %d, stderr %r" % (status, err))
+        err = quit_studio(s)
         answers = "ventas\n5\n95\n" + "\n" * 25 + "2001\n"
         terminal = subprocess.run([os.path.join(bin_dir, "tendencia")], cwd=term, input=answers,
                                   capture_output=True, text=True, env=dict(os.environ, LC_ALL="C"))
@@ -358,10 +353,7 @@ def choose_file(env, bin_dir, examples, shots):
         time.sleep(0.5)
         s.keys("ctrl+j", "ctrl+p")
         wait_for_file(os.path.join(desk, "Eventas.TXT"), "Eventas.TXT")
-        s.keys("ctrl+q")
-        status, out, err = s.finish()
-        if status != 0:
-            fail("exit status %d, stderr %r" % (status, err))
+        quit_studio(s)
     print("file chooser: shown first with --elegir-fichero; cancelled, nothing is opened "
           "or written, and a file already open stays open")
 
@@ -382,10 +374,7 @@ def bad_csv(env, bin_dir, shots):
         s.shot(os.path.join(shots, "studio-bad-csv.png"))
         s.keys("ctrl+j", "ctrl+p", "ctrl+s")
         time.sleep(0.5)
-        s.keys("ctrl+q")
-        status, out, err = s.finish()
-        if status != 0:
-            fail("exit status %d, stderr %r" % (status, err))
+        err = quit_studio(s)
         if message not in err.splitlines():
             fail("the window's message %r is not the importer's %r" % (err, message))
         if os.listdir(desk) != ["malo.csv"]:
@@ -413,10 +402,7 @@ def other_data_file(env, bin_dir, examples, shots):
         s.next_box("the question again", caption="Tendencia")
         s.xdotool("key", "Return")
         wait_for_file(os.path.join(desk, "Eventas.TXT"), "Eventas.TXT")
-        s.keys("ctrl+q")
-        status, out, err = s.finish()
-        if status != 0:
-            fail("exit status %d, stderr %r" % (status, err))
+        quit_studio(s)
         if open(os.path.join(desk, "Dventas.TXT"), "rb").read() == other:
             fail("the data file was not replaced")
         if b" 2025 " not in open(os.path.join(desk, "Eventas.TXT"), "rb").read():
