@@ -178,16 +178,23 @@ std::string term_set_name(const std::vector<TermGroup>& groups) {
 }
 
 std::vector<std::vector<TermGroup>> candidate_sets(int peaks) {
-  std::vector<std::vector<TermGroup>> sets = {
-      {G::Constant, G::Power},     {G::Constant, G::Exponential}, {G::Constant, G::Logarithm},
-      {G::Constant, G::Hyperbola}, {G::Constant, G::Logistic},
-  };
-  if (peaks >= 1) {
-    sets.push_back({G::Constant, G::Cosine});
-    sets.push_back({G::Constant, G::Power, G::Cosine});
-    sets.push_back({G::Constant, G::Exponential, G::Cosine});
+  // Every trend shape, alone and with each season the periodogram found: no
+  // pairing is preferred, so no pairing can be missing.
+  const TermGroup trends[] = {G::Power, G::Exponential, G::Logarithm, G::Hyperbola, G::Logistic};
+  std::vector<std::vector<TermGroup>> seasons = {{}};
+  if (peaks >= 1) seasons.push_back({G::Cosine});
+  if (peaks >= 2) seasons.push_back({G::Cosine, G::SecondCosine});
+  std::vector<std::vector<TermGroup>> sets;
+  for (const std::vector<TermGroup>& season : seasons) {
+    if (!season.empty()) {
+      sets.push_back({G::Constant});
+      sets.back().insert(sets.back().end(), season.begin(), season.end());
+    }
+    for (TermGroup trend : trends) {
+      sets.push_back({G::Constant, trend});
+      sets.back().insert(sets.back().end(), season.begin(), season.end());
+    }
   }
-  if (peaks >= 2) sets.push_back({G::Constant, G::Power, G::Cosine, G::SecondCosine});
   return sets;
 }
 
@@ -254,6 +261,18 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
       reasons += "; " + term_set_name(c.groups) + ": " + c.skipped;
     throw FitRefused("ningún conjunto de términos candidato se puede ajustar y validar" + reasons);
   }
+  // The origins a set won on are its luckiest: measured there, its errors, and
+  // the calibrated t drawn from them, are too small. The choice is measured
+  // again on twice as many origins, reaching back before the ranking's.
+  const CandidateOutcome& chosen = choice.ranked.front();
+  choice.validation = *chosen.validation;
+  ValidationSettings longer = settings.validation;
+  longer.origins = kChosenSetOriginFactor * settings.validation.origins;
+  try {
+    choice.validation = validate_terms(y, chosen.groups, *chosen.fit, longer);
+  } catch (const FitRefused&) {
+    // Every origin beyond the ranking's failed: the ranking's measure stands.
+  }
   return choice;
 }
 
@@ -290,6 +309,13 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
       text += "  " + term_set_name(c.groups) + ": " + c.skipped + "\n";
   }
   text += "\nElegido: " + term_set_name(choice.ranked.front().groups) + "\n";
+  const int origins = choice.validation.last_origin - choice.validation.first_origin + 1;
+  const int ranked_on = choice.ranked.front().validation->last_origin -
+                        choice.ranked.front().validation->first_origin + 1;
+  if (origins > ranked_on)
+    text += "Su validación y su t calibrada se miden de nuevo en " + std::to_string(origins) +
+            " orígenes: en los " + std::to_string(ranked_on) +
+            " en que ganó, sus errores son los más favorables\n";
   return text;
 }
 

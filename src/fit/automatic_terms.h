@@ -24,18 +24,23 @@ struct CandidateOutcome {
   std::string skipped;                    // why it is not ranked; empty when it is
 };
 
+// The chosen set's validation rests on this many times the ranking's origins.
+constexpr int kChosenSetOriginFactor = 2;
+
 struct AutomaticChoice {
   std::vector<CandidateOutcome> ranked;   // best first; the first is the choice
+  Validation validation;                  // the choice's, on the longer run of origins
   std::vector<CandidateOutcome> skipped;  // in the family's order
   std::vector<double> peak_periods;       // the periodogram's significant peaks (periods)
   ValidationSettings settings;
 };
 
-// The candidate family, simplest first: constante with potencia, exponencial,
-// logaritmo, hiperbola and logistica (potencia2 and logistica2 alone are the
-// same functions as potencia and logistica); and, where the periodogram has a
-// peak, constante coseno, constante potencia coseno and constante exponencial
-// coseno; with a second peak, constante potencia coseno coseno2 too.
+// The candidate family: constante with each trend group (potencia,
+// exponencial, logaritmo, hiperbola, logistica; potencia2 and logistica2 alone
+// are the same functions as potencia and logistica); where the periodogram has
+// a peak, constante coseno and constante with each trend group and coseno; with
+// a second peak, constante coseno coseno2 and constante with each trend group,
+// coseno and coseno2. Without seasons first, then by season.
 std::vector<std::vector<TermGroup>> candidate_sets(int periodogram_peaks);
 
 // The periods (2π/ω) of the significant peaks of the periodogram of Y(1..n)
@@ -50,6 +55,8 @@ std::vector<double> periodogram_peaks(const std::vector<double>& y);
 // MASE (sMAPE where no MASE is computable), fewer coefficients first on a tie. A candidate is skipped, with its reason, when
 // its fit to the whole series is refused (a limit, no convergence), when the
 // series is too short to validate it, or when more than half its origins fail.
+// The choice is then validated again on kChosenSetOriginFactor times as many
+// origins where the series allows (AutomaticChoice::validation).
 // Throws FitRefused when none is ranked, with every candidate's reason.
 AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettings& settings);
 

@@ -47,17 +47,22 @@ TEST(AutomaticTerms, ThePeriodogramFindsASeasonAndNoPeakInATrendWithNoise) {
   EXPECT_TRUE(periodogram_peaks({1, 2, 3}).empty());
 }
 
-TEST(AutomaticTerms, CosinesAreCandidatesOnlyWithAPeak) {
-  auto has_cosine = [](const std::vector<std::vector<TermGroup>>& sets) {
-    for (const auto& set : sets)
-      if (std::find(set.begin(), set.end(), G::Cosine) != set.end()) return true;
-    return false;
+TEST(AutomaticTerms, EachTrendComesAloneAndWithEverySeasonThePeriodogramFound) {
+  auto count = [](const std::vector<std::vector<TermGroup>>& sets, TermGroup group) {
+    int n = 0;
+    for (const auto& set : sets) n += std::find(set.begin(), set.end(), group) != set.end();
+    return n;
   };
-  EXPECT_FALSE(has_cosine(candidate_sets(0)));
-  EXPECT_TRUE(has_cosine(candidate_sets(1)));
-  EXPECT_EQ(candidate_sets(2).back(),
-            (std::vector<TermGroup>{G::Constant, G::Power, G::Cosine, G::SecondCosine}));
-  for (const auto& set : candidate_sets(2)) EXPECT_EQ(set.front(), G::Constant);
+  EXPECT_EQ(count(candidate_sets(0), G::Cosine), 0);
+  for (int peaks = 0; peaks <= 2; ++peaks) {
+    const std::vector<std::vector<TermGroup>> sets = candidate_sets(peaks);
+    // Five trends, and with each season the season alone and five trends with it.
+    EXPECT_EQ(sets.size(), 5u + 6u * static_cast<std::size_t>(peaks));
+    for (TermGroup trend : {G::Power, G::Exponential, G::Logarithm, G::Hyperbola, G::Logistic})
+      EXPECT_EQ(count(sets, trend), peaks + 1) << term_name(trend);
+    EXPECT_EQ(count(sets, G::SecondCosine), peaks == 2 ? 6 : 0);
+    for (const auto& set : sets) EXPECT_EQ(set.front(), G::Constant);
+  }
 }
 
 TEST(AutomaticTerms, ASeasonalSeriesGetsACosineAndTheRankingListsEverySet) {
@@ -79,6 +84,14 @@ TEST(AutomaticTerms, ASeasonalSeriesGetsACosineAndTheRankingListsEverySet) {
   EXPECT_NE(report.find("El periodograma muestra un pico (periodo 12."), std::string::npos)
       << report;
   EXPECT_NE(report.find("Elegido: " + term_set_name(chosen)), std::string::npos) << report;
+  // The choice is measured again beyond the origins it won on, the ranking's
+  // most recent ones among them.
+  const Validation& ranked_on = *choice.ranked.front().validation;
+  EXPECT_EQ(choice.validation.last_origin, ranked_on.last_origin);
+  EXPECT_EQ(choice.validation.last_origin - choice.validation.first_origin + 1,
+            kChosenSetOriginFactor * settings.validation.origins);
+  EXPECT_GT(choice.validation.scaled_errors.size(), ranked_on.scaled_errors.size());
+  EXPECT_NE(report.find("se miden de nuevo en 40 orígenes"), std::string::npos) << report;
   for (const CandidateOutcome& c : choice.skipped)
     EXPECT_NE(report.find("  " + term_set_name(c.groups) + ": " + c.skipped), std::string::npos);
 }

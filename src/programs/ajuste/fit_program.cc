@@ -95,7 +95,7 @@ int fit_program(const FitRequest& request) {
     choice = choose_terms(y, {settings});
     groups = choice->ranked.front().groups;
     fit = *choice->ranked.front().fit;
-    validation = choice->ranked.front().validation;
+    validation = choice->validation;
   } else {
     fit = fit_trend(y, groups, request.start);
     if (request.validation_horizon) {

@@ -47,7 +47,7 @@ SeriesFit fit_series(const DataSeries& series, const std::vector<TermGroup>& gro
     choice = choose_terms(y, {validation_settings});
     result.groups = choice->ranked.front().groups;
     fit = *choice->ranked.front().fit;
-    validation = choice->ranked.front().validation;
+    validation = choice->validation;
   } else {
     if (groups.empty()) throw FitRefused("marque al menos un término de F(X)");
     result.groups = groups;
