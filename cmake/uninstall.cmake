@@ -1,8 +1,6 @@
-# Run by the uninstall target: cmake -DMANIFEST=... -DOWN_FOLDER=... -P uninstall.cmake
-# Removes the files the last `cmake --install` of this build folder listed in
-# MANIFEST (under $DESTDIR when set) and nothing else: folders such as bin/ are
-# shared with other programs. Only OWN_FOLDER (share/doc/tendencia) and the
-# folders inside it are tendencia's alone; they go once empty.
+# The uninstall target: removes the files the last `cmake --install` of this build
+# folder listed in MANIFEST (under $DESTDIR when set); of the folders, only OWN_FOLDER
+# (share/doc/tendencia) and those in it, once empty: bin/ and the rest are shared.
 if(NOT EXISTS "${MANIFEST}")
   message(FATAL_ERROR "No hay nada que desinstalar: falta ${MANIFEST}, "
                       "que se escribe al instalar desde esta carpeta de compilación.")
@@ -15,12 +13,7 @@ foreach(installed IN LISTS installed_files)
   if(EXISTS "${path}" OR IS_SYMLINK "${path}")
     message(FATAL_ERROR "No se ha podido eliminar: ${path}")
   endif()
-  get_filename_component(folder "${path}" DIRECTORY)
-  while(folder MATCHES "/${OWN_FOLDER}(/|$)")  # rmdir takes a folder only when empty
-    execute_process(COMMAND rmdir "${folder}" RESULT_VARIABLE kept ERROR_QUIET)
-    if(kept)
-      break()
-    endif()
-    get_filename_component(folder "${folder}" DIRECTORY)
-  endwhile()
+  if(path MATCHES "^(.*/${OWN_FOLDER})/")
+    execute_process(COMMAND find "${CMAKE_MATCH_1}" -depth -type d -empty -delete)
+  endif()
 endforeach()

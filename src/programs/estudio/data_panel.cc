@@ -1,6 +1,7 @@
 #include "programs/estudio/data_panel.h"
 
-#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Text_Buffer.H>
 
 #include <cstdio>
 
@@ -9,7 +10,6 @@
 namespace tendencia {
 namespace {
 
-constexpr int kMargin = 10;
 const int kTableColumns[] = {90, 0};
 
 std::string value_text(const SeriesValue& value) {
@@ -21,35 +21,22 @@ std::string value_text(const SeriesValue& value) {
 
 }  // namespace
 
-DataPanel::DataPanel(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
-  auto* title = new Fl_Box(x + kMargin, y + 6, w - 2 * kMargin, 20, "Datos");
-  title->labelfont(FL_HELVETICA_BOLD);
-  title->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
-  open_ = new Fl_Button(x + kMargin, y + 30, 150, 28, "Abrir… (Ctrl+O)");
+DataPanel::DataPanel(int x, int y, int w, int h, const StudioActions& actions)
+    : StudioPanel(x, y, w, h, "Datos") {
+  auto* open = new Fl_Button(x + kMargin, y + 30, 150, 28, "Abrir… (Ctrl+O)");
+  open->callback(actions.open, actions.window);
   name_ = new Fl_Input(x + kMargin, y + 84, 120, 26, "Nombre del problema (hasta 7 caracteres)");
   name_->align(FL_ALIGN_TOP_LEFT);
-  summary_buffer_ = new Fl_Text_Buffer();
-  summary_ = new Fl_Text_Display(x + kMargin, y + 118, w - 2 * kMargin, 110);
-  summary_->buffer(summary_buffer_);
+  summary_ = new OwnBufferTextDisplay(x + kMargin, y + 118, w - 2 * kMargin, 110);
   summary_->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
   summary_->textsize(12);
-  table_ = new Fl_Browser(x + kMargin, y + 236, w - 2 * kMargin, h - 236 - kMargin);
-  table_->column_widths(kTableColumns);
-  table_->column_char('\t');
-  table_->format_char(0);  // a value's text shows as it is, "@" included
-  table_->textfont(FL_COURIER);
-  table_->textsize(13);
-  resizable(table_);
+  table_ = add_table(y + 236, kTableColumns, 13);
   end();
 }
 
-DataPanel::~DataPanel() {
-  summary_->buffer(nullptr);
-  delete summary_buffer_;
-}
-
 void DataPanel::show_series(const OpenedSeries& opened, int first_period) {
-  summary_buffer_->text(opened.summary.c_str());
+  name_->value(opened.proposed_name.c_str());
+  summary_->buffer()->text(opened.summary.c_str());
   table_->clear();
   table_->add("Periodo\tValor");
   int period = first_period;

@@ -1,13 +1,13 @@
 #include "programs/estudio/function_panel.h"
 
-#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Text_Buffer.H>
 
 #include <algorithm>
 
 namespace tendencia {
 namespace {
 
-constexpr int kMargin = 10;
 constexpr int kCheckColumns = 4, kCheckWidth = 128, kCheckHeight = 22;
 constexpr int kFieldColumns = 5, kFieldLabelWidth = 30, kFieldWidth = 74, kFieldHeight = 24;
 
@@ -19,10 +19,8 @@ void automatic_changed(Fl_Widget*, void* data) {
 
 }  // namespace
 
-FunctionPanel::FunctionPanel(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
-  auto* title = new Fl_Box(x + kMargin, y + 6, w - 2 * kMargin, 20, "Función F(X)");
-  title->labelfont(FL_HELVETICA_BOLD);
-  title->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+FunctionPanel::FunctionPanel(int x, int y, int w, int h, const StudioActions& actions)
+    : StudioPanel(x, y, w, h, "Función F(X)") {
   const std::vector<TermGroup>& all = all_term_groups();
   for (std::size_t i = 0; i <= all.size(); ++i) {
     int column = static_cast<int>(i) % kCheckColumns, row = static_cast<int>(i) / kCheckColumns;
@@ -36,7 +34,8 @@ FunctionPanel::FunctionPanel(int x, int y, int w, int h) : Fl_Group(x, y, w, h) 
     }
   }
   const int fit_y = y + 30 + 3 * kCheckHeight + 6;
-  fit_ = new Fl_Button(x + kMargin, fit_y, 150, 28, "Ajustar (Ctrl+J)");
+  auto* fit = new Fl_Button(x + kMargin, fit_y, 150, 28, "Ajustar (Ctrl+J)");
+  fit->callback(actions.fit, actions.window);
 
   // FLTK keeps a label's pointer, so the names live as long as the program.
   static const std::vector<std::string> kLabels = [] {
@@ -55,18 +54,12 @@ FunctionPanel::FunctionPanel(int x, int y, int w, int h) : Fl_Group(x, y, w, h) 
     coefficients_[static_cast<std::size_t>(k)]->textsize(12);
   }
   const int report_y = fields_y + kFieldColumns * (kFieldHeight + 2) + 6;
-  report_buffer_ = new Fl_Text_Buffer();
-  report_ = new Fl_Text_Display(x + kMargin, report_y, w - 2 * kMargin, y + h - report_y - kMargin);
-  report_->buffer(report_buffer_);
+  report_ = new OwnBufferTextDisplay(x + kMargin, report_y, w - 2 * kMargin,
+                                     y + h - report_y - kMargin);
   report_->textfont(FL_COURIER);
   report_->textsize(11);
   resizable(report_);
   end();
-}
-
-FunctionPanel::~FunctionPanel() {
-  report_->buffer(nullptr);
-  delete report_buffer_;
 }
 
 std::vector<TermGroup> FunctionPanel::chosen_groups() const {
@@ -103,7 +96,7 @@ void FunctionPanel::show_fit(const SeriesFit& fit) {
     coefficients_[k]->value(fit.coefficients[k].c_str());
     coefficients_[k]->position(0);  // the leading digits matter most
   }
-  report_buffer_->text(fit.report.c_str());
+  report_->buffer()->text(fit.report.c_str());
 }
 
 }  // namespace tendencia

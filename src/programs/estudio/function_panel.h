@@ -3,27 +3,21 @@
 // report and validation.
 #pragma once
 
-#include <FL/Fl_Button.H>
 #include <FL/Fl_Check_Button.H>
-#include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
-#include <FL/Fl_Text_Buffer.H>
-#include <FL/Fl_Text_Display.H>
 
 #include <array>
 #include <string>
 #include <vector>
 
 #include "programs/estudio/series_fit.h"
+#include "programs/estudio/studio_panel.h"
 
 namespace tendencia {
 
-class FunctionPanel : public Fl_Group {
+class FunctionPanel : public StudioPanel {
  public:
-  FunctionPanel(int x, int y, int w, int h);
-  ~FunctionPanel() override;
-
-  Fl_Button* fit_button() { return fit_; }
+  FunctionPanel(int x, int y, int w, int h, const StudioActions& actions);
 
   std::vector<TermGroup> chosen_groups() const;
   void choose_groups(const std::vector<TermGroup>& groups);
@@ -39,10 +33,8 @@ class FunctionPanel : public Fl_Group {
  private:
   std::array<Fl_Check_Button*, 10> groups_{};
   Fl_Check_Button* automatic_;
-  Fl_Button* fit_;
   std::array<Fl_Input*, 25> coefficients_{};
-  Fl_Text_Buffer* report_buffer_;
-  Fl_Text_Display* report_;
+  OwnBufferTextDisplay* report_;
 };
 
 }  // namespace tendencia

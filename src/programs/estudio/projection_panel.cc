@@ -1,21 +1,18 @@
 #include "programs/estudio/projection_panel.h"
 
-#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
 
 namespace tendencia {
 namespace {
 
-constexpr int kMargin = 10;
 constexpr int kLabelWidth = 150, kFieldWidth = 110, kRowHeight = 30;
 const int kLevels[] = {90, 95, 99};
 const int kTableColumns[] = {52, 104, 104, 0};
 
 }  // namespace
 
-ProjectionPanel::ProjectionPanel(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
-  auto* title = new Fl_Box(x + kMargin, y + 6, w - 2 * kMargin, 20, "Proyección");
-  title->labelfont(FL_HELVETICA_BOLD);
-  title->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+ProjectionPanel::ProjectionPanel(int x, int y, int w, int h, const StudioActions& actions)
+    : StudioPanel(x, y, w, h, "Proyección") {
   const int fx = x + kMargin + kLabelWidth;
   int row_y = y + 30;
   points_ = new Fl_Input(fx, row_y, kFieldWidth, 26, "Puntos a extrapolar");
@@ -23,25 +20,24 @@ ProjectionPanel::ProjectionPanel(int x, int y, int w, int h) : Fl_Group(x, y, w,
   level_ = new Fl_Choice(fx, row_y, kFieldWidth, 26, "Nivel de confianza");
   for (int level : kLevels) level_->add((std::to_string(level) + " %").c_str());
   level_->value(1);
+  level_->callback(actions.t_choice, actions.window);
   row_y += kRowHeight;
   t_ = new Fl_Input(fx, row_y, kFieldWidth, 26, "t de Student");
   calibrated_ = new Fl_Check_Button(fx + kFieldWidth + 6, row_y, 96, 26, "calibrada");
   calibrated_->deactivate();
+  calibrated_->callback(actions.t_choice, actions.window);
   row_y += kRowHeight;
   first_period_ = new Fl_Input(fx, row_y, kFieldWidth, 26, "Año o periodo inicial");
   row_y += kRowHeight + 6;
-  project_ = new Fl_Button(x + kMargin, row_y, 170, 28, "Proyectar (Ctrl+P)");
-  save_ = new Fl_Button(x + kMargin + 180, row_y, 170, 28, "Guardar (Ctrl+S)");
+  auto* project = new Fl_Button(x + kMargin, row_y, 170, 28, "Proyectar (Ctrl+P)");
+  project->callback(actions.project, actions.window);
+  auto* save = new Fl_Button(x + kMargin + 180, row_y, 170, 28, "Guardar (Ctrl+S)");
+  save->callback(actions.save, actions.window);
   row_y += 34;
-  dialogue_ = new Fl_Button(x + kMargin, row_y, 170, 28, "Diálogo paso a paso…");
+  auto* dialogue = new Fl_Button(x + kMargin, row_y, 170, 28, "Diálogo paso a paso…");
+  dialogue->callback(actions.step_dialogue, actions.window);
   row_y += 36;
-  table_ = new Fl_Browser(x + kMargin, row_y, w - 2 * kMargin, y + h - row_y - kMargin);
-  table_->column_widths(kTableColumns);
-  table_->column_char('\t');
-  table_->format_char(0);
-  table_->textfont(FL_COURIER);
-  table_->textsize(10);
-  resizable(table_);
+  table_ = add_table(row_y, kTableColumns, 10);
   end();
 }
 

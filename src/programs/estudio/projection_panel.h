@@ -4,27 +4,20 @@
 #pragma once
 
 #include <FL/Fl_Browser.H>
-#include <FL/Fl_Button.H>
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Choice.H>
-#include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
 
 #include <string>
 
 #include "chart/forecast_report.h"
+#include "programs/estudio/studio_panel.h"
 
 namespace tendencia {
 
-class ProjectionPanel : public Fl_Group {
+class ProjectionPanel : public StudioPanel {
  public:
-  ProjectionPanel(int x, int y, int w, int h);
-
-  Fl_Button* project_button() { return project_; }
-  Fl_Button* save_button() { return save_; }
-  Fl_Button* dialogue_button() { return dialogue_; }
-  Fl_Choice* level_choice() { return level_; }
-  Fl_Check_Button* calibrated_check() { return calibrated_; }
+  ProjectionPanel(int x, int y, int w, int h, const StudioActions& actions);
 
   std::string points() const { return points_->value(); }
   void set_points(int m) { points_->value(std::to_string(m).c_str()); }
@@ -50,9 +43,6 @@ class ProjectionPanel : public Fl_Group {
   Fl_Input* t_;
   Fl_Check_Button* calibrated_;
   Fl_Input* first_period_;
-  Fl_Button* project_;
-  Fl_Button* save_;
-  Fl_Button* dialogue_;
   Fl_Browser* table_;
 };
 

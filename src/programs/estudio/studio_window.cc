@@ -78,14 +78,16 @@ StudioWindow::StudioWindow(const StudioOptions& options, Separators separators)
       separators_(std::move(separators)),
       preset_first_period_(options.first_period) {
   const int main_height = kHeight - kStatusHeight;
-  data_ = new DataPanel(0, 0, kDataWidth, main_height);
+  const StudioActions actions{on_open, on_fit, on_project, on_save, on_step_dialogue, on_t_choice,
+                              this};
+  data_ = new DataPanel(0, 0, kDataWidth, main_height, actions);
   // The border between the panels and the chart can be dragged, to read a
   // long fit report or to see a larger chart.
   auto* tile = new Fl_Tile(kDataWidth, 0, kWidth - kDataWidth, main_height);
   auto* top = new Fl_Group(kDataWidth, 0, kWidth - kDataWidth, kTopHeight);
-  function_ = new FunctionPanel(kDataWidth, 0, kFunctionWidth, kTopHeight);
+  function_ = new FunctionPanel(kDataWidth, 0, kFunctionWidth, kTopHeight, actions);
   projection_ = new ProjectionPanel(kDataWidth + kFunctionWidth, 0,
-                                    kWidth - kDataWidth - kFunctionWidth, kTopHeight);
+                                    kWidth - kDataWidth - kFunctionWidth, kTopHeight, actions);
   top->end();
   top->box(FL_FLAT_BOX);  // the gaps between the panels are painted when it grows
   top->resizable(projection_);
@@ -103,14 +105,6 @@ StudioWindow::StudioWindow(const StudioOptions& options, Separators separators)
   resizable(tile);
   size_range(900, 700);
   callback(on_close);
-
-  data_->open_button()->callback(on_open, this);
-  function_->fit_button()->callback(on_fit, this);
-  projection_->project_button()->callback(on_project, this);
-  projection_->save_button()->callback(on_save, this);
-  projection_->dialogue_button()->callback(on_step_dialogue, this);
-  projection_->level_choice()->callback(on_t_choice, this);
-  projection_->calibrated_check()->callback(on_t_choice, this);
 
   function_->choose_groups(options.groups);
   function_->set_automatic(options.automatic);
@@ -146,7 +140,6 @@ void StudioWindow::open_file(const std::string& path) {
     OpenedSeries opened = open_series_file(path);
     int first_period = preset_first_period_.value_or(opened.first_period.value_or(1));
     preset_first_period_.reset();  // the command line presets the first file only
-    data_->set_problem_name(opened.proposed_name);
     data_->show_series(opened, first_period);
     projection_->set_first_period(first_period);
     projection_->clear_projected();
