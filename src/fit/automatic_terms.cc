@@ -148,8 +148,7 @@ constexpr double kUntrustedMase = 10.0;
 using RankKey = std::tuple<int, int, double, std::size_t>;
 
 RankKey rank_key(const std::vector<TermGroup>& groups, const Validation& v) {
-  const int origins = v.last_origin - v.first_origin + 1;
-  int reliability = v.failed_origins == 0 ? 0 : 2 * v.failed_origins <= origins ? 1 : 2;
+  int reliability = v.failed_origins == 0 ? 0 : 2 * v.failed_origins <= v.origin_count() ? 1 : 2;
   if (v.total.mase && *v.total.mase > kUntrustedMase) reliability = 2;
   if (v.total.mase) return {reliability, 0, *v.total.mase, coefficient_count(groups)};
   return {reliability, 1, v.total.smape, coefficient_count(groups)};
@@ -271,7 +270,8 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
   try {
     choice.validation = validate_terms(y, chosen.groups, *chosen.fit, longer);
   } catch (const FitRefused&) {
-    // Every origin beyond the ranking's failed: the ranking's measure stands.
+    // The ranking's origins are among these and validated, so no refusal is
+    // expected; were there one, the ranking's measure would stand.
   }
   return choice;
 }
@@ -301,7 +301,7 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
     text += column(std::to_string(++place), 7) + column(term_set_name(c.groups), 36) +
             column(v.total.mase ? fixed(*v.total.mase, 3) : "no calculable", 10) +
             column(fixed(100.0 * v.total.coverage, 1), 12) + std::to_string(v.failed_origins) +
-            " de " + std::to_string(v.last_origin - v.first_origin + 1) + "\n";
+            " de " + std::to_string(v.origin_count()) + "\n";
   }
   if (!choice.skipped.empty()) {
     text += "\nDescartados:\n";
@@ -309,9 +309,8 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
       text += "  " + term_set_name(c.groups) + ": " + c.skipped + "\n";
   }
   text += "\nElegido: " + term_set_name(choice.ranked.front().groups) + "\n";
-  const int origins = choice.validation.last_origin - choice.validation.first_origin + 1;
-  const int ranked_on = choice.ranked.front().validation->last_origin -
-                        choice.ranked.front().validation->first_origin + 1;
+  const int origins = choice.validation.origin_count();
+  const int ranked_on = choice.ranked.front().validation->origin_count();
   if (origins > ranked_on)
     text += "Su validación y su t calibrada se miden de nuevo en " + std::to_string(origins) +
             " orígenes: en los " + std::to_string(ranked_on) +

@@ -161,7 +161,7 @@ Validation validate_terms(const std::vector<double>& y, const std::vector<TermGr
 }
 
 std::string validation_report(const Validation& v) {
-  const int origins = v.last_origin - v.first_origin + 1;
+  const int origins = v.origin_count();
   char level_text[32];
   std::snprintf(level_text, sizeof level_text, "%g", v.settings.level_percent);
   std::string text = "Validación con orígenes móviles: " + std::to_string(origins) +

@@ -48,6 +48,8 @@ struct Validation {
   std::vector<double> scaled_errors;
   std::optional<double> calibrated_t;  // at settings.level_percent; none without values
   double t_at_last_origin = 0;         // the t tendencia would use there
+
+  int origin_count() const { return last_origin - first_origin + 1; }
 };
 
 // The fewest points a fit of the groups is validated on at an origin: two
