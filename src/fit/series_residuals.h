@@ -11,13 +11,18 @@
 
 namespace tendencia {
 
-// F(X) - Y(X) at X = 1..n into `residuals`; false when F cannot be evaluated at
-// some X.
+// The groups with a coefficient that is fitted or not 0: the only terms that
+// can be anything but 0 (see TermMask).
+TermMask terms_in_use(const std::vector<int>& fitted, const Coefficients& base);
+
+// F(X) - Y(X) at X = 1..n into `residuals`, computing the terms of `terms`
+// only; false when F cannot be evaluated at some X.
 template <typename T>
-bool trend_residuals(const std::array<T, 25>& b, const std::vector<double>& y, T* residuals) {
+bool trend_residuals(const std::array<T, 25>& b, const std::vector<double>& y, T* residuals,
+                     TermMask terms = kEveryTerm) {
   RecordingOperations<T> operations;
   for (std::size_t i = 0; i < y.size(); ++i) {
-    T f = trend_value(b, static_cast<double>(i + 1), operations);
+    T f = trend_value(b, static_cast<double>(i + 1), operations, terms);
     if (operations.failed) return false;
     residuals[i] = f - y[i];
   }
@@ -26,19 +31,22 @@ bool trend_residuals(const std::array<T, 25>& b, const std::vector<double>& y, T
 
 // The cost of the solver (a ceres::DynamicAutoDiffCostFunction): one parameter
 // block holding the fitted coefficients, in the order of `fitted`; every other
-// coefficient is 0. False, which the solver takes as "not here", wherever F(X)
-// cannot be evaluated at some X = 1..n.
+// coefficient keeps its value in `base` (0, or a value held fixed). False,
+// which the solver takes as "not here", wherever F(X) cannot be evaluated at
+// some X = 1..n. It owns its data, so its lifetime is its own.
 struct SeriesResiduals {
-  const std::vector<double>* y;
-  const std::vector<int>* fitted;
+  std::vector<double> y;
+  std::vector<int> fitted;
+  Coefficients base;
+  TermMask terms = terms_in_use(fitted, base);
 
   template <typename T>
   bool operator()(T const* const* parameters, T* residuals) const {
     std::array<T, 25> b;
-    b.fill(T(0.0));
-    for (std::size_t j = 0; j < fitted->size(); ++j)
-      b[static_cast<std::size_t>((*fitted)[j])] = parameters[0][j];
-    return trend_residuals(b, *y, residuals);
+    for (std::size_t k = 0; k < b.size(); ++k) b[k] = T(base.b[k]);
+    for (std::size_t j = 0; j < fitted.size(); ++j)
+      b[static_cast<std::size_t>(fitted[j])] = parameters[0][j];
+    return trend_residuals(b, y, residuals, terms);
   }
 };
 

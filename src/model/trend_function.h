@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/int16_arithmetic.h"
+#include "model/trend_terms.h"
 
 namespace tendencia {
 
@@ -13,38 +14,54 @@ struct Coefficients {
   std::array<double, 25> b{};
 };
 
+// Which groups' terms trend_value computes: every one for the run. A fit may
+// leave out the groups whose coefficients are all 0: their terms are then
+// exactly 0 at every X >= 1 and cannot fail, so leaving them out changes no
+// value and no failure, only the time spent.
+using TermMask = unsigned;
+constexpr TermMask kEveryTerm = ~0u;
+constexpr TermMask term_bit(TermGroup group) { return 1u << static_cast<unsigned>(group); }
+
 // The one home of the formula, over any scalar type T and an operations policy
 // `ops` giving add, mul, div, exp, log, pow(x, T) and cos. The operations run in
 // a fixed order, the same on every call; that order decides which failure is
 // reported when several terms would fail, so the checked policy of `evaluate`
 // and the recording policy of the fit see the same failure first.
 template <typename T, typename Ops>
-T trend_value(const std::array<T, 25>& b, double x, Ops& ops) {
-  T e6 = ops.exp(ops.mul(b[6], x));
-  T l8 = ops.log(ops.add(x, b[8]));
-  T p = ops.pow(x, b[2]);
-  T s = ops.add(b[0], ops.mul(b[1], p));
-  p = ops.pow(x, b[4]);
-  s = ops.add(s, ops.mul(b[3], p));
-  s = ops.add(s, ops.mul(b[5], e6));
-  s = ops.add(s, ops.mul(b[7], l8));
-  T c1 = ops.cos(ops.add(ops.mul(b[10], x), b[11]));
-  T c2 = ops.cos(ops.add(ops.mul(b[13], x), b[14]));
-  s = ops.add(s, ops.mul(b[9], c1));
-  s = ops.add(s, ops.mul(b[12], c2));
-  T n = ops.mul(b[15], x);
-  T d = ops.add(b[16], x);
-  s = ops.add(s, ops.div(n, d));
-  T e18 = ops.exp(ops.mul(b[18], x));
-  T e20 = ops.exp(ops.mul(b[20], x));
-  n = ops.mul(b[17], e18);
-  d = ops.add(1.0, ops.mul(b[19], e20));
-  s = ops.add(s, ops.div(n, d));
-  T e22 = ops.exp(ops.mul(b[22], x));
-  T e24 = ops.exp(ops.mul(b[24], x));
-  n = ops.mul(b[21], e22);
-  d = ops.add(1.0, ops.mul(b[23], e24));
-  s = ops.add(s, ops.div(n, d));
+T trend_value(const std::array<T, 25>& b, double x, Ops& ops, TermMask terms = kEveryTerm) {
+  auto has = [terms](TermGroup g) { return (terms & term_bit(g)) != 0; };
+  using G = TermGroup;
+  T e6 = has(G::Exponential) ? ops.exp(ops.mul(b[6], x)) : T(0.0);
+  T l8 = has(G::Logarithm) ? ops.log(ops.add(x, b[8])) : T(0.0);
+  T s = has(G::Power) ? ops.add(b[0], ops.mul(b[1], ops.pow(x, b[2]))) : ops.add(b[0], 0.0);
+  if (has(G::SecondPower)) s = ops.add(s, ops.mul(b[3], ops.pow(x, b[4])));
+  if (has(G::Exponential)) s = ops.add(s, ops.mul(b[5], e6));
+  if (has(G::Logarithm)) s = ops.add(s, ops.mul(b[7], l8));
+  T c1 = has(G::Cosine) ? ops.cos(ops.add(ops.mul(b[10], x), b[11])) : T(0.0);
+  T c2 = has(G::SecondCosine) ? ops.cos(ops.add(ops.mul(b[13], x), b[14])) : T(0.0);
+  if (has(G::Cosine)) s = ops.add(s, ops.mul(b[9], c1));
+  if (has(G::SecondCosine)) s = ops.add(s, ops.mul(b[12], c2));
+  // Numerators before denominators, one statement each: the order of a
+  // function's arguments is not the order they are computed in.
+  if (has(G::Hyperbola)) {
+    T n = ops.mul(b[15], x);
+    T d = ops.add(b[16], x);
+    s = ops.add(s, ops.div(n, d));
+  }
+  if (has(G::Logistic)) {
+    T e18 = ops.exp(ops.mul(b[18], x));
+    T e20 = ops.exp(ops.mul(b[20], x));
+    T n = ops.mul(b[17], e18);
+    T d = ops.add(1.0, ops.mul(b[19], e20));
+    s = ops.add(s, ops.div(n, d));
+  }
+  if (has(G::SecondLogistic)) {
+    T e22 = ops.exp(ops.mul(b[22], x));
+    T e24 = ops.exp(ops.mul(b[24], x));
+    T n = ops.mul(b[21], e22);
+    T d = ops.add(1.0, ops.mul(b[23], e24));
+    s = ops.add(s, ops.div(n, d));
+  }
   return s;
 }
 
