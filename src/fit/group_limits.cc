@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "fit/least_squares.h"
 #include "fit/recording_operations.h"
 #include "fit/series_residuals.h"
 
@@ -93,29 +94,23 @@ std::optional<std::vector<double>> group_values(TermGroup group, const Coefficie
 // The least residual sum of squares of r against c0 (+ c1·basis(X)).
 std::optional<double> refitted_rss(const std::vector<double>& r,
                                    const std::function<double(double)>& basis) {
-  const double n = static_cast<double>(r.size());
-  double mean_r = 0.0, mean_b = 0.0;
-  std::vector<double> b(r.size(), 0.0);
-  for (std::size_t i = 0; i < r.size(); ++i) {
-    if (basis) b[i] = basis(static_cast<double>(i + 1));
-    if (!std::isfinite(b[i])) return std::nullopt;
-    mean_r += r[i] / n;
-    mean_b += b[i] / n;
+  std::vector<std::vector<double>> columns = {std::vector<double>(r.size(), 1.0)};
+  if (basis) {
+    std::vector<double> b;
+    for (std::size_t i = 0; i < r.size(); ++i) b.push_back(basis(static_cast<double>(i + 1)));
+    columns.push_back(b);
   }
-  double srr = 0.0, sbb = 0.0, sbr = 0.0;
-  for (std::size_t i = 0; i < r.size(); ++i) {
-    srr += (r[i] - mean_r) * (r[i] - mean_r);
-    sbb += (b[i] - mean_b) * (b[i] - mean_b);
-    sbr += (b[i] - mean_b) * (r[i] - mean_r);
-  }
-  double rss = sbb > 0.0 ? srr - sbr * sbr / sbb : srr;
-  if (!std::isfinite(rss)) return std::nullopt;
-  return std::max(rss, 0.0);
+  const LinearFit fit = linear_fit(columns, r);
+  if (!fit.usable) return std::nullopt;
+  return fit.rss;
 }
 
+// Only fitted coefficients can run off; a group whose shape is held (a
+// logistic kept as a step) is judged by its outer coefficient alone.
 bool ill_determined(const FittedTrend& fit, TermGroup group) {
   if (!fit.converged) return true;
   for (int k : term_coefficients(group)) {
+    if (std::find(fit.fitted.begin(), fit.fitted.end(), k) == fit.fitted.end()) continue;
     const auto index = static_cast<std::size_t>(k);
     const std::optional<double>& error = fit.standard_error[index];
     if (!error || *error > 10.0 * std::abs(fit.coefficients.b[index])) return true;

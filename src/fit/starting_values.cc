@@ -1,12 +1,12 @@
 #include "fit/starting_values.h"
 
-#include <Eigen/Dense>
-
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
 
+#include "fit/least_squares.h"
+#include "fit/periodogram.h"
 #include "fit/recording_operations.h"
 #include "fit/series_residuals.h"
 
@@ -17,41 +17,9 @@ using Column = std::vector<double>;
 // Values of some of a group's inner coefficients: (k, value of bk).
 using Shape = std::vector<std::pair<int, double>>;
 
-constexpr double kPi = 3.14159265358979323846;
 // Combinations of shapes tried; each costs one small linear fit (and one
 // periodogram when the terms include a cosine).
 constexpr std::size_t kMaxCombinations = 48;
-
-struct LinearFit {
-  std::vector<double> coefficients;
-  double rss = 0.0;
-  bool usable = false;
-};
-
-// Least squares of y on the columns. Each column is scaled to unit length first,
-// so columns of very different sizes (X^3 beside a constant) do not hide each
-// other; a column that depends on the others gets the coefficient 0.
-LinearFit linear_fit(const std::vector<Column>& columns, const std::vector<double>& y) {
-  const Eigen::Index n = static_cast<Eigen::Index>(y.size());
-  const Eigen::Index m = static_cast<Eigen::Index>(columns.size());
-  Eigen::MatrixXd a(n, m);
-  Eigen::VectorXd scale(m);
-  for (Eigen::Index j = 0; j < m; ++j) {
-    for (Eigen::Index i = 0; i < n; ++i) a(i, j) = columns[j][i];
-    double norm = a.col(j).norm();
-    scale(j) = norm > 0.0 && std::isfinite(norm) ? norm : 1.0;
-    a.col(j) /= scale(j);
-  }
-  Eigen::VectorXd values = Eigen::Map<const Eigen::VectorXd>(y.data(), n);
-  LinearFit fit;
-  if (!a.allFinite()) return fit;
-  Eigen::VectorXd solution = Eigen::VectorXd::Zero(m);
-  if (m > 0) solution = a.colPivHouseholderQr().solve(values);
-  fit.rss = (a * solution - values).squaredNorm();
-  for (Eigen::Index j = 0; j < m; ++j) fit.coefficients.push_back(solution(j) / scale(j));
-  fit.usable = std::isfinite(fit.rss) && solution.allFinite();
-  return fit;
-}
 
 // A transform of X = 1..n, for the lines through transformed data.
 template <typename Transform>
@@ -437,51 +405,11 @@ bool repeats_a_shape(const Coefficients& c, const std::vector<TermGroup>& groups
 
 }  // namespace
 
-std::vector<double> strongest_frequencies(const std::vector<double>& values, std::size_t count) {
-  const std::size_t n = values.size();
-  if (n < 3 || count == 0) return {};
-  double mean = 0.0;
-  for (double v : values) mean += v;
-  mean /= static_cast<double>(n);
-  // Four frequencies per Fourier step 2π/n, up to π; each sum by rotating a
-  // unit phasor, which keeps the periodogram at n² multiplications.
-  const std::size_t steps = 2 * n;
-  std::vector<double> power(steps + 1, 0.0);
-  for (std::size_t j = 1; j <= steps; ++j) {
-    double w = kPi * static_cast<double>(j) / static_cast<double>(steps);
-    double cw = std::cos(w), sw = std::sin(w);
-    double re = cw, im = sw, sum_re = 0.0, sum_im = 0.0;
-    for (std::size_t t = 0; t < n; ++t) {
-      sum_re += (values[t] - mean) * re;
-      sum_im += (values[t] - mean) * im;
-      double next_re = re * cw - im * sw;
-      im = im * cw + re * sw;
-      re = next_re;
-    }
-    power[j] = sum_re * sum_re + sum_im * sum_im;
-  }
-  std::vector<std::size_t> peaks;
-  for (std::size_t j = 1; j <= steps; ++j)
-    if (power[j] >= power[j - 1] && (j == steps || power[j] >= power[j + 1]) && power[j] > 0.0)
-      peaks.push_back(j);
-  std::stable_sort(peaks.begin(), peaks.end(),
-                   [&](std::size_t a, std::size_t b) { return power[a] > power[b]; });
-  std::vector<double> chosen;
-  const double resolution = 2.0 * kPi / static_cast<double>(n);
-  for (std::size_t j : peaks) {
-    double w = kPi * static_cast<double>(j) / static_cast<double>(steps);
-    bool apart = std::all_of(chosen.begin(), chosen.end(),
-                             [&](double c) { return std::abs(c - w) >= resolution; });
-    if (apart) chosen.push_back(w);
-    if (chosen.size() == count) break;
-  }
-  return chosen;
-}
-
 std::vector<Coefficients> automatic_starts(const std::vector<double>& y,
                                            const std::vector<TermGroup>& groups,
-                                           std::size_t limit) {
-  if (y.empty()) return {};
+                                           std::size_t limit,
+                                           const std::vector<std::pair<int, double>>& held) {
+  if (y.empty() || limit == 0) return {};
   auto chosen = [&](TermGroup g) {
     return std::find(groups.begin(), groups.end(), g) != groups.end();
   };
@@ -493,7 +421,12 @@ std::vector<Coefficients> automatic_starts(const std::vector<double>& y,
   for (TermGroup g : groups) {
     if (is_cosine(g)) continue;
     shaped.push_back(g);
-    guesses.push_back(shape_guesses(g, facts, y));
+    const std::vector<int> own = term_coefficients(g);
+    Shape held_shape;
+    for (const auto& [k, value] : held)
+      if (std::find(own.begin(), own.end(), k) != own.end()) held_shape.push_back({k, value});
+    guesses.push_back(held_shape.empty() ? shape_guesses(g, facts, y)
+                                         : std::vector<Shape>{held_shape});
     if (guesses.back().empty()) guesses.back().push_back(Shape{});
     sizes.push_back(guesses.back().size());
   }

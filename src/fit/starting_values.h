@@ -2,6 +2,7 @@
 // series itself, without the user.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "model/trend_terms.h"
@@ -20,13 +21,10 @@ namespace tendencia {
 // for the cosines, the series' range and slope for the logistic terms, plus a
 // few fixed shapes. For each combination of shapes the outer coefficients
 // (b0, b1, b3, ...) and the cosines' amplitudes and phases are then a linear
-// least-squares fit. Empty only when no combination could be evaluated.
+// least-squares fit. Coefficients in `held` (k, value) keep their values in
+// every start. Empty only when no combination could be evaluated.
 std::vector<Coefficients> automatic_starts(const std::vector<double>& y,
-                                           const std::vector<TermGroup>& groups, std::size_t limit);
-
-// The strongest angular frequencies (0, π] of the periodogram of `values`
-// (their mean removed), strongest first, at most `count`, each at least one
-// Fourier step (2π/n) from the others.
-std::vector<double> strongest_frequencies(const std::vector<double>& values, std::size_t count);
+                                           const std::vector<TermGroup>& groups, std::size_t limit,
+                                           const std::vector<std::pair<int, double>>& held = {});
 
 }  // namespace tendencia

@@ -4,31 +4,16 @@
 
 #include <cmath>
 
+#include "fit/periodogram.h"
 #include "fit/series_residuals.h"
 #include "support/synthetic_series.h"
 
 namespace tendencia {
 namespace {
 
-constexpr double kTau = 6.283185307179586;
-
-TEST(StartingValues, ThePeriodogramFindsASeasonUnderATrendAndASecondOne) {
-  std::vector<double> y;
-  for (int x = 1; x <= 60; ++x)
-    y.push_back(0.5 * x + 8 * std::cos(kTau / 12 * x + 1) + 3 * std::cos(kTau / 5 * x));
-  // A trend leaks into the lowest frequencies; what a fitted line leaves does not.
-  for (int x = 1; x <= 60; ++x) y[static_cast<std::size_t>(x - 1)] -= 0.5 * x;
-  std::vector<double> w = strongest_frequencies(y, 3);
-  ASSERT_GE(w.size(), 2u);
-  EXPECT_NEAR(w[0], kTau / 12, kTau / 60 / 4);
-  EXPECT_NEAR(w[1], kTau / 5, kTau / 60 / 4);
-  EXPECT_TRUE(strongest_frequencies({1, 2}, 3).empty());
-  EXPECT_TRUE(strongest_frequencies(std::vector<double>(10, 4.0), 3).empty());
-}
-
 TEST(StartingValues, StartsTouchOnlyTheChosenGroupsAndCanBeEvaluated) {
   Coefficients truth;
-  truth.b[0] = 100, truth.b[1] = 5, truth.b[2] = 0.8, truth.b[9] = 8, truth.b[10] = kTau / 12;
+  truth.b[0] = 100, truth.b[1] = 5, truth.b[2] = 0.8, truth.b[9] = 8, truth.b[10] = kTwoPi / 12;
   std::vector<double> y = testing::synthetic_series(truth, 60, 1, 9);
   std::vector<Coefficients> starts =
       automatic_starts(y, {TermGroup::Constant, TermGroup::Power, TermGroup::Cosine}, 12);
@@ -44,7 +29,7 @@ TEST(StartingValues, StartsTouchOnlyTheChosenGroupsAndCanBeEvaluated) {
     previous = *rss;
   }
   // The best start already has the season's frequency.
-  EXPECT_NEAR(starts.front().b[10], kTau / 12, kTau / 60 / 4);
+  EXPECT_NEAR(starts.front().b[10], kTwoPi / 12, kTwoPi / 60 / 4);
 }
 
 TEST(StartingValues, TransformedDataGiveTheShapesOfCleanSeries) {
