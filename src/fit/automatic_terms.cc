@@ -1,4 +1,6 @@
 #include "fit/automatic_terms.h"
+
+#include "fit/periodogram.h"
 #include "fit/report_columns.h"
 
 #include <algorithm>
@@ -13,114 +15,13 @@ namespace {
 
 using G = TermGroup;
 
-constexpr double kTwoPi = 6.283185307179586;
-// A candidate whose fit still crawls after this many iterations is too
-// ill-posed to be chosen; the time is better spent on the others.
-constexpr int kCandidatePolishIterations = 300;
+// Every candidate is first measured on this many origins spread through the
+// series; the best kFinalists of them are measured on the settings' origins.
+constexpr int kScreenOrigins = 6;
+constexpr std::size_t kFinalists = 6;
 
-// y minus its least-squares cubic in X (Gram-Schmidt on 1, u, u², u³ with u
-// the centred and scaled X), so a smooth trend leaves little at the lowest
-// frequencies.
-std::vector<double> without_cubic_trend(const std::vector<double>& y) {
-  const std::size_t n = y.size();
-  std::vector<std::vector<double>> basis;
-  std::vector<double> r = y;
-  for (int degree = 0; degree <= 3; ++degree) {
-    std::vector<double> p(n);
-    for (std::size_t i = 0; i < n; ++i) {
-      const double u = (static_cast<double>(i) - (static_cast<double>(n) - 1) / 2) /
-                       static_cast<double>(n);
-      p[i] = std::pow(u, degree);
-    }
-    for (const std::vector<double>& q : basis) {
-      double dot = 0.0;
-      for (std::size_t i = 0; i < n; ++i) dot += p[i] * q[i];
-      for (std::size_t i = 0; i < n; ++i) p[i] -= dot * q[i];
-    }
-    double norm = 0.0;
-    for (double v : p) norm += v * v;
-    norm = std::sqrt(norm);
-    if (!(norm > 1e-12)) continue;
-    for (double& v : p) v /= norm;
-    double dot = 0.0;
-    for (std::size_t i = 0; i < n; ++i) dot += r[i] * p[i];
-    for (std::size_t i = 0; i < n; ++i) r[i] -= dot * p[i];
-    basis.push_back(p);
-  }
-  return r;
-}
-
-// |Σ r(X)·e^(-iωX)|² over X = 1..n.
-double ordinate(const std::vector<double>& r, double w) {
-  double re = 0.0, im = 0.0;
-  for (std::size_t t = 0; t < r.size(); ++t) {
-    re += r[t] * std::cos(w * static_cast<double>(t + 1));
-    im += r[t] * std::sin(w * static_cast<double>(t + 1));
-  }
-  return re * re + im * im;
-}
-
-// The ordinates at ω_j = 2πj/n, j = 1..⌊(n-1)/2⌋.
-std::vector<double> periodogram(const std::vector<double>& r) {
-  std::vector<double> ordinates;
-  const std::size_t n = r.size();
-  for (std::size_t j = 1; 2 * j < n; ++j)
-    ordinates.push_back(ordinate(r, kTwoPi * static_cast<double>(j) / static_cast<double>(n)));
-  return ordinates;
-}
-
-// The strongest frequency within one Fourier step of ω, on a grid of 1/16 step.
-double finest_frequency(const std::vector<double>& r, double w, double step) {
-  double best = w, strongest = ordinate(r, w);
-  for (int i = -16; i <= 16; ++i) {
-    const double candidate = w + step * i / 16.0;
-    if (candidate <= 0.0) continue;
-    const double o = ordinate(r, candidate);
-    if (o > strongest) strongest = o, best = candidate;
-  }
-  return best;
-}
-
-// r minus its least-squares a·cos(ωX) + b·sin(ωX).
-std::vector<double> without_cosine(const std::vector<double>& r, double w) {
-  double cc = 0, ss = 0, cs = 0, rc = 0, rs = 0;
-  for (std::size_t t = 0; t < r.size(); ++t) {
-    const double c = std::cos(w * static_cast<double>(t + 1)), s = std::sin(w * static_cast<double>(t + 1));
-    cc += c * c, ss += s * s, cs += c * s, rc += r[t] * c, rs += r[t] * s;
-  }
-  const double det = cc * ss - cs * cs;
-  if (!(std::abs(det) > 0.0)) return r;
-  const double a = (rc * ss - rs * cs) / det, b = (rs * cc - rc * cs) / det;
-  std::vector<double> left(r.size());
-  for (std::size_t t = 0; t < r.size(); ++t)
-    left[t] = r[t] - a * std::cos(w * static_cast<double>(t + 1)) -
-              b * std::sin(w * static_cast<double>(t + 1));
-  return left;
-}
-
-// Fisher's g test: is the largest of these ordinates a peak at 1 %?
-// P(g > x) ≈ m·(1 - x)^(m - 1), the first term of its exact series.
-std::optional<std::size_t> significant_peak(const std::vector<double>& ordinates,
-                                            const std::vector<bool>& excluded) {
-  double sum = 0.0, largest = -1.0;
-  std::size_t at = 0, m = 0;
-  for (std::size_t j = 0; j < ordinates.size(); ++j) {
-    if (excluded[j]) continue;
-    ++m;
-    sum += ordinates[j];
-    if (ordinates[j] > largest) largest = ordinates[j], at = j;
-  }
-  if (m < 3 || !(sum > 0.0)) return std::nullopt;
-  const double g = largest / sum;
-  const double p = static_cast<double>(m) * std::pow(1.0 - g, static_cast<double>(m - 1));
-  if (p < 0.01) return at;
-  return std::nullopt;
-}
-
-std::size_t coefficient_count(const std::vector<TermGroup>& groups) {
-  std::size_t count = 0;
-  for (TermGroup g : groups) count += term_coefficients(g).size();
-  return count;
+std::size_t coefficient_count(const TermSet& terms) {
+  return static_cast<std::size_t>(fewest_points_to_fit(terms));
 }
 
 void evaluate_candidate(const std::vector<double>& y, ValidationSettings settings,
@@ -128,151 +29,170 @@ void evaluate_candidate(const std::vector<double>& y, ValidationSettings setting
   // Past half its origins failed, a set ranks with the unreliable ones
   // whatever the rest would give.
   settings.most_failures = settings.origins / 2 + 1;
+  outcome.validation.reset();
+  outcome.skipped.clear();
   try {
-    outcome.fit = fit_trend(y, outcome.groups, {}, kCandidatePolishIterations);
-    outcome.validation = validate_terms(y, outcome.groups, *outcome.fit, settings);
+    outcome.validation = validate_terms(y, outcome.terms, outcome.data, settings);
   } catch (const std::exception& refused) {
     outcome.skipped = refused.what();
-    return;
   }
 }
 
-// A set whose rolling MASE passes this projects more than ten times worse
-// than the naive projection: whatever its rank, it is no trend to trust.
+// A candidate whose rolling MASE passes this projects more than ten times
+// worse than the naive projection: whatever its rank, it is no trend to trust.
 constexpr double kUntrustedMase = 10.0;
 
-// The ranking's measure: first the sets that validate at every origin, then
-// those that fail at no more than half of them, then the rest and every set
-// whose MASE passes kUntrustedMase; within each, MASE where computable, else
-// sMAPE after every MASE; fewer coefficients on a tie.
-using RankKey = std::tuple<int, int, double, std::size_t>;
+// The ranking's measure: first the candidates that validate at every origin,
+// then those that fail at no more than half of them, then the rest and every
+// one whose MASE passes kUntrustedMase; within each, MASE where computable,
+// else sMAPE after every MASE; fewer coefficients, then the series itself
+// before a choice of its data, on a tie.
+using RankKey = std::tuple<int, int, double, std::size_t, int>;
 
-RankKey rank_key(const std::vector<TermGroup>& groups, const Validation& v) {
-  int reliability = v.failed_origins == 0 ? 0 : 2 * v.failed_origins <= v.origin_count() ? 1 : 2;
+RankKey rank_key(const CandidateOutcome& c) {
+  const Validation& v = *c.validation;
+  const int missing = v.missing_origins();
+  int reliability = missing == 0 ? 0 : 2 * missing <= v.origin_count() ? 1 : 2;
   if (v.total.mase && *v.total.mase > kUntrustedMase) reliability = 2;
-  if (v.total.mase) return {reliability, 0, *v.total.mase, coefficient_count(groups)};
-  return {reliability, 1, v.total.smape, coefficient_count(groups)};
+  const int data_rank = (c.data.logarithm ? 1 : 0) + (c.data.latest ? 2 : 0);
+  if (v.total.mase) return {reliability, 0, *v.total.mase, coefficient_count(c.terms), data_rank};
+  return {reliability, 1, v.total.smape, coefficient_count(c.terms), data_rank};
 }
 
-// Fits and validates outcomes[first..]; each candidate is independent of the
-// others, so two threads share them.
+// Validates the outcomes at `which`; each is independent of the others, so
+// two threads share them.
 void evaluate_all(const std::vector<double>& y, const ValidationSettings& settings,
-                  std::vector<CandidateOutcome>& outcomes, std::size_t first) {
-  std::atomic<std::size_t> next{first};
+                  std::vector<CandidateOutcome>& outcomes, const std::vector<std::size_t>& which) {
+  std::atomic<std::size_t> next{0};
   auto work = [&] {
-    for (std::size_t i = next++; i < outcomes.size(); i = next++)
-      evaluate_candidate(y, settings, outcomes[i]);
+    for (std::size_t i = next++; i < which.size(); i = next++)
+      evaluate_candidate(y, settings, outcomes[which[i]]);
   };
   std::thread helper(work);
   work();
   helper.join();
 }
 
-}  // namespace
-
-std::string term_set_name(const std::vector<TermGroup>& groups) {
-  std::string name;
-  for (TermGroup g : groups) name += std::string(name.empty() ? "" : " ") + term_name(g);
-  return name;
+// The indices of the ranked outcomes among `which`, best first.
+std::vector<std::size_t> ranking(const std::vector<CandidateOutcome>& outcomes,
+                                 const std::vector<std::size_t>& which) {
+  std::vector<std::pair<RankKey, std::size_t>> order;
+  for (std::size_t i : which)
+    if (outcomes[i].skipped.empty() && outcomes[i].validation)
+      order.push_back({rank_key(outcomes[i]), i});
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::size_t> ranked;
+  for (const auto& entry : order) ranked.push_back(entry.second);
+  return ranked;
 }
 
-std::vector<std::vector<TermGroup>> candidate_sets(int peaks) {
+}  // namespace
+
+std::vector<TermSet> candidate_sets(int peaks) {
   // Every trend shape, alone and with each season the periodogram found: no
   // pairing is preferred, so no pairing can be missing.
   const TermGroup trends[] = {G::Power, G::Exponential, G::Logarithm, G::Hyperbola, G::Logistic};
   std::vector<std::vector<TermGroup>> seasons = {{}};
   if (peaks >= 1) seasons.push_back({G::Cosine});
   if (peaks >= 2) seasons.push_back({G::Cosine, G::SecondCosine});
-  std::vector<std::vector<TermGroup>> sets;
+  std::vector<TermSet> sets;
+  auto add = [&](std::vector<TermGroup> groups, bool step) {
+    std::vector<TermGroup> ordered;
+    for (TermGroup g : all_term_groups())
+      if (std::find(groups.begin(), groups.end(), g) != groups.end()) ordered.push_back(g);
+    sets.push_back({ordered, step});
+  };
   for (const std::vector<TermGroup>& season : seasons) {
     if (!season.empty()) {
-      sets.push_back({G::Constant});
-      sets.back().insert(sets.back().end(), season.begin(), season.end());
+      std::vector<TermGroup> groups = {G::Constant};
+      groups.insert(groups.end(), season.begin(), season.end());
+      add(groups, false);
     }
     for (TermGroup trend : trends) {
-      sets.push_back({G::Constant, trend});
-      sets.back().insert(sets.back().end(), season.begin(), season.end());
+      std::vector<TermGroup> groups = {G::Constant, trend};
+      groups.insert(groups.end(), season.begin(), season.end());
+      add(groups, false);
+    }
+  }
+  // The recent level, alone, with a drift, and with each season.
+  for (const std::vector<TermGroup>& season : seasons) {
+    for (bool drift : {false, true}) {
+      std::vector<TermGroup> groups = {G::Constant, G::Logistic};
+      if (drift) groups.push_back(G::Power);
+      groups.insert(groups.end(), season.begin(), season.end());
+      add(groups, true);
     }
   }
   return sets;
 }
 
-std::vector<double> periodogram_peaks(const std::vector<double>& y) {
-  if (y.size() < 8) return {};
-  std::vector<double> r = without_cubic_trend(y);
-  std::vector<double> periods;
-  for (int peak = 0; peak < 2; ++peak) {
-    const std::vector<double> ordinates = periodogram(r);
-    // One or two cycles over the whole series are what a trend that is no
-    // quadratic leaves behind, not a season.
-    std::vector<bool> excluded(ordinates.size(), false);
-    for (std::size_t j = 0; j < 2 && j < excluded.size(); ++j) excluded[j] = true;
-    std::optional<std::size_t> at = significant_peak(ordinates, excluded);
-    if (!at) break;
-    // The peak's own frequency, between the Fourier steps beside it; its
-    // cosine is taken out so its leakage is no second peak.
-    const double step = kTwoPi / static_cast<double>(r.size());
-    const double frequency = finest_frequency(r, step * static_cast<double>(*at + 1), step);
-    periods.push_back(kTwoPi / frequency);
-    r = without_cosine(r, frequency);
+std::vector<DataChoice> candidate_data(const std::vector<double>& y, int horizon) {
+  std::vector<DataChoice> choices = {{false, 0}};
+  const bool positive = applies_to({true, 0}, y);
+  if (positive) choices.push_back({true, 0});
+  const int n = static_cast<int>(y.size());
+  // A window leaves at least as many values before it as it holds, so its
+  // origins reach back through the series too.
+  for (int latest = kFewestLatestValues; 2 * latest + horizon <= n; latest *= 2) {
+    choices.push_back({false, latest});
+    if (positive) choices.push_back({true, latest});
   }
-  return periods;
+  return choices;
 }
 
 AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettings& settings) {
   AutomaticChoice choice;
   choice.settings = settings.validation;
   choice.peak_periods = periodogram_peaks(y);
+  std::vector<DataChoice> data = {{false, 0}};
+  if (settings.data_choices) data = candidate_data(y, settings.validation.horizon);
   std::vector<CandidateOutcome> outcomes;
-  for (const auto& set : candidate_sets(static_cast<int>(choice.peak_periods.size())))
-    outcomes.push_back({set, std::nullopt, std::nullopt, ""});
-  evaluate_all(y, settings.validation, outcomes, 0);
-  // Where no set without cosines validates at most of its origins with a MASE
-  // to trust and the periodogram kept the cosines out, the cosine sets are
-  // tried after all.
-  const bool any_reliable =
-      std::any_of(outcomes.begin(), outcomes.end(), [](const CandidateOutcome& c) {
-        return c.skipped.empty() && std::get<0>(rank_key(c.groups, *c.validation)) < 2;
-      });
-  if (!any_reliable && choice.peak_periods.empty()) {
-    const std::size_t first_fallback = outcomes.size();
-    for (const auto& set : candidate_sets(2))
-      if (std::find_if(outcomes.begin(), outcomes.end(), [&](const CandidateOutcome& c) {
-            return c.groups == set;
-          }) == outcomes.end())
-        outcomes.push_back({set, std::nullopt, std::nullopt, ""});
-    evaluate_all(y, settings.validation, outcomes, first_fallback);
-  }
+  for (const DataChoice& d : data)
+    for (const TermSet& set : candidate_sets(static_cast<int>(choice.peak_periods.size())))
+      outcomes.push_back({set, d, std::nullopt, ""});
+  std::vector<std::size_t> everyone(outcomes.size());
+  for (std::size_t i = 0; i < everyone.size(); ++i) everyone[i] = i;
 
-  std::vector<std::pair<RankKey, std::size_t>> order;
-  for (std::size_t i = 0; i < outcomes.size(); ++i) {
-    if (outcomes[i].skipped.empty() && outcomes[i].validation)
-      order.push_back({rank_key(outcomes[i].groups, *outcomes[i].validation), i});
-    else
+  // A few origins spread through the series tell the hopeless candidates
+  // from the rest; only the best are measured on every origin.
+  ValidationSettings screen = settings.validation;
+  screen.origins = std::min(kScreenOrigins, settings.validation.origins);
+  evaluate_all(y, screen, outcomes, everyone);
+  choice.screened = static_cast<int>(outcomes.size());
+  std::vector<std::size_t> finalists = ranking(outcomes, everyone);
+  if (finalists.size() > kFinalists) finalists.resize(kFinalists);
+  evaluate_all(y, settings.validation, outcomes, finalists);
+
+  std::vector<std::size_t> ranked = ranking(outcomes, finalists);
+  for (std::size_t i : ranked) choice.ranked.push_back(outcomes[i]);
+  for (std::size_t i = 0; i < outcomes.size(); ++i)
+    if (std::find(ranked.begin(), ranked.end(), i) == ranked.end() && !outcomes[i].skipped.empty())
       choice.skipped.push_back(outcomes[i]);
-  }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& entry : order) choice.ranked.push_back(outcomes[entry.second]);
   if (choice.ranked.empty()) {
     std::string reasons;
     for (const CandidateOutcome& c : choice.skipped)
-      reasons += "; " + term_set_name(c.groups) + ": " + c.skipped;
+      reasons += "; " + data_choice_name(c.data) + ", " + term_set_name(c.terms) + ": " + c.skipped;
     throw FitRefused("ningún conjunto de términos candidato se puede ajustar y validar" + reasons);
   }
-  // The origins a set won on are its luckiest: measured there, its errors, and
-  // the calibrated t drawn from them, are too small. The choice is measured
-  // again on twice as many origins, reaching back before the ranking's.
+  // The origins a candidate won on are its luckiest: measured there, its
+  // errors, and the calibrated t drawn from them, are too small. The choice
+  // is measured again on more origins.
   const CandidateOutcome& chosen = choice.ranked.front();
   choice.validation = *chosen.validation;
   ValidationSettings longer = settings.validation;
   longer.origins = kChosenSetOriginFactor * settings.validation.origins;
   try {
-    choice.validation = validate_terms(y, chosen.groups, *chosen.fit, longer);
+    choice.validation = validate_terms(y, chosen.terms, chosen.data, longer);
   } catch (const FitRefused&) {
     // The ranking's origins are among these and validated, so no refusal is
     // expected; were there one, the ranking's measure would stand.
   }
+  const std::vector<double> values = values_for_run(chosen.data, y, y.size());
+  FitOptions options;
+  options.held = held_coefficients(chosen.terms, static_cast<int>(values.size()));
+  options.extra_start = choice.validation.last_fit;
+  choice.fit = fit_trend(values, chosen.terms.groups, {}, options);
   return choice;
 }
 
@@ -280,7 +200,7 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
   const ValidationSettings& s = choice.settings;
   char level[32];
   std::snprintf(level, sizeof level, "%g", s.level_percent);
-  std::string text = "Elección automática de los términos: cada conjunto candidato se valida a " +
+  std::string text = "Elección automática de los términos y los datos: cada candidato se valida a " +
                      std::to_string(s.horizon) + (s.horizon == 1 ? " periodo" : " periodos") +
                      " y se ordena por su MASE; coberturas del intervalo al " + level + " %\n";
   if (choice.peak_periods.empty()) {
@@ -293,24 +213,33 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
       text += (i == 0 ? " " : " y ") + fixed(choice.peak_periods[i], 1);
     text += ")\n";
   }
-  text += "\n" + column("Puesto", 7) + column("Términos", 36) + column("MASE", 10) +
-          column("Cobertura %", 12) + "Orígenes fallidos\n";
+  text += "Se prueban " + std::to_string(choice.screened) + " candidatos en " +
+          std::to_string(std::min(kScreenOrigins, s.origins)) +
+          " orígenes; los mejores, en más\n";
+  text += "\n" + column("Puesto", 7) + column("Datos", 22) + column("Términos", 36) +
+          column("MASE", 8) + column("Ingenuo", 8) + column("Cobertura %", 12) +
+          "Orígenes fallidos\n";
   int place = 0;
   for (const CandidateOutcome& c : choice.ranked) {
     const Validation& v = *c.validation;
-    text += column(std::to_string(++place), 7) + column(term_set_name(c.groups), 36) +
-            column(v.total.mase ? fixed(*v.total.mase, 3) : "no calculable", 10) +
-            column(fixed(100.0 * v.total.coverage, 1), 12) + std::to_string(v.failed_origins) +
+    text += column(std::to_string(++place), 7) + column(data_choice_name(c.data), 22) +
+            column(term_set_name(c.terms), 36) +
+            column(v.total.mase ? fixed(*v.total.mase, 3) : "no calculable", 8) +
+            column(v.total.naive_mase ? fixed(*v.total.naive_mase, 3) : "no calculable", 8) +
+            column(fixed(100.0 * v.total.coverage, 1), 12) + std::to_string(v.missing_origins()) +
             " de " + std::to_string(v.origin_count()) + "\n";
   }
   if (!choice.skipped.empty()) {
     text += "\nDescartados:\n";
     for (const CandidateOutcome& c : choice.skipped)
-      text += "  " + term_set_name(c.groups) + ": " + c.skipped + "\n";
+      text += "  " + data_choice_name(c.data) + ", " + term_set_name(c.terms) + ": " + c.skipped +
+              "\n";
   }
-  text += "\nElegido: " + term_set_name(choice.ranked.front().groups) + "\n";
+  const CandidateOutcome& chosen = choice.ranked.front();
+  text += "\nElegido: " + term_set_name(chosen.terms) + " sobre " + data_choice_name(chosen.data) +
+          "\n";
   const int origins = choice.validation.origin_count();
-  const int ranked_on = choice.ranked.front().validation->origin_count();
+  const int ranked_on = chosen.validation->origin_count();
   if (origins > ranked_on)
     text += "Su validación y su t calibrada se miden de nuevo en " + std::to_string(origins) +
             " orígenes: en los " + std::to_string(ranked_on) +

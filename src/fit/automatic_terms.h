@@ -1,71 +1,80 @@
-// The terms of F(X) chosen by the data: a fixed family of candidate sets, each
-// fitted and validated by rolling origins (fit/rolling_validation.h), ranked
-// by their MASE.
+// The terms of F(X), and the data they are fitted on, chosen by the data: a
+// family of candidates (every trend shape alone and with each season the
+// periodogram finds, the recent level as a step, on the series, its logarithm
+// and its latest values), each validated by rolling origins
+// (fit/rolling_validation.h) and ranked by its MASE on the series' own values.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "fit/data_choice.h"
+#include "fit/periodogram.h"
 #include "fit/rolling_validation.h"
-#include "model/trend_terms.h"
+#include "fit/term_set.h"
 #include "fit/trend_fit.h"
 
 namespace tendencia {
 
 struct AutomaticSettings {
   ValidationSettings validation;
+  // Weigh the logarithm and the latest values beside the series itself.
+  bool data_choices = true;
 };
 
 struct CandidateOutcome {
-  std::vector<TermGroup> groups;
-  std::optional<FittedTrend> fit;         // the fit to the whole series
+  TermSet terms;
+  DataChoice data;
   std::optional<Validation> validation;
-  std::string skipped;                    // why it is not ranked; empty when it is
+  std::string skipped;  // why it is not ranked; empty when it is
 };
 
-// The chosen set's validation rests on this many times the ranking's origins.
+// The chosen candidate's validation rests on this many times the ranking's
+// origins.
 constexpr int kChosenSetOriginFactor = 2;
 
 struct AutomaticChoice {
   std::vector<CandidateOutcome> ranked;   // best first; the first is the choice
-  Validation validation;                  // the choice's, on the longer run of origins
+  Validation validation;                  // the choice's, on more origins
+  FittedTrend fit;                        // the choice's fit to the whole of its data
   std::vector<CandidateOutcome> skipped;  // in the family's order
   std::vector<double> peak_periods;       // the periodogram's significant peaks (periods)
   ValidationSettings settings;
+  int screened = 0;                       // candidates first measured on a few origins
 };
 
-// The candidate family: constante with each trend group (potencia,
+// The sets of terms: constante with each trend group (potencia,
 // exponencial, logaritmo, hiperbola, logistica; potencia2 and logistica2 alone
 // are the same functions as potencia and logistica); where the periodogram has
-// a peak, constante coseno and constante with each trend group and coseno; with
-// a second peak, constante coseno coseno2 and constante with each trend group,
-// coseno and coseno2. Without seasons first, then by season.
-std::vector<std::vector<TermGroup>> candidate_sets(int periodogram_peaks);
+// a peak, constante coseno and constante with each trend group and coseno;
+// with a second peak, the same with coseno and coseno2. Then the recent level:
+// constante escalón, constante potencia escalón, and with each season
+// constante [potencia] coseno [coseno2] escalón.
+std::vector<TermSet> candidate_sets(int periodogram_peaks);
 
-// The periods (2π/ω) of the significant peaks of the periodogram of Y(1..n)
-// after a cubic trend is taken out, strongest first, at most 2, each of at
-// least three cycles: Fisher's test of the largest ordinate at 1 %, then again
-// once the cosine of the first peak is taken out. Empty for fewer than 8
-// values.
-std::vector<double> periodogram_peaks(const std::vector<double>& y);
+// The data choices weighed for Y(1..n): the series; its logarithm when every
+// value is above 0; its latest values in windows of kFewestLatestValues or
+// more that leave room for origins before them (and their logarithms).
+std::vector<DataChoice> candidate_data(const std::vector<double>& y, int horizon);
 
-// Fits and validates every candidate (on two threads) and ranks the ones that
-// validate: those that validate at every origin first, each part by its total
-// MASE (sMAPE where no MASE is computable), fewer coefficients first on a tie. A candidate is skipped, with its reason, when
-// its fit to the whole series is refused (a limit, no convergence), when the
-// series is too short to validate it, or when more than half its origins fail.
-// The choice is then validated again on kChosenSetOriginFactor times as many
-// origins where the series allows (AutomaticChoice::validation).
-// Throws FitRefused when none is ranked, with every candidate's reason.
+// Validates every candidate (on two threads), first on a few origins spread
+// through the series, then the best of them on settings.validation.origins,
+// and ranks those that validate: first the ones that fail at no origin, each
+// part by its MASE on the series' own values (sMAPE where no MASE is
+// computable), fewer coefficients first on a tie. A candidate is skipped, with
+// its reason, when the series is too short to validate it or every origin
+// fails; one that fails at more than half its origins ranks after every
+// other. The choice is validated again on kChosenSetOriginFactor times as
+// many origins where the series allows (AutomaticChoice::validation) and then
+// fitted to the whole of its data. Throws FitRefused when none is ranked,
+// with every candidate's reason.
 AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettings& settings);
 
 // The ranking as tendencia-ajuste --automatico prints it, in Spanish: the
-// periodogram's peaks, one row per ranked set (terms, MASE, coverage, failed
-// origins), the skipped sets with their reasons, and the choice.
+// periodogram's peaks, one row per ranked candidate (data, terms, MASE, the
+// naive projection's MASE, coverage, failed origins), the skipped ones with
+// their reasons, and the choice.
 std::string automatic_ranking_report(const AutomaticChoice& choice);
-
-// "constante potencia coseno": the names of a set, as the command line takes them.
-std::string term_set_name(const std::vector<TermGroup>& groups);
 
 }  // namespace tendencia

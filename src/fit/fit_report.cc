@@ -1,5 +1,6 @@
 #include "fit/fit_report.h"
 
+#include <algorithm>
 #include <charconv>
 #include <system_error>
 
@@ -57,7 +58,18 @@ std::string fit_report(const FittedTrend& fit, const std::string& data_file, int
             padded(number_form(fit.coefficients.b[index], 0), 24) +
             optional_form(fit.standard_error[index], 4) + "\n";
   }
-  if (fit.fitted.size() < 25) text += "Los demás coeficientes valen 0.\n";
+  // A coefficient of the groups held at a value (the logistic kept as a step)
+  // is no 0 and no estimate.
+  std::size_t shown = fit.fitted.size();
+  for (TermGroup g : groups)
+    for (int k : term_coefficients(g))
+      if (std::find(fit.fitted.begin(), fit.fitted.end(), k) == fit.fitted.end()) {
+        text += padded("b" + std::to_string(k), 12) +
+                padded(number_form(fit.coefficients.b[static_cast<std::size_t>(k)], 0), 24) +
+                "fijo\n";
+        ++shown;
+      }
+  if (shown < 25) text += "Los demás coeficientes valen 0.\n";
   text += "\n";
 
   text +=

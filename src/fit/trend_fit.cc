@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <string>
 
-#include "core/failure.h"
 #include "core/failure.h"
 #include "fit/group_limits.h"
 #include "fit/series_residuals.h"
@@ -18,8 +18,6 @@
 
 namespace tendencia {
 namespace {
-
-constexpr std::size_t kAutomaticStarts = 12;
 
 // Every start first runs a short, loose search; only the best few ends are then
 // polished to tight tolerances. A start that crawls along a flat valley (an
@@ -32,19 +30,17 @@ constexpr Search kSurvey = {100, 1e-10, 1e-12, 1e-10};
 // Tight enough that the residual sum of squares is settled to about 1e-12
 // relative.
 constexpr Search kPolish = {kPolishIterations, 1e-15, 1e-15, 1e-14};
-constexpr std::size_t kPolished = 3;
-// A fit that starts from the fit of a longer or shorter part of the same
-// series is already near its end: one solve, with fewer iterations.
-constexpr Search kWarm = {150, 1e-10, 1e-12, 1e-10};
 
 // The derivatives are carried 8 at a time: one pass for the usual three to six
 // fitted coefficients, where a Jet of all 25 would do three times the work.
 constexpr int kStride = 8;
 using Cost = ceres::DynamicAutoDiffCostFunction<SeriesResiduals, kStride>;
 
-// The cost for the fitted coefficients; the caller owns it.
-std::unique_ptr<Cost> cost_of(const std::vector<double>& y, const std::vector<int>& fitted) {
-  auto cost = std::make_unique<Cost>(new SeriesResiduals{&y, &fitted});
+// The cost for the fitted coefficients, every other one at its value in
+// `base`; the caller owns it.
+std::unique_ptr<Cost> cost_of(const std::vector<double>& y, const std::vector<int>& fitted,
+                              const Coefficients& base) {
+  auto cost = std::make_unique<Cost>(new SeriesResiduals{y, fitted, base});
   cost->AddParameterBlock(static_cast<int>(fitted.size()));
   cost->SetNumResiduals(static_cast<int>(y.size()));
   return cost;
@@ -59,10 +55,13 @@ struct Attempt {
   std::string refusal;  // why tendencia's run would stop there; empty when it would not
 };
 
-std::vector<int> fitted_indices(const std::vector<TermGroup>& groups) {
+std::vector<int> fitted_indices(const std::vector<TermGroup>& groups,
+                                const std::vector<std::pair<int, double>>& held) {
   std::vector<int> fitted;
   for (TermGroup g : groups)
-    for (int k : term_coefficients(g)) fitted.push_back(k);
+    for (int k : term_coefficients(g))
+      if (std::none_of(held.begin(), held.end(), [k](const auto& h) { return h.first == k; }))
+        fitted.push_back(k);
   std::sort(fitted.begin(), fitted.end());
   return fitted;
 }
@@ -76,12 +75,21 @@ std::string refusal_at(const Coefficients& c, const std::vector<double>& y) {
   return "";
 }
 
+// The solver reports on stderr a search it ends early (a step where F cannot
+// be evaluated), which the fit expects and handles; only its fatal messages
+// are left, once for the whole process.
+void quiet_solver() {
+  static std::once_flag quieted;
+  std::call_once(quieted, [] { FLAGS_minloglevel = google::GLOG_FATAL; });
+}
+
 Attempt solve_from(const Coefficients& start, const std::vector<double>& y,
                    const std::vector<int>& fitted, const Search& search) {
+  quiet_solver();
   std::vector<double> moving;
   for (int k : fitted) moving.push_back(start.b[static_cast<std::size_t>(k)]);
   ceres::Problem problem;
-  problem.AddResidualBlock(cost_of(y, fitted).release(), nullptr, moving.data());
+  problem.AddResidualBlock(cost_of(y, fitted, start).release(), nullptr, moving.data());
 
   ceres::Solver::Options options;
   options.trust_region_strategy_type = ceres::LEVENBERG_MARQUARDT;
@@ -120,7 +128,8 @@ void add_standard_errors(FittedTrend& fit, const std::vector<double>& y) {
   std::vector<double> jacobian(static_cast<std::size_t>(n * p));  // row-major, n x p
   const double* parameters[] = {moving.data()};
   double* jacobians[] = {jacobian.data()};
-  if (!cost_of(y, fit.fitted)->Evaluate(parameters, residuals.data(), jacobians)) return;
+  if (!cost_of(y, fit.fitted, fit.coefficients)->Evaluate(parameters, residuals.data(), jacobians))
+    return;
 
   Eigen::MatrixXd j(n, p);
   Eigen::VectorXd scale(p);
@@ -248,15 +257,16 @@ void check_regression_runs(const Coefficients& coefficients, const std::vector<d
 
 FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
                       const std::vector<std::pair<int, double>>& user_start,
-                      int polish_iterations) {
-  const std::vector<int> fitted = fitted_indices(groups);
+                      const FitOptions& options) {
+  const std::vector<int> fitted = fitted_indices(groups, options.held);
   const int n = static_cast<int>(y.size());
   if (n < static_cast<int>(fitted.size()))
     throw FitRefused("hay " + std::to_string(n) + " puntos y " + std::to_string(fitted.size()) +
                      " coeficientes que ajustar; hacen falta al menos tantos puntos como "
                      "coeficientes");
 
-  std::vector<Coefficients> starts = automatic_starts(y, groups, kAutomaticStarts);
+  std::vector<Coefficients> starts =
+      automatic_starts(y, groups, options.automatic_starts, options.held);
   if (!user_start.empty()) {
     Coefficients own = starts.empty() ? Coefficients{} : starts.front();
     for (auto [k, value] : user_start) own.b[static_cast<std::size_t>(k)] = value;
@@ -265,19 +275,26 @@ FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>
                                why_not_evaluable(own, y));
     starts.insert(starts.begin(), own);
   }
+  if (options.extra_start) {
+    Coefficients earlier = *options.extra_start;
+    for (auto [k, value] : options.held) earlier.b[static_cast<std::size_t>(k)] = value;
+    if (residual_sum_of_squares(earlier, y)) starts.push_back(earlier);
+  }
   if (starts.empty())
     throw FitRefused("no hay ningún punto de partida en el que F(X) se pueda evaluar en X = 1.." +
                      std::to_string(n));
 
   std::vector<Attempt> surveyed;
-  for (const Coefficients& start : starts) surveyed.push_back(solve_from(start, y, fitted, kSurvey));
+  Search survey = kSurvey;
+  survey.max_iterations = options.survey_iterations;
+  for (const Coefficients& start : starts) surveyed.push_back(solve_from(start, y, fitted, survey));
   std::stable_sort(surveyed.begin(), surveyed.end(), [](const Attempt& a, const Attempt& b) {
     return a.usable && (!b.usable || a.rss < b.rss);
   });
   std::vector<Attempt> polished;
-  for (std::size_t i = 0; i < surveyed.size() && i < kPolished && surveyed[i].usable; ++i) {
-    Search polish = kPolish;
-    polish.max_iterations = polish_iterations;
+  Search polish = kPolish;
+  polish.max_iterations = options.polish_iterations;
+  for (std::size_t i = 0; i < surveyed.size() && i < options.polished && surveyed[i].usable; ++i) {
     Attempt a = solve_from(surveyed[i].coefficients, y, fitted, polish);
     a.iterations += surveyed[i].iterations;
     a.refusal = refusal_at(a.coefficients, y);
@@ -285,24 +302,9 @@ FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>
   }
 
   return accepted(polished, y, groups, fitted, static_cast<int>(starts.size()),
-                  "el ajuste no converge en " + std::to_string(polish_iterations) +
+                  "el ajuste no converge en " + std::to_string(options.polish_iterations) +
                       " iteraciones desde ninguno de los " + std::to_string(starts.size()) +
                       " puntos de partida");
-}
-
-FittedTrend refit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
-                        const Coefficients& start) {
-  const std::vector<int> fitted = fitted_indices(groups);
-  if (y.size() < fitted.size())
-    throw FitRefused("hay " + std::to_string(y.size()) + " puntos y " +
-                     std::to_string(fitted.size()) + " coeficientes que ajustar");
-  if (!residual_sum_of_squares(start, y))
-    throw FitRefused("F(X) no se puede evaluar en el punto de partida");
-  Attempt a = solve_from(start, y, fitted, kWarm);
-  a.refusal = a.usable ? refusal_at(a.coefficients, y) : "";
-  return accepted({a}, y, groups, fitted, 1,
-                  "el ajuste no converge en " + std::to_string(kWarm.max_iterations) +
-                      " iteraciones desde su punto de partida");
 }
 
 }  // namespace tendencia

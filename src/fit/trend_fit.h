@@ -35,6 +35,23 @@ struct FittedTrend {
   int starts = 0;  // the starts the solver ran from; the best end is kept
 };
 
+// How hard a fit searches, and what it keeps fixed.
+constexpr int kPolishIterations = 1000;
+struct FitOptions {
+  // (k, value): coefficients of the groups that keep these values instead of
+  // being fitted (a logistic held as a step at the last value, say).
+  std::vector<std::pair<int, double>> held;
+  // One more start, tried beside the automatic ones: the fit of the same
+  // groups to an earlier part of the series, whose end is usually near.
+  std::optional<Coefficients> extra_start;
+  std::size_t automatic_starts = 12;  // at most this many starts from the series itself
+  int survey_iterations = 100;        // the short, loose search from every start
+  std::size_t polished = 3;           // the best of them polished to tight tolerances
+  // Bounds the solver's final run from each polished start; a search over
+  // many sets of terms may spend less on each.
+  int polish_iterations = kPolishIterations;
+};
+
 // Fits the groups to Y(1..n) (y[0] is Y(1)). `user_start` (k, value) replaces
 // those coefficients in the best automatic start and is tried as one more start.
 //
@@ -46,21 +63,10 @@ struct FittedTrend {
 // the best end lies at a limit of a group (fit/group_limits.h, saying which and
 // what to fit instead), when no start converges, or when no end passes that check (saying why);
 // CommandLineRefused (core/failure.h) when F(X) cannot be evaluated at
-// the user's start.
-//
-// `polish_iterations` bounds the solver's final run from each of the best
-// starts; a search over many sets of terms may spend less on each.
-constexpr int kPolishIterations = 1000;
+// the user's start. Nothing but Y(1..n) and `options` shapes the result.
 FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
                       const std::vector<std::pair<int, double>>& user_start,
-                      int polish_iterations = kPolishIterations);
-
-// Fits the groups to Y(1..n) with a single solve from `start` (typically the
-// fit of the whole series, for a part of it), with the acceptance rules of
-// fit_trend, including the refusal of an end at a limit of a group
-// (fit/group_limits.h). Throws FitRefused when that end is not accepted.
-FittedTrend refit_trend(const std::vector<double>& y, const std::vector<TermGroup>& groups,
-                        const Coefficients& start);
+                      const FitOptions& options = {});
 
 // Does tendencia's run on Y(1..n) with these coefficients get through its
 // regression? Throws a Failure (what and where) or FitRefused when it would not.

@@ -12,8 +12,6 @@ namespace {
 using namespace testing;
 using G = TermGroup;
 
-constexpr double kTwoPi = 6.283185307179586;
-
 std::vector<double> seasonal_series(int n) {
   Coefficients truth;
   truth.b[0] = 100;
@@ -25,75 +23,78 @@ std::vector<double> seasonal_series(int n) {
   return synthetic_series(truth, n, 2.0, 5);
 }
 
-TEST(AutomaticTerms, ThePeriodogramFindsASeasonAndNoPeakInATrendWithNoise) {
-  std::vector<double> peaks = periodogram_peaks(seasonal_series(120));
-  ASSERT_EQ(peaks.size(), 1u);
-  EXPECT_NEAR(peaks[0], 12.0, 0.2);
-
-  Coefficients trend;
-  trend.b[0] = 10;
-  trend.b[1] = 3;
-  trend.b[2] = 1.3;
-  EXPECT_TRUE(periodogram_peaks(synthetic_series(trend, 120, 2.0, 6)).empty());
-
-  // Two seasons of different strength: both, the stronger first.
-  Coefficients two = trend;
-  two.b[9] = 20, two.b[10] = kTwoPi / 12;
-  two.b[12] = 8, two.b[13] = kTwoPi / 5;
-  peaks = periodogram_peaks(synthetic_series(two, 240, 2.0, 7));
-  ASSERT_EQ(peaks.size(), 2u);
-  EXPECT_NEAR(peaks[0], 12.0, 0.2);
-  EXPECT_NEAR(peaks[1], 5.0, 0.1);
-  EXPECT_TRUE(periodogram_peaks({1, 2, 3}).empty());
-}
-
-TEST(AutomaticTerms, EachTrendComesAloneAndWithEverySeasonThePeriodogramFound) {
-  auto count = [](const std::vector<std::vector<TermGroup>>& sets, TermGroup group) {
+TEST(AutomaticTerms, EachTrendComesAloneAndWithEverySeasonAndTheRecentLevelWithEach) {
+  auto count = [](const std::vector<TermSet>& sets, TermGroup group, bool step) {
     int n = 0;
-    for (const auto& set : sets) n += std::find(set.begin(), set.end(), group) != set.end();
+    for (const TermSet& set : sets)
+      n += set.level_step == step &&
+           std::find(set.groups.begin(), set.groups.end(), group) != set.groups.end();
     return n;
   };
-  EXPECT_EQ(count(candidate_sets(0), G::Cosine), 0);
+  EXPECT_EQ(count(candidate_sets(0), G::Cosine, false), 0);
   for (int peaks = 0; peaks <= 2; ++peaks) {
-    const std::vector<std::vector<TermGroup>> sets = candidate_sets(peaks);
-    // Five trends, and with each season the season alone and five trends with it.
-    EXPECT_EQ(sets.size(), 5u + 6u * static_cast<std::size_t>(peaks));
+    const std::vector<TermSet> sets = candidate_sets(peaks);
+    EXPECT_EQ(sets.size(), 5u + 6u * static_cast<std::size_t>(peaks) + 2u * (peaks + 1u));
     for (TermGroup trend : {G::Power, G::Exponential, G::Logarithm, G::Hyperbola, G::Logistic})
-      EXPECT_EQ(count(sets, trend), peaks + 1) << term_name(trend);
-    EXPECT_EQ(count(sets, G::SecondCosine), peaks == 2 ? 6 : 0);
-    for (const auto& set : sets) EXPECT_EQ(set.front(), G::Constant);
+      EXPECT_EQ(count(sets, trend, false), peaks + 1) << term_name(trend);
+    EXPECT_EQ(count(sets, G::SecondCosine, false), peaks == 2 ? 6 : 0);
+    // The recent level alone and with a drift, without and with each season.
+    EXPECT_EQ(count(sets, G::Logistic, true), 2 * (peaks + 1));
+    EXPECT_EQ(count(sets, G::Power, true), peaks + 1);
+    for (const TermSet& set : sets) {
+      EXPECT_EQ(set.groups.front(), G::Constant);
+      EXPECT_TRUE(std::is_sorted(set.groups.begin(), set.groups.end()));
+    }
   }
 }
 
-TEST(AutomaticTerms, ASeasonalSeriesGetsACosineAndTheRankingListsEverySet) {
+TEST(AutomaticTerms, TheDataChoicesAreTheSeriesItsLogarithmAndWindowsThatLeaveRoomBefore) {
+  std::vector<double> positive(150, 2.0), signed_values(150, 2.0);
+  signed_values[4] = -1.0;
+  const std::vector<DataChoice> choices = candidate_data(positive, 12);
+  // 33 and 66 leave as many values before them and 12 to compare; 132 does not.
+  const std::vector<DataChoice> expected = {{false, 0}, {true, 0},   {false, 33},
+                                            {true, 33}, {false, 66}, {true, 66}};
+  EXPECT_EQ(choices, expected);
+  for (const DataChoice& c : candidate_data(signed_values, 12)) EXPECT_FALSE(c.logarithm);
+  EXPECT_EQ(candidate_data(std::vector<double>(40, 1.0), 6).size(), 2u);
+}
+
+TEST(AutomaticTerms, ASeasonalSeriesGetsACosineAndTheRankingListsTheFinalists) {
   AutomaticSettings settings;
   settings.validation.horizon = 12;
   settings.validation.period = 12;
   AutomaticChoice choice = choose_terms(seasonal_series(120), settings);
-  const std::vector<TermGroup>& chosen = choice.ranked.front().groups;
-  EXPECT_NE(std::find(chosen.begin(), chosen.end(), G::Cosine), chosen.end())
-      << term_set_name(chosen);
-  EXPECT_EQ(choice.ranked.size() + choice.skipped.size(), candidate_sets(1).size());
+  ASSERT_FALSE(choice.ranked.empty());
+  const CandidateOutcome& chosen = choice.ranked.front();
+  EXPECT_NE(std::find(chosen.terms.groups.begin(), chosen.terms.groups.end(), G::Cosine),
+            chosen.terms.groups.end())
+      << term_set_name(chosen.terms);
   for (std::size_t i = 1; i < choice.ranked.size(); ++i) {
-    if (choice.ranked[i].validation->failed_origins == 0) {
-      EXPECT_LE(*choice.ranked[i - 1].validation->total.mase,
-                *choice.ranked[i].validation->total.mase);
+    const Validation& before = *choice.ranked[i - 1].validation;
+    const Validation& after = *choice.ranked[i].validation;
+    if (before.missing_origins() == 0 && after.missing_origins() == 0) {
+      ASSERT_TRUE(before.total.mase && after.total.mase);
+      EXPECT_LE(*before.total.mase, *after.total.mase);
     }
   }
   std::string report = automatic_ranking_report(choice);
   EXPECT_NE(report.find("El periodograma muestra un pico (periodo 12."), std::string::npos)
       << report;
-  EXPECT_NE(report.find("Elegido: " + term_set_name(chosen)), std::string::npos) << report;
-  // The choice is measured again beyond the origins it won on, the ranking's
-  // most recent ones among them.
-  const Validation& ranked_on = *choice.ranked.front().validation;
-  EXPECT_EQ(choice.validation.last_origin, ranked_on.last_origin);
-  EXPECT_EQ(choice.validation.last_origin - choice.validation.first_origin + 1,
-            kChosenSetOriginFactor * settings.validation.origins);
-  EXPECT_GT(choice.validation.scaled_errors.size(), ranked_on.scaled_errors.size());
-  EXPECT_NE(report.find("se miden de nuevo en 40 orígenes"), std::string::npos) << report;
+  EXPECT_NE(report.find("Elegido: " + term_set_name(chosen.terms)), std::string::npos) << report;
+  // The choice is measured again beyond the origins it won on, and its fit
+  // is to the whole of its data.
+  const Validation& ranked_on = *chosen.validation;
+  EXPECT_EQ(choice.validation.last_origin(), ranked_on.last_origin());
+  EXPECT_GT(choice.validation.origin_count(), ranked_on.origin_count());
+  EXPECT_NE(report.find("se miden de nuevo en " + std::to_string(choice.validation.origin_count()) +
+                        " orígenes"),
+            std::string::npos)
+      << report;
+  EXPECT_EQ(choice.fit.points,
+            static_cast<int>(values_for_run(chosen.data, seasonal_series(120), 120).size()));
   for (const CandidateOutcome& c : choice.skipped)
-    EXPECT_NE(report.find("  " + term_set_name(c.groups) + ": " + c.skipped), std::string::npos);
+    EXPECT_NE(report.find(term_set_name(c.terms) + ": " + c.skipped), std::string::npos);
 }
 
 TEST(AutomaticTerms, NoCandidateThatValidatesIsAFitRefusal) {

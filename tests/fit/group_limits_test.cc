@@ -46,7 +46,10 @@ TEST(GroupLimits, AShiftRunningToInfinityIsNamedAsAStraightLine) {
   start.b[7] = 50;
   start.b[8] = 20;
   start.b[1] = start.b[2] = 0;
-  EXPECT_THROW(refit_trend(y, {G::Constant, G::Logarithm}, start), FitRefused);
+  FitOptions warm;
+  warm.extra_start = start;
+  warm.automatic_starts = 0;
+  EXPECT_THROW(fit_trend(y, {G::Constant, G::Logarithm}, {}, warm), FitRefused);
 }
 
 TEST(GroupLimits, AnOptimumInsideIsKeptWithItsStandardErrors) {

@@ -1,5 +1,6 @@
-// Rolling-origin validation: its origins, its scores against tendencia's own
-// line and interval, and the calibrated t.
+// Rolling-origin validation: origins through the series, each fitted on its
+// own past alone, scored against tendencia's own line and interval and beside
+// the naive projection; the calibrated t that holds at every horizon.
 #include "fit/rolling_validation.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <fstream>
 
 #include "io/data_series.h"
-#include "model/regression_line.h"
 #include "model/student_quantile.h"
 #include "model/student_table.h"
 #include "support/synthetic_series.h"
@@ -19,6 +19,8 @@ namespace {
 using namespace testing;
 using G = TermGroup;
 
+const TermSet kConstantPower = {{G::Constant, G::Power}, false};
+
 std::vector<double> sales() {
   std::ifstream in(TENDENCIA_EXAMPLES "/Dventas.TXT", std::ios::binary);
   std::vector<double> y;
@@ -26,39 +28,119 @@ std::vector<double> sales() {
   return y;
 }
 
-TEST(RollingValidation, TheExampleIsScoredAtItsLastOriginsWithTendenciasOwnInterval) {
+std::vector<double> seasonal_trend(int n, unsigned seed) {
+  Coefficients truth;
+  truth.b[0] = 50;
+  truth.b[1] = 2;
+  truth.b[2] = 0.8;
+  truth.b[9] = 6;
+  truth.b[10] = 6.283185307179586 / 12;
+  return synthetic_series(truth, n, 1.5, seed);
+}
+
+TEST(RollingValidation, TheExampleIsScoredAtEveryOriginItAllowsWithTendenciasOwnInterval) {
   const std::vector<double> y = sales();
-  const std::vector<TermGroup> groups = {G::Constant, G::Power};
-  FittedTrend full = fit_trend(y, groups, {});
   ValidationSettings settings;
   settings.horizon = 5;
-  Validation v = validate_terms(y, groups, full, settings);
-  // Every origin the series allows, up to 20: the fit needs 5 points.
-  EXPECT_EQ(v.first_origin, 5);
-  EXPECT_EQ(v.last_origin, 15);
+  Validation v = validate_terms(y, kConstantPower, {}, settings);
+  // The fit needs 5 points and the last origin leaves 5 to compare: 11 origins.
+  ASSERT_EQ(v.origin_count(), 11);
+  EXPECT_EQ(v.first_origin(), 5);
+  EXPECT_EQ(v.last_origin(), 15);
   EXPECT_EQ(v.failed_origins, 0);
   ASSERT_EQ(v.by_horizon.size(), 5u);
   EXPECT_EQ(v.total.values, 55);
-  EXPECT_EQ(v.scaled_errors.size(), 55u);
-  for (const HorizonScore& s : v.by_horizon) EXPECT_EQ(s.values, 11);
-
-  // The last origin's one-step value, redone by hand with tendencia's code.
-  const std::vector<double> part(y.begin(), y.begin() + 15);
-  FittedTrend fit = refit_trend(part, groups, full.coefficients);
-  const RegressionLine line = regression_line(fit.coefficients, part);
-  ProjectedPoint p = project(line, fit.coefficients, 15, 2.160, 1);
+  ASSERT_EQ(v.projected.size(), 11u);
   EXPECT_DOUBLE_EQ(v.t_at_last_origin, 2.160);  // tendencia's table, 13 degrees, 95 %
-  const double scaled = std::abs(y[15] - p.trend) / p.h;
-  EXPECT_NE(std::find(v.scaled_errors.begin(), v.scaled_errors.end(), scaled),
-            v.scaled_errors.end());
-
   // Coverage is the share of values within each origin's interval: of scaled
   // errors within the t of that origin's points.
   int inside = 0;
-  for (std::size_t i = 0; i < v.scaled_errors.size(); ++i)
-    inside += v.scaled_errors[i] <= tendencia_t(95, 15 - static_cast<int>(i / 5)) ? 1 : 0;
+  for (int h = 1; h <= 5; ++h) {
+    const std::vector<double>& errors = v.scaled_errors[static_cast<std::size_t>(h - 1)];
+    ASSERT_EQ(errors.size(), 11u);
+    for (std::size_t i = 0; i < errors.size(); ++i) {
+      const OriginProjection& p = v.projected[i];
+      const double observed = y[static_cast<std::size_t>(p.origin + h - 1)];
+      EXPECT_DOUBLE_EQ(errors[i], std::abs(observed - p.trend[static_cast<std::size_t>(h - 1)]) /
+                                      p.half_width[static_cast<std::size_t>(h - 1)]);
+      inside += errors[i] <= tendencia_t(95, p.origin) ? 1 : 0;
+    }
+  }
   EXPECT_DOUBLE_EQ(v.total.coverage, inside / 55.0);
   EXPECT_TRUE(v.total.mase && *v.total.mase > 0.0 && *v.total.mase < 1.0);
+}
+
+TEST(RollingValidation, NothingAfterAnOriginShapesWhatIsProjectedFromIt) {
+  const std::vector<double> y = seasonal_trend(120, 5);
+  std::vector<double> changed = y;
+  const int from = 80;  // Y(81..120) change wildly
+  for (std::size_t i = from; i < changed.size(); ++i) changed[i] = 3.0 * changed[i] - 400.0;
+  const TermSet seasonal = {{G::Constant, G::Power, G::Cosine}, false};
+  for (const DataChoice& data : {DataChoice{false, 0}, DataChoice{false, 40}}) {
+    ValidationSettings settings;
+    settings.horizon = 12;
+    const Validation before = validate_terms(y, seasonal, data, settings);
+    const Validation after = validate_terms(changed, seasonal, data, settings);
+    ASSERT_EQ(before.origins, after.origins);
+    int compared = 0;
+    for (std::size_t i = 0; i < before.projected.size() && i < after.projected.size(); ++i) {
+      if (before.projected[i].origin > from) break;
+      ASSERT_EQ(before.projected[i].origin, after.projected[i].origin);
+      EXPECT_EQ(before.projected[i].trend, after.projected[i].trend);
+      EXPECT_EQ(before.projected[i].half_width, after.projected[i].half_width);
+      ++compared;
+    }
+    EXPECT_GE(compared, 10);
+    // The origins reach back through the series, not only its last stretch.
+    EXPECT_EQ(before.origin_count(), 20);
+    EXPECT_LT(before.first_origin(), 120 / 2);
+  }
+}
+
+TEST(RollingValidation, TheNaiveProjectionIsScoredOnTheSameValues) {
+  // A straight line: the naive projection misses by h at horizon h, so its
+  // MASE is the mean of 1..H; the line itself misses by nothing.
+  std::vector<double> y;
+  for (int x = 1; x <= 40; ++x) y.push_back(10.0 + x);
+  ValidationSettings settings;
+  settings.horizon = 4;
+  Validation v = validate_terms(y, kConstantPower, {}, settings);
+  ASSERT_TRUE(v.total.naive_mase && v.total.mase);
+  EXPECT_NEAR(*v.total.naive_mase, 2.5, 1e-12);
+  for (const HorizonScore& s : v.by_horizon) EXPECT_NEAR(*s.naive_mase, s.horizon, 1e-12);
+  EXPECT_LT(*v.total.mase, 1e-6);
+  EXPECT_TRUE(beats_naive(v));
+  EXPECT_EQ(naive_warning(v), "");
+  EXPECT_NE(validation_report(v).find("Ingenuo"), std::string::npos);
+
+  // The recent level alone is nearly the naive projection (the step keeps a
+  // trace of itself before the last value); a set that does not beat the
+  // naive projection says so with both numbers.
+  Validation level = validate_terms(y, {{G::Constant, G::Logistic}, true}, {}, settings);
+  ASSERT_TRUE(level.total.mase);
+  EXPECT_NEAR(*level.total.mase / *level.total.naive_mase, 1.0, 0.1);
+  if (!beats_naive(level)) {
+    EXPECT_EQ(naive_warning(level).rfind("Aviso: constante escalón no mejora la proyección "
+                                         "ingenua (el último valor) en los mismos orígenes: MASE ",
+                                         0),
+              0u)
+        << naive_warning(level);
+  }
+}
+
+TEST(RollingValidation, TheCalibratedTHoldsTheLevelAtEveryHorizon) {
+  const std::vector<double> y = seasonal_trend(150, 9);
+  ValidationSettings settings;
+  settings.horizon = 12;
+  settings.origins = 40;
+  Validation v = validate_terms(y, {{G::Constant, G::Power, G::Cosine}, false}, {}, settings);
+  ASSERT_TRUE(v.calibrated_t);
+  for (const HorizonScore& s : v.by_horizon) {
+    ASSERT_TRUE(s.calibrated_t);
+    EXPECT_LE(*s.calibrated_t, *v.calibrated_t);
+    EXPECT_GE(s.calibrated_coverage, 0.95) << "horizon " << s.horizon;
+  }
+  EXPECT_NE(validation_report(v).find("la que pide el horizonte"), std::string::npos);
 }
 
 TEST(RollingValidation, TheCalibratedTIsTheSmallestThatCoversTheLevel) {
@@ -84,11 +166,10 @@ TEST(RollingValidation, TheTIsTendenciasTableUpTo32PointsAndTheExactQuantileBeyo
 
 TEST(RollingValidation, ASeriesTooShortSaysHowManyValuesItNeeds) {
   const std::vector<double> y = sales();
-  FittedTrend full = fit_trend(y, {G::Constant, G::Power}, {});
   ValidationSettings settings;
   settings.horizon = 16;
   try {
-    validate_terms(y, {G::Constant, G::Power}, full, settings);
+    validate_terms(y, kConstantPower, {}, settings);
     FAIL();
   } catch (const FitRefused& refused) {
     EXPECT_EQ(std::string(refused.what()),
@@ -96,10 +177,30 @@ TEST(RollingValidation, ASeriesTooShortSaysHowManyValuesItNeeds) {
               "menos 21 (5 para el ajuste y 16 para comparar)");
   }
   settings.horizon = 15;  // one origin is enough
-  Validation v = validate_terms(y, {G::Constant, G::Power}, full, settings);
-  EXPECT_EQ(v.first_origin, 5);
-  EXPECT_EQ(v.last_origin, 5);
+  Validation v = validate_terms(y, kConstantPower, {}, settings);
+  EXPECT_EQ(v.first_origin(), 5);
+  EXPECT_EQ(v.last_origin(), 5);
   EXPECT_NE(validation_report(v).find("menos de 20 valores"), std::string::npos);
+  // A window needs its values before the first origin; a logarithm, values above 0.
+  EXPECT_THROW(validate_terms(y, kConstantPower, {false, 33}, ValidationSettings{}), FitRefused);
+  std::vector<double> with_zero = y;
+  with_zero[3] = 0.0;
+  EXPECT_THROW(validate_terms(with_zero, kConstantPower, {true, 0}, ValidationSettings{}),
+               FitRefused);
+}
+
+TEST(RollingValidation, ALogarithmIsScoredInTheSeriesOwnUnits) {
+  // Growth by a constant rate is a line in the logarithm.
+  std::vector<double> y;
+  for (int x = 1; x <= 60; ++x) y.push_back(100.0 * std::exp(0.05 * x));
+  ValidationSettings settings;
+  settings.horizon = 6;
+  Validation v = validate_terms(y, kConstantPower, {true, 0}, settings);
+  ASSERT_TRUE(v.total.mase);
+  EXPECT_LT(*v.total.mase, 0.01);
+  const OriginProjection& last = v.projected.back();
+  EXPECT_NEAR(std::exp(last.trend.front()), y[static_cast<std::size_t>(last.origin)],
+              1e-6 * y[static_cast<std::size_t>(last.origin)]);
 }
 
 TEST(RollingValidation, OriginsWhoseFitFailsAreCountedAndAllFailingIsARefusal) {
@@ -109,15 +210,11 @@ TEST(RollingValidation, OriginsWhoseFitFailsAreCountedAndAllFailingIsARefusal) {
   truth.b[1] = 2;
   truth.b[2] = 1;
   std::vector<double> y = synthetic_series(truth, 60, 0.5, 11);
-  FittedTrend full = fit_trend(y, {G::Constant, G::Power}, {});
-  Coefficients log_start = full.coefficients;
-  log_start.b[1] = log_start.b[2] = 0;
-  log_start.b[7] = 300;
-  log_start.b[8] = 100;
-  full.coefficients = log_start;
+  const TermSet logarithm = {{G::Constant, G::Logarithm}, false};
   try {
-    validate_terms(y, {G::Constant, G::Logarithm}, full, ValidationSettings{});
-    FAIL() << "a validation without a single origin was accepted";
+    Validation v = validate_terms(y, logarithm, {}, ValidationSettings{});
+    EXPECT_GT(v.failed_origins, 0);
+    EXPECT_NE(v.first_failure.find("k = "), std::string::npos);
   } catch (const FitRefused& refused) {
     EXPECT_EQ(std::string(refused.what()).find("la validación falla en los 20 orígenes (k = "), 0u)
         << refused.what();
@@ -125,7 +222,12 @@ TEST(RollingValidation, OriginsWhoseFitFailsAreCountedAndAllFailingIsARefusal) {
   // Stopping after two failures counts the origins not tried as failed.
   ValidationSettings hasty;
   hasty.most_failures = 2;
-  EXPECT_THROW(validate_terms(y, {G::Constant, G::Logarithm}, full, hasty), FitRefused);
+  try {
+    Validation v = validate_terms(y, logarithm, {}, hasty);
+    EXPECT_LE(v.failed_origins, 2) << "stopped only once two had failed";
+  } catch (const FitRefused& refused) {
+    EXPECT_NE(std::string(refused.what()).find("orígenes"), std::string::npos);
+  }
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ Result fit(const std::string& arguments) {
 const std::string kUsage =
     "Uso: tendencia-ajuste NOMBRE (TERMINO... | --automatico) [--puntos K] "
     "[--inicio bI=VALOR ...] [--respuestas] [--validar H] [--periodo m] [--nivel P] "
-    "[--guion M INICIO [--t-calibrada]] (--help para la ayuda)\n";
+    "[--guion M INICIO [--t-calibrada]] [--datos NOMBRE] (--help para la ayuda)\n";
 
 class FitProgram : public ::testing::Test {
  protected:

@@ -105,7 +105,7 @@ std::string known_terms() {
 const char* const ajuste::kUsage =
     "Uso: tendencia-ajuste NOMBRE (TERMINO... | --automatico) [--puntos K] "
     "[--inicio bI=VALOR ...] [--respuestas] [--validar H] [--periodo m] [--nivel P] "
-    "[--guion M INICIO [--t-calibrada]]";
+    "[--guion M INICIO [--t-calibrada]] [--datos NOMBRE]";
 
 namespace {
 
@@ -125,6 +125,19 @@ void refuse_repeated(bool seen, const std::string& option) {
 void check_combinations(const FitRequest& request, bool level_given) {
   if (request.calibrated_t && !request.script)
     throw CommandLineRefused("--t-calibrada solo se usa con --guion");
+  if (request.data_name) {
+    const std::string& name = *request.data_name;
+    if (!request.automatic)
+      throw CommandLineRefused("--datos solo se usa con --automatico");
+    if (name.empty() || count_characters(name) > kMaxProblemNameCharacters ||
+        !names_a_file_here(data_file_name(name)))
+      throw CommandLineRefused("--datos " + name + ": el nombre debe tener de 1 a " +
+                               std::to_string(kMaxProblemNameCharacters) +
+                               " caracteres y nombrar un fichero de esta carpeta");
+    if (name == request.problem_name)
+      throw CommandLineRefused("--datos " + name + ": es el nombre del problema, y su fichero de "
+                               "datos no se reescribe");
+  }
   if (!request.script) return;
   if (request.answers_only)
     throw CommandLineRefused("--guion y --respuestas no se combinan: elija una de las dos salidas");
@@ -181,6 +194,9 @@ FitRequest ajuste::parse_command_line(const std::vector<std::string>& arguments)
       script.first_period =
           whole_argument(value_after(arguments, i, "INICIO", "--guion"), -32768, 32767, "--guion INICIO");
       request.script = script;
+    } else if (argument == "--datos") {
+      refuse_repeated(request.data_name.has_value(), argument);
+      request.data_name = value_after(arguments, i, "NOMBRE", argument);
     } else if (argument == "--inicio") {
       if (i + 1 == arguments.size() || !is_start_argument(arguments[i + 1]))
         throw CommandLineRefused("falta bI=VALOR después de --inicio");
@@ -256,7 +272,11 @@ std::string ajuste::help_text() {
          "  --guion M INICIO    escribe todas las respuestas que pedirá tendencia, una por\n"
          "                      línea, para M periodos proyectados desde el periodo INICIO\n"
          "  --t-calibrada       con --guion, la t calibrada por la validación en lugar de la\n"
-         "                      t de Student si es mayor (solo con más de 32 valores)\n";
+         "                      t de Student si es mayor (solo con más de 32 valores)\n"
+         "  --datos NOMBRE      con --automatico, escribe en \"D\" + NOMBRE + \".TXT\" los\n"
+         "                      datos que verá tendencia (la serie, su logaritmo o sus últimos\n"
+         "                      valores, según la elección); sin esta opción se escriben, si\n"
+         "                      no son la serie misma, con NOMBRE + \"_\"\n";
 }
 
 }  // namespace tendencia

@@ -1,7 +1,7 @@
 // The command line of tendencia-ajuste:
 //   NOMBRE (TERMINO... | --automatico) [--puntos K] [--inicio bI=VALOR ...]
 //   [--respuestas] [--validar H] [--periodo m] [--nivel P]
-//   [--guion M INICIO [--t-calibrada]]
+//   [--guion M INICIO [--t-calibrada]] [--datos NOMBRE]
 #pragma once
 
 #include <optional>
@@ -34,6 +34,7 @@ struct FitRequest {
   double level_percent = 95;                  // --nivel P, in (0, 100)
   std::optional<ScriptAnswers> script;        // --guion M INICIO
   bool calibrated_t = false;                  // --t-calibrada (only with --guion)
+  std::optional<std::string> data_name;       // --datos NOMBRE (only with --automatico)
 };
 
 namespace ajuste {
@@ -54,7 +55,8 @@ std::string help_text();
 // within the double range; and, for --guion, an M outside 0..32767, an INICIO
 // outside -32768..32767, a level other than 90, 95 or 99, a name longer than
 // tendencia takes, or --respuestas or --puntos beside it; --t-calibrada
-// without --guion.
+// without --guion; --datos without --automatico, or a NOMBRE that is empty,
+// longer than tendencia takes, not a file name here, or the problem's own.
 FitRequest parse_command_line(const std::vector<std::string>& arguments);
 
 }  // namespace ajuste

@@ -1,18 +1,17 @@
 #include "programs/ajuste/fit_program.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "fit/answer_script.h"
-#include "fit/automatic_terms.h"
+#include "fit/fit_pipeline.h"
 #include "fit/fit_report.h"
-#include "fit/rolling_validation.h"
-#include "fit/trend_fit.h"
+#include "io/data_file_writer.h"
 #include "io/data_series.h"
 #include "io/problem_files.h"
-#include "model/student_quantile.h"
+#include "io/title_line.h"
+#include "text/characters.h"
 #include "text/separators.h"
 
 namespace tendencia::ajuste {
@@ -24,24 +23,26 @@ int write_out(const std::string& text) {
   return 0;
 }
 
-// H: --validar's; else --guion's M, at most a third of the values, so a
-// short series still leaves origins to validate; else 6.
-ValidationSettings validation_settings(const FitRequest& request, int values) {
-  ValidationSettings settings;
-  if (request.validation_horizon) settings.horizon = *request.validation_horizon;
-  else if (request.script && request.script->points_to_project > 0)
-    settings.horizon = std::max(1, std::min(request.script->points_to_project, values / 3));
-  settings.period = request.period;
-  settings.level_percent = request.level_percent;
-  return settings;
+FitPlan plan_of(const FitRequest& request, int values) {
+  FitPlan plan;
+  plan.groups = request.groups;
+  plan.automatic = request.automatic;
+  plan.data_choices = request.automatic;
+  plan.start = request.start;
+  plan.validation.horizon =
+      request.validation_horizon
+          ? *request.validation_horizon
+          : validation_horizon(request.script ? request.script->points_to_project : 0, values);
+  plan.validation.period = request.period;
+  plan.validation.level_percent = request.level_percent;
+  if (request.validation_horizon) plan.validating = Validating::Always;
+  else if (request.calibrated_t) plan.validating = Validating::IfPossible;
+  return plan;
 }
 
-// The t for the script: the exact Student quantile for N - 2 degrees, or the
-// calibrated t when asked for and larger. The calibration corrects an
-// interval that assumed too much; a calibrated t below Student's comes from
-// few, correlated errors and would only narrow it. Notes go to stderr.
-std::optional<double> script_t(const FitRequest& request, int values,
-                               const std::optional<Validation>& validation) {
+// The t for the script, with notes on stderr where the calibrated t asked for
+// cannot be used.
+std::optional<double> script_t(const FitRequest& request, const FitOutcome& outcome, int values) {
   if (!tendencia_asks_t(values)) {
     if (request.calibrated_t)
       std::fprintf(stderr,
@@ -50,14 +51,14 @@ std::optional<double> script_t(const FitRequest& request, int values,
                    values);
     return std::nullopt;
   }
-  std::optional<double> exact = student_quantile(request.level_percent, values - 2);
-  if (!exact) throw FitRefused("no se puede calcular la t de Student");
-  if (request.calibrated_t && validation && validation->calibrated_t)
-    return std::max(*validation->calibrated_t, *exact);
-  if (request.calibrated_t)
+  if (request.calibrated_t && !outcome.no_validation.empty())
+    std::fprintf(stderr, "Aviso: %s.\n", outcome.no_validation.c_str());
+  if (request.calibrated_t && !(outcome.validation && outcome.validation->calibrated_t))
     std::fprintf(stderr,
                  "Aviso: la validación no da una t calibrada; se escribe la t de Student.\n");
-  return exact;
+  std::optional<double> t = t_for_run(outcome, request.level_percent, values, request.calibrated_t);
+  if (!t) throw FitRefused("no se puede calcular la t de Student");
+  return t;
 }
 
 // X = N + M, the label before the first period and the last period's label
@@ -72,6 +73,23 @@ void check_script_fits(const ScriptAnswers& script, int values) {
                              std::to_string(values) + " valores del fichero");
 }
 
+// The problem the run is given: the series' own, or the data file written
+// for the chosen data (--datos NOMBRE, else default_data_name), said on stderr.
+std::string run_problem(const FitRequest& request, const FitOutcome& outcome) {
+  const bool own_series = !outcome.data.logarithm && outcome.data.latest == 0;
+  if (own_series && !request.data_name) return request.problem_name;
+  const std::string name = request.data_name.value_or(default_data_name(request.problem_name));
+  const TitleLine title = split_title_line(read_data_title(request.problem_name));
+  const std::string series = title.values_header.empty() ? "serie" : title.values_header;
+  write_data_file(name,
+                  data_file_bytes(title.period_header, values_header_for(outcome.data, series),
+                                  outcome.run_values),
+                  true);
+  std::fprintf(stderr, "Los datos de la proyección (%s) están en %s.\n",
+               data_choice_name(outcome.data).c_str(), data_file_name(name).c_str());
+  return name;
+}
+
 }  // namespace
 
 int fit_program(const FitRequest& request) {
@@ -83,45 +101,29 @@ int fit_program(const FitRequest& request) {
   if (points > rows)
     throw CommandLineRefused("--puntos " + std::to_string(points) + ": el fichero " + data_file +
                              " tiene " + std::to_string(rows) + " valores");
+  if (request.script) check_script_fits(*request.script, rows);
   std::vector<double> y;
   for (int i = 0; i < points; ++i)
     y.push_back(series_number(series.values[static_cast<std::size_t>(i)], i + 1, separators));
-  const ValidationSettings settings = validation_settings(request, points);
-  std::optional<AutomaticChoice> choice;
-  std::optional<Validation> validation;
-  std::vector<TermGroup> groups = request.groups;
-  FittedTrend fit;
-  if (request.automatic) {
-    choice = choose_terms(y, {settings});
-    groups = choice->ranked.front().groups;
-    fit = *choice->ranked.front().fit;
-    validation = choice->validation;
-  } else {
-    fit = fit_trend(y, groups, request.start);
-    if (request.validation_horizon) {
-      validation = validate_terms(y, groups, fit, settings);
-    } else if (request.calibrated_t) {
-      // Only for the script's t: without a validation it is Student's.
-      try {
-        validation = validate_terms(y, groups, fit, settings);
-      } catch (const FitRefused& refused) {
-        std::fprintf(stderr, "Aviso: %s.\n", refused.what());
-      }
-    }
+
+  const FitOutcome outcome = fit_as_planned(y, plan_of(request, points));
+  if (outcome.validation) {
+    const std::string warning = naive_warning(*outcome.validation);
+    if (!warning.empty()) std::fprintf(stderr, "%s\n", warning.c_str());
   }
+  const int run_values = static_cast<int>(outcome.run_values.size());
   if (request.script) {
-    check_script_fits(*request.script, rows);
-    ScriptRequest script{request.problem_name, request.script->points_to_project,
-                         static_cast<int>(request.level_percent), request.script->first_period};
-    return write_out(answer_script(script, fit.coefficients, rows,
-                                   script_t(request, rows, validation), separators));
+    ScriptRequest script{run_problem(request, outcome), request.script->points_to_project,
+                         static_cast<int>(request.level_percent),
+                         // A window starts later in the series: its periods go on from there.
+                         request.script->first_period + (rows - run_values)};
+    return write_out(answer_script(script, outcome.fit.coefficients, run_values,
+                                   script_t(request, outcome, run_values), separators));
   }
-  if (request.answers_only) return write_out(coefficient_answers(fit.coefficients));
-  std::string text;
-  if (choice) text += automatic_ranking_report(*choice) + "\n";
-  text += fit_report(fit, data_file, rows, groups);
-  if (validation && request.validation_horizon) text += "\n" + validation_report(*validation);
-  return write_out(text);
+  if (request.automatic || request.data_name) run_problem(request, outcome);
+  if (request.answers_only) return write_out(coefficient_answers(outcome.fit.coefficients));
+  return write_out(fit_outcome_report(outcome, data_file, rows,
+                                      request.validation_horizon.has_value()));
 }
 
 }  // namespace tendencia::ajuste

@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "fit/automatic_terms.h"
+#include "fit/fit_pipeline.h"
 #include "fit/fit_report.h"
-#include "fit/rolling_validation.h"
-#include "fit/trend_fit.h"
 #include "io/data_series.h"
 
 namespace tendencia {
@@ -23,9 +21,7 @@ std::vector<double> values_of(const DataSeries& series, const Separators& separa
 
 FitSettings validation_settings_for(int points_to_project, int level, std::size_t values) {
   FitSettings settings;
-  if (points_to_project > 0)
-    settings.horizon =
-        std::max(1, std::min(points_to_project, static_cast<int>(values / 3)));
+  settings.horizon = validation_horizon(points_to_project, static_cast<int>(values));
   settings.level_percent = level;
   return settings;
 }
@@ -34,35 +30,21 @@ SeriesFit fit_series(const DataSeries& series, const std::vector<TermGroup>& gro
                      bool automatic, const std::string& data_file, const FitSettings& settings,
                      const Separators& separators) {
   const std::vector<double> y = values_of(series, separators);
-  ValidationSettings validation_settings;
-  validation_settings.horizon = settings.horizon;
-  validation_settings.level_percent = settings.level_percent;
+  FitPlan plan;
+  plan.groups = groups;
+  plan.automatic = automatic;
+  plan.validation.horizon = settings.horizon;
+  plan.validation.level_percent = settings.level_percent;
+  plan.validating = Validating::IfPossible;
+  if (!automatic && groups.empty()) throw FitRefused("marque al menos un término de F(X)");
+  const FitOutcome outcome = fit_as_planned(y, plan);
 
   SeriesFit result;
-  std::optional<AutomaticChoice> choice;
-  std::optional<Validation> validation;
-  std::string no_validation;
-  FittedTrend fit;
-  if (automatic) {
-    choice = choose_terms(y, {validation_settings});
-    result.groups = choice->ranked.front().groups;
-    fit = *choice->ranked.front().fit;
-    validation = choice->validation;
-  } else {
-    if (groups.empty()) throw FitRefused("marque al menos un término de F(X)");
-    result.groups = groups;
-    fit = fit_trend(y, groups, {});
-    try {
-      validation = validate_terms(y, groups, fit, validation_settings);
-    } catch (const FitRefused& refused) {
-      no_validation = std::string("Sin validación: ") + refused.what() + ".\n";
-    }
-  }
-  for (std::size_t k = 0; k < 25; ++k) result.coefficients[k] = exact_form(fit.coefficients.b[k]);
-  if (choice) result.report += automatic_ranking_report(*choice) + "\n";
-  result.report += fit_report(fit, data_file, static_cast<int>(y.size()), result.groups);
-  result.report += "\n" + (validation ? validation_report(*validation) : no_validation);
-  if (validation) result.calibrated_t = validation->calibrated_t;
+  result.groups = outcome.terms.groups;
+  for (std::size_t k = 0; k < 25; ++k)
+    result.coefficients[k] = exact_form(outcome.fit.coefficients.b[k]);
+  result.report = fit_outcome_report(outcome, data_file, static_cast<int>(y.size()), true);
+  if (outcome.validation) result.calibrated_t = outcome.validation->calibrated_t;
   return result;
 }
 

@@ -1,0 +1,42 @@
+#include "fit/term_set.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tendencia {
+namespace {
+
+// Steep enough that the step leaves under 1 % of itself at X = n - 1; for a
+// long series the limit of e^(r·n) makes it softer, a level of the last few
+// values.
+constexpr double kStepRate = 10.0;
+constexpr double kLargestExponent = 700.0;
+
+}  // namespace
+
+std::string term_set_name(const TermSet& set) {
+  std::string name;
+  for (TermGroup g : set.groups) {
+    const bool step = set.level_step && g == TermGroup::Logistic;
+    name += std::string(name.empty() ? "" : " ") + (step ? "escalón" : term_name(g));
+  }
+  return name;
+}
+
+std::vector<std::pair<int, double>> held_coefficients(const TermSet& set, int n) {
+  if (!set.level_step || n < 1) return {};
+  const double rate = std::min(kStepRate, kLargestExponent / n);
+  const double centre = n - 0.5;
+  return {{coefficient_of(TermGroup::Logistic, kShape), 0.0},
+          {coefficient_of(TermGroup::Logistic, kDenominatorScale), std::exp(rate * centre)},
+          {coefficient_of(TermGroup::Logistic, kDenominatorRate), -rate}};
+}
+
+int fewest_points_to_fit(const TermSet& set) {
+  int coefficients = 0;
+  for (TermGroup g : set.groups) coefficients += static_cast<int>(term_coefficients(g).size());
+  if (set.level_step) coefficients -= 3;
+  return std::max(coefficients + 2, 3);
+}
+
+}  // namespace tendencia
