@@ -38,11 +38,11 @@ TEST_F(ImportProgram, SaysWhatItFoundAndWhatItWrote) {
             "separador decimal \",\".\n"
             "Fila 1: cabecera.\n"
             "Valores: columna 2 (\"Ventas\"), filas 2 a 3: 2 valores.\n"
-            "Periodos: columna 1 (\"Año\"), de 2001 a 2002.\n"
+            "Periodos: columna 1 (\"Año\"), de 2001 a 2002: calendario anual.\n"
             "Escrito Dventas.TXT.\n"
             "En tendencia, conteste 2001 a \"¿Año o Periodo inicial?\".\n");
   EXPECT_EQ(read_file("Dventas.TXT"),
-            "A\xf1o                   Ventas\r\n1                     132.89\r\n2                      143.8\r\n");
+            "A\xf1o                   Ventas\r\n2001                  132.89\r\n2002                   143.8\r\n");
 
   write_file("tab.csv", "10\t1.5\n11\t2.5\n");
   r = import("tab.csv --columna=2 tab");
