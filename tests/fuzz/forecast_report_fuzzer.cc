@@ -39,7 +39,7 @@ bool inside(double v, double low, double high) { return std::isfinite(v) && v >=
 // a pair of columns per band but the report's own.
 void check_chart(const tendencia::ForecastReport& report, const std::vector<double>& levels) {
   using namespace tendencia;
-  const FanChart chart = fan_chart_of(report, {"Mes  Ventas", "fuzz", levels});
+  const FanChart chart = fan_chart_of(report, {"Mes  Ventas", "fuzz", levels, {}});
   if (!(chart.period_low < chart.period_high) || !(chart.value_low < chart.value_high) ||
       !std::isfinite(chart.value_low) || !std::isfinite(chart.value_high))
     std::abort();
