@@ -7,8 +7,8 @@ namespace {
 
 constexpr int kLabelWidth = 150, kFieldWidth = 110, kRowHeight = 30;
 const int kLevels[] = {90, 95, 99};
-// The period column holds a date ("1961-01-31"), each other one 15 digits, a sign and a point.
-const int kTableColumns[] = {64, 100, 100, 0};
+// The period column holds a date ("1961-01-31").
+const int kTableColumns[] = {64, 104, 104, 0};
 
 }  // namespace
 
