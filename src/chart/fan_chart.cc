@@ -193,10 +193,10 @@ Axes lay_out(Writer& writer, const FanChart& chart, double width, double height,
 
   // The widest period label there can be, to space the ticks and to keep the
   // last one inside the image: a calendar's own label is as wide as any of its ticks'.
+  const auto last_period = static_cast<long long>(std::floor(chart.period_high));
   const double period_label =
       chart.calendar
-          ? writer.width(label_of_period(*chart.calendar, static_cast<long long>(std::floor(chart.period_high)))
-                             .value_or(""))
+          ? writer.width(label_of_period(*chart.calendar, last_period).value_or(""))
           : std::max(writer.width(tick_text(std::ceil(chart.period_low), 1, chart.decimal)),
                      writer.width(tick_text(std::floor(chart.period_high), 1, chart.decimal)));
   axes.plot.right = width - kPad - std::max(4.0, period_label / 2);

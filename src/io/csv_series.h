@@ -35,8 +35,9 @@ struct ImportedSeries {
 // - The first row is a header when none of its cells looks like a number.
 // - The first column is the period column, when the table has more than one,
 //   if its cells are labels that are not numbers ("2001-01") or consecutive
-//   whole numbers (1, 2, 3, ... or 2001, 2002, ...). It gives titles and
-//   periods, never values; its labels are read as a calendar (read_calendar).
+//   whole numbers (1, 2, 3, ... or 2001, 2002, ...); unless they are no
+//   calendar (read_calendar) and a later column of labels is one, which then
+//   is. It gives titles, periods and their calendar, never values.
 // - `column` names the values column by its header or by its number counted
 //   from 1 over every column; empty, the values column is the only column of
 //   numbers besides the period column.

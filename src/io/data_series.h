@@ -40,10 +40,9 @@ std::string read_data_title(const std::string& problem_name);
 std::string read_title_line(std::istream& in);
 
 // The first field of every row of a data file's contents, as written (a
-// quoted one without its quotes). Empty for contents the run could not read
-// as rows: a row without its value, more than kMaxSeriesValues rows, a field
-// too long.
-// The run itself reads past these fields.
+// quoted one without its quotes), which the run itself reads past. Empty for
+// contents the run could not read as rows: a row without its value, more
+// than kMaxSeriesValues rows, a field too long.
 std::vector<std::string> read_period_fields(std::istream& in);
 
 // The calendar of those fields (read_calendar), when they are one: the

@@ -71,20 +71,6 @@ TEST(Calendar, EachKindLabelsItsPeriodsAndContinuesThem) {
   EXPECT_EQ(label({CalendarKind::Yearly, 5}, 0), "0005");
 }
 
-TEST(Calendar, HorizonsAndSeasonsAreTheM4CompetitionsAndSixWithoutACalendar) {
-  const std::pair<CalendarKind, int> horizons[] = {
-      {CalendarKind::Yearly, 6}, {CalendarKind::Quarterly, 8}, {CalendarKind::Monthly, 18},
-      {CalendarKind::Weekly, 13}, {CalendarKind::Daily, 14}, {CalendarKind::WorkingDays, 14}};
-  for (auto [kind, horizon] : horizons) EXPECT_EQ(m4_horizon(Calendar{kind, 0}), horizon);
-  EXPECT_EQ(m4_horizon(std::nullopt), 6);
-  EXPECT_EQ(seasonal_period(Calendar{CalendarKind::Monthly, 0}), 12);
-  EXPECT_EQ(seasonal_period(Calendar{CalendarKind::Quarterly, 0}), 4);
-  EXPECT_EQ(seasonal_period(Calendar{CalendarKind::Daily, 0}), 1);
-  EXPECT_EQ(seasonal_period(std::nullopt), 1);
-  EXPECT_EQ(initial_period_answer({CalendarKind::Yearly, 2001}), 2001);
-  EXPECT_EQ(initial_period_answer({CalendarKind::Monthly, 2001 * 12}), 1);
-}
-
 // The calendar read from `labels`, as "kind first-label", or its reason.
 std::string read(const std::vector<std::string>& labels) {
   const CalendarReading reading = read_calendar(labels);

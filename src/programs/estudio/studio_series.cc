@@ -89,13 +89,12 @@ OpenedSeries open_series_file(const std::string& path) {
   std::istringstream title(opened.data_file_bytes);
   opened.title_line = read_title_line(title);
   if (!opened.from_csv) {
+    opened.summary = "Fichero de datos " + path + ": " +
+                     std::to_string(opened.series.values.size()) + " valores.\n";
     std::istringstream rows(opened.data_file_bytes);
     opened.calendar = read_data_calendar(rows);
     if (opened.calendar) opened.first_period = initial_period_answer(*opened.calendar);
   }
-  if (!opened.from_csv)
-    opened.summary = "Fichero de datos " + path + ": " +
-                     std::to_string(opened.series.values.size()) + " valores.\n";
   return opened;
 }
 
