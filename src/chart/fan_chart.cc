@@ -152,6 +152,25 @@ double widest(Writer& writer, const std::vector<AxisTick>& ticks) {
   return w;
 }
 
+// The finest of the calendar's ticks whose labels fit `room` with space
+// between them; when none do, every so many of the coarsest.
+std::vector<AxisTick> calendar_period_ticks(Writer& writer, const FanChart& chart, double room) {
+  const std::vector<std::vector<AxisTick>> sets =
+      calendar_ticks(*chart.calendar, chart.period_low, chart.period_high);
+  if (sets.empty()) return {};
+  auto most = [&](const std::vector<AxisTick>& ticks) {
+    const double fit = std::max(0.0, room) / (widest(writer, ticks) + 30);
+    return std::max<std::size_t>(1, static_cast<std::size_t>(fit));
+  };
+  for (const std::vector<AxisTick>& ticks : sets)
+    if (ticks.size() <= most(ticks)) return ticks;
+  const std::vector<AxisTick>& coarsest = sets.back();
+  const std::size_t every = (coarsest.size() + most(coarsest) - 1) / most(coarsest);
+  std::vector<AxisTick> thinned;
+  for (std::size_t i = 0; i < coarsest.size(); i += every) thinned.push_back(coarsest[i]);
+  return thinned;
+}
+
 // The plot's rectangle and the axes' ticks, from the room the texts around
 // them take.
 Axes lay_out(Writer& writer, const FanChart& chart, double width, double height, double header) {
@@ -173,15 +192,22 @@ Axes lay_out(Writer& writer, const FanChart& chart, double width, double height,
   axes.plot.left = kPad + widest(writer, axes.value_ticks) + kGap + kTickLength;
 
   // The widest period label there can be, to space the ticks and to keep the
-  // last one inside the image.
-  const double period_label = std::max(
-      writer.width(tick_text(std::ceil(chart.period_low), 1, chart.decimal)),
-      writer.width(tick_text(std::floor(chart.period_high), 1, chart.decimal)));
+  // last one inside the image: a calendar's own label is as wide as any of its ticks'.
+  const auto last_period = static_cast<long long>(std::floor(chart.period_high));
+  const double period_label =
+      chart.calendar
+          ? writer.width(label_of_period(*chart.calendar, last_period).value_or(""))
+          : std::max(writer.width(tick_text(std::ceil(chart.period_low), 1, chart.decimal)),
+                     writer.width(tick_text(std::floor(chart.period_high), 1, chart.decimal)));
   axes.plot.right = width - kPad - std::max(4.0, period_label / 2);
   axes.plot.right = std::max(axes.plot.right, axes.plot.left + 1);
-  const int period_count =
-      std::max(1, static_cast<int>((axes.plot.right - axes.plot.left) / (period_label + 30)));
-  axes.period_ticks = axis_ticks(chart.period_low, chart.period_high, period_count, true, chart.decimal);
+  const double room = axes.plot.right - axes.plot.left;
+  if (chart.calendar) {
+    axes.period_ticks = calendar_period_ticks(writer, chart, room);
+  } else {
+    const int period_count = std::max(1, static_cast<int>(room / (period_label + 30)));
+    axes.period_ticks = axis_ticks(chart.period_low, chart.period_high, period_count, true, chart.decimal);
+  }
   return axes;
 }
 

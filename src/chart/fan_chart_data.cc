@@ -212,6 +212,7 @@ FanChart fan_chart_of(const ForecastReport& report, const ChartContext& context)
   set_bands(report, context, chart);
   set_texts(report, context, chart);
   set_ranges(report, chart);
+  chart.calendar = calendar_axis(report, context.calendar);
   return chart;
 }
 

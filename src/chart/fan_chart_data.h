@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/axis_tick.h"
+#include "chart/calendar_axis.h"
 #include "chart/forecast_report.h"
 #include "chart/forecast_table.h"
 
@@ -45,6 +47,7 @@ struct ChartContext {
   std::string title_line;    // the data file's first line (UTF-8), "" when unknown
   std::string problem_name;  // the title when the title line names no series
   std::vector<double> levels;  // the levels asked for (parse_band_levels); empty: the usual
+  std::optional<Calendar> calendar;  // of the data file's rows (data_file_calendar), if any
 };
 
 struct FanChart {
@@ -61,6 +64,9 @@ struct FanChart {
   std::vector<ChartPoint> projected;  // the report's trend
   std::vector<ChartBand> bands;       // widest first, the order they are painted in
   std::optional<double> projection_start;  // half a period before the first projected
+  // The periods' dates, when the context's calendar labels every row: the
+  // period axis then has its ticks at the calendar's boundaries.
+  std::optional<CalendarAxis> calendar;
   // Everything drawn lies inside these ranges; neither is empty.
   double period_low = 0.0, period_high = 1.0, value_low = 0.0, value_high = 1.0;
   // Levels asked for but not drawn: the report gives no t or too few points
@@ -77,11 +83,6 @@ FanChart fan_chart_of(const ForecastReport& report, const ChartContext& context)
 // The bands other than the report's own, widest first (80 before 50), as
 // columns of the report's table.
 std::vector<TableBand> table_bands(const FanChart& chart);
-
-struct AxisTick {
-  double at = 0.0;
-  std::string text;
-};
 
 // Ticks at round steps (1, 2 or 5 times a power of ten; whole ones for periods)
 // between `low` and `high`, about `count` of them (at least 1); none when the

@@ -35,7 +35,9 @@ std::string number_text(double value, const Separators& separators) {
 }  // namespace
 
 std::string forecast_table_csv(const ForecastReport& report,
-                               const std::vector<TableBand>& other_levels) {
+                               const std::vector<TableBand>& other_levels,
+                               const std::optional<CalendarAxis>& axis) {
+  const std::vector<std::string> periods = period_labels(report, axis);
   const char delimiter = report.separators.decimal == "," ? ';' : ',';
   std::vector<std::string> header = {"periodo", "observado", "tendencia", "minimo", "maximo"};
   for (const TableBand& band : other_levels) {
@@ -44,14 +46,15 @@ std::string forecast_table_csv(const ForecastReport& report,
   }
   const std::vector<std::string> no_bands(2 * other_levels.size());
   std::string table = row(header, delimiter);
+  std::size_t row_index = 0;
   for (const ObservedRow& observed : report.observed_rows) {
-    std::vector<std::string> cells = {observed.period_text, observed.value_text, "", "", ""};
+    std::vector<std::string> cells = {periods[row_index++], observed.value_text, "", "", ""};
     cells.insert(cells.end(), no_bands.begin(), no_bands.end());
     table += row(cells, delimiter);
   }
   for (std::size_t i = 0; i < report.projected.size(); ++i) {
     const ProjectedRow& projected = report.projected[i];
-    std::vector<std::string> cells = {projected.period_text, "", projected.trend_text,
+    std::vector<std::string> cells = {periods[row_index++], "", projected.trend_text,
                                       projected.lower_text, projected.upper_text};
     for (const TableBand& band : other_levels) {
       cells.push_back(number_text(band.lower.at(i), report.separators));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/calendar_axis.h"
 #include "chart/forecast_report.h"
 
 namespace tendencia {
@@ -21,12 +22,14 @@ struct TableBand {
 // and texts are exactly the report's, so the file is Windows-1252 like the
 // report, with CR LF line ends. Each band of `other_levels` adds two columns
 // after those, "minimo_" and "maximo_" + its level, filled in the projected
-// rows with the 15 significant digits of the report's numbers. With "," as
+// rows with the 15 significant digits of the report's numbers. With a
+// calendar's `axis`, periodo holds each row's label ("1961-01"). With "," as
 // the report's decimal separator the cells are separated by ";", as
 // spreadsheets of such locales expect; a cell holding the separator, a quote
 // or a line end is quoted (RFC 4180). Each band must have a bound for every
 // projected row.
 std::string forecast_table_csv(const ForecastReport& report,
-                               const std::vector<TableBand>& other_levels = {});
+                               const std::vector<TableBand>& other_levels = {},
+                               const std::optional<CalendarAxis>& axis = std::nullopt);
 
 }  // namespace tendencia

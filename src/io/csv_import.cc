@@ -89,7 +89,8 @@ CsvImport read_csv_import(std::string_view bytes, const std::string& column) {
   import.columns = table.columns;
   import.series = series_from_table(table, column);
   import.data_file_bytes =
-      data_file_bytes(import.series.period_header, import.series.values_header, import.series.values);
+      data_file_bytes(import.series.period_header, import.series.values_header,
+                      import.series.values, import.series.calendar);
   return import;
 }
 

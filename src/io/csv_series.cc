@@ -7,6 +7,7 @@
 #include "io/csv_dialect.h"
 #include "io/data_series.h"
 #include "io/import_refused.h"
+#include "model/calendar_reading.h"
 #include "text/characters.h"
 #include "text/number_scanner.h"
 #include "text/quoted.h"
@@ -61,9 +62,9 @@ bool holds_numbers(const Rows& rows, std::size_t column) {
   return numbers > 0 && 2 * numbers > filled;
 }
 
-bool labels_only(const Rows& rows) {
-  return std::all_of(rows.data.begin(), rows.data.end(), [](const CsvRow* row) {
-    std::string text = cell(*row, 0);
+bool labels_only(const Rows& rows, std::size_t column) {
+  return std::all_of(rows.data.begin(), rows.data.end(), [&](const CsvRow* row) {
+    std::string text = cell(*row, column);
     return !text.empty() && !looks_like_number(text);
   });
 }
@@ -135,6 +136,35 @@ double value_of(const CsvRow& row, std::size_t column, char decimal) {
   }
 }
 
+CalendarReading calendar_in(const Rows& rows, std::size_t column) {
+  std::vector<std::string> labels;
+  for (const CsvRow* row : rows.data) labels.push_back(cell(*row, column));
+  return read_calendar(labels);
+}
+
+// A later column of dates, when the first is none: R's write.csv2 puts its
+// row numbers first, and a spreadsheet may put the dates after a name. Such
+// a column holds labels, never numbers, so it cannot be taken for the values.
+std::optional<std::size_t> later_calendar_column(const Rows& rows, std::size_t columns,
+                                                 std::size_t values) {
+  for (std::size_t c = 1; c < columns; ++c)
+    if (c != values && labels_only(rows, c) && calendar_in(rows, c).calendar) return c;
+  return std::nullopt;
+}
+
+void set_periods(const Rows& rows, std::size_t column, ImportedSeries& series) {
+  series.period_column = column + 1;
+  series.first_period = cell(*rows.data.front(), column);
+  series.last_period = cell(*rows.data.back(), column);
+  series.period_header = header_of(rows, column);
+  CalendarReading reading = calendar_in(rows, column);
+  series.calendar = reading.calendar;
+  // Years are a calendar; other sequence numbers are just that, and say nothing.
+  if (!reading.calendar && !series.whole_periods)
+    series.why_no_calendar =
+        row_place(rows.data.at(reading.stops_at)->record) + ": " + reading.why_not;
+}
+
 }  // namespace
 
 ImportedSeries series_from_table(const CsvTable& table, const std::string& column) {
@@ -144,18 +174,21 @@ ImportedSeries series_from_table(const CsvTable& table, const std::string& colum
 
   ImportedSeries series;
   series.has_header = rows.header != nullptr;
-  const bool labels = table.columns > 1 && labels_only(rows);
+  const bool labels = table.columns > 1 && labels_only(rows, 0);
   const bool whole = table.columns > 1 && !labels && consecutive_whole_numbers(rows);
   const std::size_t values =
       column.empty() ? only_column_of_numbers(rows, table.columns, labels || whole ? 1 : 0, whole)
                      : named_column(rows, table.columns, column);
   series.values_column = values + 1;
-  if ((labels || whole) && values != 0) {
-    series.period_column = 1;
+  const bool first_is_periods = (labels || whole) && values != 0;
+  std::optional<std::size_t> dates;
+  if (!first_is_periods || !calendar_in(rows, 0).calendar)
+    dates = later_calendar_column(rows, table.columns, values);
+  if (dates) {
+    set_periods(rows, *dates, series);
+  } else if (first_is_periods) {
     series.whole_periods = whole;
-    series.first_period = cell(*rows.data.front(), 0);
-    series.last_period = cell(*rows.data.back(), 0);
-    series.period_header = header_of(rows, 0);
+    set_periods(rows, 0, series);
   } else {
     series.first_period = "1";
     series.last_period = std::to_string(rows.data.size());

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "io/csv_table.h"
+#include "model/calendar.h"
 
 namespace tendencia {
 
@@ -18,6 +20,12 @@ struct ImportedSeries {
   std::size_t period_column = 0;    // 1, or 0 when the file has none
   bool whole_periods = false;       // the periods are 1, 2, 3, ... or 2001, 2002, ...
   std::string first_period, last_period;   // as the file writes them
+  // The calendar of the period column's labels (the first value's is period
+  // 0), when they are one; else, for a column of labels, why not:
+  // "fila 14: \"1950-03\" no sigue a ...". Sequence numbers (1, 2, 3...) are
+  // no calendar and need no reason.
+  std::optional<Calendar> calendar;
+  std::string why_no_calendar;
   std::string period_header, values_header;  // as the header row has them, or empty
   char decimal_separator = '.';
   std::size_t first_row = 0, last_row = 0;  // the rows of the first and last value
@@ -27,8 +35,9 @@ struct ImportedSeries {
 // - The first row is a header when none of its cells looks like a number.
 // - The first column is the period column, when the table has more than one,
 //   if its cells are labels that are not numbers ("2001-01") or consecutive
-//   whole numbers (1, 2, 3, ... or 2001, 2002, ...). It gives titles and
-//   periods, never values.
+//   whole numbers (1, 2, 3, ... or 2001, 2002, ...); unless they are no
+//   calendar (read_calendar) and a later column of labels is one, which then
+//   is. It gives titles, periods and their calendar, never values.
 // - `column` names the values column by its header or by its number counted
 //   from 1 over every column; empty, the values column is the only column of
 //   numbers besides the period column.

@@ -39,17 +39,26 @@ std::string shortest_digits(double value) {
   return std::string(buffer, result.ptr);
 }
 
+// A calendar read from the labels of a column labels each of its values.
+std::string period_of(std::size_t index, const std::optional<Calendar>& calendar) {
+  if (calendar)
+    if (std::optional<std::string> label = period_label(*calendar, static_cast<long long>(index)))
+      return *label;
+  return std::to_string(index + 1);
+}
+
 }  // namespace
 
 std::string data_file_bytes(const std::string& period_header, const std::string& values_header,
-                            const std::vector<double>& values) {
+                            const std::vector<double>& values,
+                            const std::optional<Calendar>& calendar) {
   // Two blanks at least between the headers, so a reader of the title line
   // (split_title_line) tells them apart even when either holds blanks.
   std::string bytes = two_fields(
       utf8_to_cp1252(one_line(period_header.empty() ? kDefaultPeriodHeader : period_header)) + ' ',
       utf8_to_cp1252(one_line(values_header.empty() ? kDefaultValuesHeader : values_header)));
   for (std::size_t i = 0; i < values.size(); ++i)
-    bytes += two_fields(std::to_string(i + 1), shortest_digits(values[i]));
+    bytes += two_fields(period_of(i, calendar), shortest_digits(values[i]));
   return bytes;
 }
 

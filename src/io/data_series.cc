@@ -6,6 +6,7 @@
 
 #include "core/failure.h"
 #include "io/problem_files.h"
+#include "model/calendar_reading.h"
 #include "text/characters.h"
 #include "text/conversions.h"
 #include "text/encoding_detection.h"
@@ -81,26 +82,40 @@ class FieldReader {
     return reader_.peek() == kEnd;
   }
 
-  std::optional<SeriesValue> field() {
+  // A field as written: its bytes, whether quoted, and its line.
+  struct RawField {
+    std::string text;
+    bool quoted = false;
+    long line = 0;
+  };
+
+  std::optional<RawField> raw_field() {
     skip_blanks_and_line_ends();
     if (reader_.peek() == kEnd) return std::nullopt;
-    long line = reader_.line();
-    std::string text;
-    bool quoted = reader_.peek() == '"';
-    if (quoted) {
+    RawField field;
+    field.line = reader_.line();
+    field.quoted = reader_.peek() == '"';
+    if (field.quoted) {
       reader_.get();
       while (reader_.peek() != '"' && reader_.peek() != '\n' && reader_.peek() != kEnd)
-        append(text, reader_.get(), line);
+        append(field.text, reader_.get(), field.line);
       if (reader_.peek() == '"') reader_.get();
     } else {
       for (int c = reader_.peek(); c != ',' && c != '\n' && c != kEnd && !is_blank(c);
            c = reader_.peek())
-        append(text, reader_.get(), line);
+        append(field.text, reader_.get(), field.line);
     }
     take_separator();
-    if (quoted || !is_plain_number(text)) return SeriesValue::of_text(std::move(text));
+    return field;
+  }
+
+  std::optional<SeriesValue> field() {
+    std::optional<RawField> raw = raw_field();
+    if (!raw) return std::nullopt;
+    if (raw->quoted || !is_plain_number(raw->text)) return SeriesValue::of_text(std::move(raw->text));
+    const long line = raw->line;
     return SeriesValue::of_number(
-        located([&] { return place(line); }, [&] { return plain_number_value(text); }));
+        located([&] { return place(line); }, [&] { return plain_number_value(raw->text); }));
   }
 
   long line() const { return reader_.line(); }
@@ -186,6 +201,29 @@ DataSeries read_series(std::istream& in, const std::string& where) {
   return series;
 }
 
+std::vector<std::string> read_period_fields(std::istream& in) {
+  std::vector<std::string> periods;
+  const std::string where = "fichero de datos";
+  FieldReader fields(in, where);
+  try {
+    if (!fields.skip_title()) return {};
+    while (!fields.at_end()) {
+      std::optional<FieldReader::RawField> period = fields.raw_field();
+      if (periods.size() == kMaxSeriesValues || !period || !fields.raw_field()) return {};
+      periods.push_back(std::move(period->text));
+    }
+  } catch (const Failure&) {
+    return {};
+  }
+  return periods;
+}
+
+std::optional<Calendar> read_data_calendar(std::istream& in) {
+  const std::vector<std::string> periods = read_period_fields(in);
+  if (periods.empty()) return std::nullopt;
+  return read_calendar(periods).calendar;
+}
+
 std::string read_title_line(std::istream& in) {
   std::string line;
   LineEndReader reader(in);
@@ -210,6 +248,13 @@ std::string read_data_title(const std::string& problem_name) {
   if (!path) return "";
   std::ifstream in(*path, std::ios::binary);
   return in ? read_title_line(in) : "";
+}
+
+std::optional<Calendar> data_file_calendar(const std::string& problem_name) {
+  std::optional<std::string> path = find_data_file(data_file_name(problem_name));
+  if (!path) return std::nullopt;
+  std::ifstream in(*path, std::ios::binary);
+  return in ? read_data_calendar(in) : std::nullopt;
 }
 
 DataSeries read_data_file(const std::string& problem_name) {

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/limits.h"
+#include "model/calendar.h"
 #include "model/series.h"
 #include "text/separators.h"
 
@@ -36,5 +38,19 @@ std::string read_data_title(const std::string& problem_name);
 
 // The same from a stream.
 std::string read_title_line(std::istream& in);
+
+// The first field of every row of a data file's contents, as written (a
+// quoted one without its quotes), which the run itself reads past. Empty for
+// contents the run could not read as rows: a row without its value, more
+// than kMaxSeriesValues rows, a field too long.
+std::vector<std::string> read_period_fields(std::istream& in);
+
+// The calendar of those fields (read_calendar), when they are one: the
+// periods of the chart and of its table. A calendar is never worth a failure.
+std::optional<Calendar> read_data_calendar(std::istream& in);
+
+// The same for the data file of `problem_name`, found as read_data_file finds
+// it; nothing when there is no such file or it cannot be read.
+std::optional<Calendar> data_file_calendar(const std::string& problem_name);
 
 }  // namespace tendencia

@@ -2,6 +2,9 @@
 
 #include <new>
 
+#include "model/calendar.h"
+#include "text/number_scanner.h"
+
 namespace tendencia {
 namespace {
 
@@ -23,6 +26,24 @@ std::string encoding_name(const CsvImport& import) {
   return import.byte_order_mark ? "UTF-8 con marca BOM" : "UTF-8";
 }
 
+// ": calendario mensual (1949-01 a 1960-12)." after the periods as the file
+// writes them; the labels in their one form when the file writes them otherwise.
+std::string calendar_words(const ImportedSeries& series) {
+  if (!series.calendar) {
+    if (series.why_no_calendar.empty()) return ".";
+    return ": no forman un calendario regular (" + series.why_no_calendar +
+           "); el fichero de datos numera los periodos 1, 2, 3... y el gráfico no lleva fechas.";
+  }
+  const Calendar& calendar = *series.calendar;
+  const std::string first = period_label(calendar, 0).value_or("");
+  const std::string last =
+      period_label(calendar, static_cast<long long>(series.values.size()) - 1).value_or("");
+  std::string words = ": calendario " + calendar_name(calendar.kind);
+  if (first != series.first_period || last != series.last_period)
+    words += " (" + first + " a " + last + ")";
+  return words + ".";
+}
+
 }  // namespace
 
 std::string import_summary(const std::string& csv_file, const CsvImport& import) {
@@ -39,11 +60,31 @@ std::string import_summary(const std::string& csv_file, const CsvImport& import)
   if (series.period_column != 0)
     text += "Periodos: columna " + std::to_string(series.period_column) +
             named(series.period_header) + ", de " + series.first_period + " a " +
-            series.last_period + ".\n";
+            series.last_period + calendar_words(series) + "\n";
   else
     text += "Sin columna de periodos: periodos de 1 a " + std::to_string(series.values.size()) +
             ".\n";
   return text;
+}
+
+std::optional<int> proposed_initial_period(const ImportedSeries& series) {
+  if (series.calendar) return initial_period_answer(*series.calendar);
+  if (!series.whole_periods) return std::nullopt;
+  // The run's periods are 16-bit; sequence numbers beyond them get no advice.
+  const std::optional<long long> first = whole_number_in(series.first_period);
+  if (!first || *first < -32768 || *first > 32767) return std::nullopt;
+  return static_cast<int>(*first);
+}
+
+std::string initial_period_advice(const ImportedSeries& series) {
+  const std::optional<int> first = proposed_initial_period(series);
+  if (!first) return "";
+  std::string advice =
+      "En tendencia, conteste " + std::to_string(*first) + " a \"¿Año o Periodo inicial?\"";
+  if (series.calendar && series.calendar->kind != CalendarKind::Yearly)
+    advice += ": el informe numera los periodos 1, 2, 3..., y el gráfico y su tabla llevan "
+              "las fechas (" + period_label(*series.calendar, 0).value_or("") + "...)";
+  return advice + ".\n";
 }
 
 std::string import_failure_text(const std::string& csv_file, const std::exception& error) {

@@ -71,7 +71,7 @@ TEST(FanChartData, LevelsAskedForAreDrawnWithTheReportsAlways) {
   const ForecastReport report = parse_forecast_report(example_report(Separators{}, "90"));
   const FanChart usual = fan_chart_of(report, {});
   EXPECT_EQ(usual.subtitle, "Tendencia y bandas de predicción al 50, 80 y 90 %");
-  const FanChart asked = fan_chart_of(report, {"", "ventas", {99.5, 60, 90}});
+  const FanChart asked = fan_chart_of(report, {"", "ventas", {99.5, 60, 90}, {}});
   ASSERT_EQ(asked.bands.size(), 3u);
   EXPECT_EQ(asked.bands[0].level, 99.5);
   EXPECT_EQ(asked.bands[0].label, "Banda al 99.5 %");
@@ -82,11 +82,11 @@ TEST(FanChartData, LevelsAskedForAreDrawnWithTheReportsAlways) {
   EXPECT_LT(asked.bands[1].colour.g, asked.bands[0].colour.g);
   // Levels no Student quantile has are named, not drawn; more bands than
   // colours share the lightest.
-  const FanChart many = fan_chart_of(report, {"", "ventas", {0, 100, 5, 15, 25, 35, 45, 55, 65}});
+  const FanChart many = fan_chart_of(report, {"", "ventas", {0, 100, 5, 15, 25, 35, 45, 55, 65}, {}});
   EXPECT_EQ(many.levels_not_drawn, (std::vector<double>{0, 100}));
   ASSERT_EQ(many.bands.size(), 8u);
   EXPECT_EQ(many.bands[0].colour.g, many.bands[1].colour.g);
-  const FanChart alone = fan_chart_of(report, {"", "ventas", {90}});
+  const FanChart alone = fan_chart_of(report, {"", "ventas", {90}, {}});
   ASSERT_EQ(alone.bands.size(), 1u);
   EXPECT_EQ(alone.subtitle, "Tendencia y banda de predicción al 90 %");
   EXPECT_TRUE(table_bands(alone).empty());
@@ -165,13 +165,13 @@ TEST(FanChartData, WithoutAtOrPointsToScaleOnlyTheReportsBandIsDrawn) {
 
 TEST(FanChartData, TitlesComeFromTheDataFilesTitleLine) {
   const ForecastReport report = parse_forecast_report(known_report());
-  FanChart chart = fan_chart_of(report, {"Mes           Pasajeros\tmensuales", "pasaj", {}});
+  FanChart chart = fan_chart_of(report, {"Mes           Pasajeros\tmensuales", "pasaj", {}, {}});
   EXPECT_EQ(chart.title, "Pasajeros mensuales");
   EXPECT_EQ(chart.period_caption, "Mes");
-  chart = fan_chart_of(report, {"Año o periodo         NUMERO", "ventas", {}});
+  chart = fan_chart_of(report, {"Año o periodo         NUMERO", "ventas", {}, {}});
   EXPECT_EQ(chart.title, "ventas");
   EXPECT_EQ(chart.period_caption, "Año o periodo");
-  chart = fan_chart_of(report, {"", "ventas", {}});
+  chart = fan_chart_of(report, {"", "ventas", {}, {}});
   EXPECT_EQ(chart.title, "ventas");
   EXPECT_EQ(chart.period_caption, "Año o periodo");
   EXPECT_EQ(fan_chart_of(parse_forecast_report(known_report(0, 0)), {}).subtitle,

@@ -195,7 +195,7 @@ TEST(FanChartText, NoTextLeavesTheImage) {
                                         std::pair{0.0, 3e-5}, std::pair{0.0, 1e308}}) {
             const ForecastReport report = synthetic_report(first, observed, projected, centre, spread);
             const FanChart chart = fan_chart_of(
-                report, {"Mes  " + long_title, "", {10, 30, 50, 70, 99.9}});
+                report, {"Mes  " + long_title, "", {10, 30, 50, 70, 99.9}, {}});
             const FanChart captioned = [&] {
               FanChart c = chart;
               c.period_caption = long_caption;
@@ -221,7 +221,7 @@ TEST(FanChartText, NoTextLeavesTheImage) {
 
 // A window shrunk to nothing still gets a drawing, texts shortened to nothing.
 TEST(FanChartText, TinySizesDrawWithoutFailing) {
-  const FanChart chart = fan_chart_of(synthetic_report(2001, 20, 5, 100, 50), {"Mes  Ventas", "v", {}});
+  const FanChart chart = fan_chart_of(synthetic_report(2001, 20, 5, 100, 50), {"Mes  Ventas", "v", {}, {}});
   for (double side : {0.0, 1.0, 30.0, 80.0}) {
     cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_COLOR, nullptr);
     cairo_t* cr = cairo_create(surface);
@@ -237,7 +237,7 @@ TEST(FanChartText, TinySizesDrawWithoutFailing) {
 
 TEST(FanChartText, TheTitlesLegendAndLabelsAreDrawn) {
   const ForecastReport report = synthetic_report(2001, 20, 5, 100, 50);
-  const FanChart chart = fan_chart_of(report, {"Mes           Ventas", "v", {}});
+  const FanChart chart = fan_chart_of(report, {"Mes           Ventas", "v", {}, {}});
   cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kChartWidth, kChartHeight);
   cairo_t* cr = cairo_create(image);
   std::vector<TextBox> texts;
@@ -253,6 +253,94 @@ TEST(FanChartText, TheTitlesLegendAndLabelsAreDrawn) {
   // The title is the first line, the note the last, the plot between them.
   EXPECT_EQ(texts.front().text, "Ventas");
   EXPECT_EQ(texts.back().text.rfind("Recta de regresión: Y = ", 0), 0u) << texts.back().text;
+}
+
+std::vector<TextBox> drawn_texts(const FanChart& chart, double width, double height) {
+  cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_COLOR, nullptr);
+  cairo_t* cr = cairo_create(surface);
+  std::vector<TextBox> texts;
+  draw_fan_chart(cr, chart, width, height, &texts);
+  cairo_destroy(cr);
+  cairo_surface_destroy(surface);
+  return texts;
+}
+
+// A label of the period axis: the value axis' numbers here are below 1000.
+bool is_period_label(const TextBox& box) {
+  return box.text.size() >= 4 && box.text[0] >= '1' && box.text[0] <= '9' &&
+         box.text.find_first_of(" .,") == std::string::npos;
+}
+
+// The tick labels below the plot, left to right, and their middles.
+std::vector<std::pair<std::string, double>> period_axis(const std::vector<TextBox>& texts) {
+  std::vector<std::pair<std::string, double>> ticks;
+  for (const TextBox& box : texts)
+    if (is_period_label(box))
+      ticks.push_back({box.text, (box.left + box.right) / 2});
+  return ticks;
+}
+
+// Twelve years of months and two projected: the axis names the years 1949 to
+// 1962, each under its January, twelve periods apart.
+TEST(FanChartText, AMonthlySeriesHasItsYearsOnThePeriodAxis) {
+  FanChart chart = fan_chart_of(synthetic_report(1, 144, 24, 300, 200),
+                                {"Mes  Pasajeros", "p", {}, Calendar{CalendarKind::Monthly, 1949 * 12}});
+  ASSERT_TRUE(chart.calendar);
+  auto ticks = period_axis(drawn_texts(chart, kChartWidth, kChartHeight));
+  ASSERT_EQ(ticks.size(), 14u);
+  for (std::size_t i = 0; i < ticks.size(); ++i) EXPECT_EQ(ticks[i].first, std::to_string(1949 + i));
+  const double year = (ticks[13].second - ticks[0].second) / 13;
+  for (std::size_t i = 1; i < ticks.size(); ++i)
+    EXPECT_NEAR(ticks[i].second - ticks[i - 1].second, year, 1.5) << ticks[i].first;
+  // The plot spans periods 0.5 to 168.5: January 1949, period 1, is half a
+  // period in, and a year is twelve periods.
+  const double period = year / 12;
+  EXPECT_NEAR(ticks[0].second - (ticks[13].second - 156 * period), 0, 1e-6);
+
+  // A narrow window: fewer years, still at their places; a short span: months.
+  ticks = period_axis(drawn_texts(chart, 400, 300));
+  ASSERT_GE(ticks.size(), 2u);
+  EXPECT_LE(ticks.size(), 7u);
+  chart = fan_chart_of(synthetic_report(1, 7, 3, 300, 200),
+                       {"", "p", {}, Calendar{CalendarKind::Monthly, 1949 * 12 + 10}});
+  ticks = period_axis(drawn_texts(chart, kChartWidth, kChartHeight));
+  ASSERT_EQ(ticks.size(), 10u);
+  EXPECT_EQ(ticks.front().first, "1949-11");
+  EXPECT_EQ(ticks.back().first, "1950-08");
+}
+
+// Whatever the calendar, the size and the length, the ticks' labels stay
+// inside the image and never overlap.
+TEST(FanChartText, CalendarLabelsStayInsideTheImageAndApart) {
+  const Calendar calendars[] = {{CalendarKind::Yearly, 1000},
+                                {CalendarKind::Quarterly, 1971 * 4},
+                                {CalendarKind::Monthly, 1949 * 12},
+                                {CalendarKind::Weekly, day_number({1999, 12, 26})},
+                                {CalendarKind::Daily, day_number({2024, 2, 28})},
+                                {CalendarKind::WorkingDays, day_number({2022, 1, 7})}};
+  for (const Calendar& calendar : calendars)
+    for (auto [width, height] : {std::pair{1000.0, 600.0}, std::pair{560.0, 360.0}, std::pair{90.0, 40.0}})
+      for (int observed : {1, 7, 468, 1000})
+        for (int projected : {0, 60, 3000}) {
+          const FanChart chart =
+              fan_chart_of(synthetic_report(1, observed, projected, 100, 50), {"", "c", {}, calendar});
+          ASSERT_TRUE(chart.calendar);
+          const std::vector<TextBox> texts = drawn_texts(chart, width, height);
+          std::ostringstream where;
+          where << calendar_name(calendar.kind) << ", " << width << "x" << height << ", " << observed
+                << " + " << projected;
+          if (width < 500) continue;  // drawn without failing; the texts are cut to nothing there
+          EXPECT_FALSE(period_axis(texts).empty()) << where.str();
+          for (const TextBox& box : texts) EXPECT_EQ(outside(box, width, height), "") << where.str();
+          const TextBox* previous = nullptr;
+          for (const TextBox& box : texts) {
+            if (!is_period_label(box)) continue;
+            if (previous) {
+              EXPECT_LT(previous->right, box.left) << where.str() << ": " << box.text;
+            }
+            previous = &box;
+          }
+        }
 }
 
 // The program as the user calls it.

@@ -1,7 +1,8 @@
 // The data-file reader on arbitrary bytes: it reads a series or stops with a
-// Failure, never crashes, and never holds more than its limits allow. Its title
-// line, read for the chart, is UTF-8 within the field limit and splits into
-// headers that are parts of it.
+// Failure, never crashes, and never holds more than its limits allow; nor do
+// the rows' first fields it reads for the chart's dates. Its title line, read
+// for the chart, is UTF-8 within the field limit and splits into headers that
+// are parts of it.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -24,6 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (title.find(headers.period_header) == std::string::npos ||
       title.find(headers.values_header) == std::string::npos)
     std::abort();
+  // The rows' first fields, read for the chart's dates, never more than the run would read.
+  std::istringstream periods_in(std::string(reinterpret_cast<const char*>(data), size));
+  const std::vector<std::string> periods = read_period_fields(periods_in);
+  if (periods.size() > kMaxSeriesValues) std::abort();
+  for (const std::string& period : periods)
+    if (period.size() > kMaxFieldBytes) std::abort();
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   try {
     DataSeries series = read_series(in, "fuzz");

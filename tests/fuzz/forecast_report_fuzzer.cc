@@ -3,10 +3,12 @@
 // the 16-bit range the run writes, with texts that read as those very numbers;
 // its table for a spreadsheet has a line per row. Where the chart's numbers are
 // built (a build with the exact Student quantile), what the chart shows of it
-// is finite and inside its axes. The first byte picks the levels asked for.
+// is finite and inside its axes, and so are the ticks of a calendar's dates.
+// The first byte picks the levels asked for and the data file's calendar.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "chart/band_levels.h"
@@ -37,9 +39,10 @@ bool inside(double v, double low, double high) { return std::isfinite(v) && v >=
 
 // Everything the chart draws is finite and inside its ranges; the table gets
 // a pair of columns per band but the report's own.
-void check_chart(const tendencia::ForecastReport& report, const std::vector<double>& levels) {
+void check_chart(const tendencia::ForecastReport& report, const std::vector<double>& levels,
+                 const std::optional<tendencia::Calendar>& calendar) {
   using namespace tendencia;
-  const FanChart chart = fan_chart_of(report, {"Mes  Ventas", "fuzz", levels});
+  const FanChart chart = fan_chart_of(report, {"Mes  Ventas", "fuzz", levels, calendar});
   if (!(chart.period_low < chart.period_high) || !(chart.value_low < chart.value_high) ||
       !std::isfinite(chart.value_low) || !std::isfinite(chart.value_high))
     std::abort();
@@ -66,8 +69,27 @@ void check_chart(const tendencia::ForecastReport& report, const std::vector<doub
     if (!std::isfinite(tick.at) || tick.text.find("inf") != std::string::npos ||
         tick.text.find("nan") != std::string::npos)
       std::abort();
-  const std::string table = forecast_table_csv(report, table_bands(chart));
+  if (chart.calendar)
+    for (const std::vector<AxisTick>& ticks :
+         calendar_ticks(*chart.calendar, chart.period_low, chart.period_high))
+      for (const AxisTick& tick : ticks)
+        if (!inside(tick.at, chart.period_low, chart.period_high) || tick.text.empty()) std::abort();
+  const std::string table = forecast_table_csv(report, table_bands(chart), chart.calendar);
   if (line_ends(table) != 1 + report.observed_rows.size() + report.projected.size()) std::abort();
+}
+
+// None, or one of each kind, the years one near the end of the labels.
+std::optional<tendencia::Calendar> calendar_of(std::uint8_t choice) {
+  using tendencia::CalendarKind;
+  switch (choice / 4 % 7) {
+    case 1: return tendencia::Calendar{CalendarKind::Yearly, 9990};
+    case 2: return tendencia::Calendar{CalendarKind::Quarterly, 1971 * 4};
+    case 3: return tendencia::Calendar{CalendarKind::Monthly, 1949 * 12};
+    case 4: return tendencia::Calendar{CalendarKind::Weekly, -3};
+    case 5: return tendencia::Calendar{CalendarKind::Daily, 0};
+    case 6: return tendencia::Calendar{CalendarKind::WorkingDays, 4};
+    default: return std::nullopt;
+  }
 }
 #endif
 
@@ -95,7 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string table = forecast_table_csv(report);
     if (line_ends(table) != 1 + report.observed_rows.size() + report.projected.size()) std::abort();
 #ifdef TENDENCIA_FUZZ_CHART_DATA
-    check_chart(report, levels.empty() ? std::vector<double>{} : parse_band_levels(levels));
+    check_chart(report, levels.empty() ? std::vector<double>{} : parse_band_levels(levels),
+                calendar_of(data[0]));
 #endif
   } catch (const ReportRefused&) {
   }

@@ -4,8 +4,8 @@
     drive_studio.py MODE BIN_DIR EXAMPLES SHOTS
 
 MODE is one of complete, automatic, run-failure, choose-file, step-dialogue,
-long-series, calibrated-t, bad-csv, other-data-file, command-line; each uses the
-arguments it needs.
+long-series, calibrated-t, bad-csv, other-data-file, dated-series, command-line; each
+uses the arguments it needs.
 
 BIN_DIR holds tendencia-estudio and the programs it is compared with
 (tendencia, tendencia-importar, tendencia-ajuste, tendencia-grafico).
@@ -31,6 +31,9 @@ one file written.
 other-data-file: the folder already holds a data file of that name with
 another series: Ctrl+P asks; keeping it writes nothing, replacing it writes the
 open series and the report.
+dated-series: AirPassengers as R's write.csv2 writes it (a "Mes" column 1949-01 ...),
+"Automático" and 24 points: the initial period proposed is 1, and the data file, report and
+chart files equal the terminal programs' (their table's periods run 1949-01 ... 1962-12).
 command-line: --help, --version, and a wrong command line (exit 2, usage line).
 
 Any missing piece (no Xvfb, no window manager, no xdotool, a window that never
@@ -410,6 +413,35 @@ def other_data_file(env, bin_dir, examples, shots):
     print("another series in the data file: kept when asked to, replaced when agreed")
 
 
+def dated_series(env, bin_dir, examples, shots):
+    """A monthly series: the window proposes 1 as the initial period, as tendencia-importar
+    advises, and its files are the terminal programs' for the same answers, dates and all."""
+    fixture = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data",
+                           "airpassengers.csv")
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as term:
+        for folder in (desk, term):
+            shutil.copy(fixture, os.path.join(folder, "pasaj.csv"))
+        s = Studio(env, bin_dir, desk, ["pasaj.csv", "--automatico", "--puntos", "24"])
+        s.keys("ctrl+j", "ctrl+p")
+        wait_for_file(os.path.join(desk, "Epasaj.TXT"), "Epasaj.TXT")
+        s.shot(os.path.join(shots, "studio-dated-series.png"))
+        s.keys("ctrl+s")
+        wait_for_file(os.path.join(desk, "Gpasaj.CSV"), "Gpasaj.CSV")
+        quit_studio(s)
+        run_terminal_programs(bin_dir, term, "pasaj", ["24", "1"], terms=["--automatico"])
+        for name in ("Dpasaj.TXT", "Epasaj.TXT", "Gpasaj.CSV", "Gpasaj.SVG", "Gpasaj.PNG"):
+            if open(os.path.join(desk, name), "rb").read() != open(os.path.join(term, name), "rb").read():
+                fail("%s differs from the terminal programs'" % name)
+        table = open(os.path.join(desk, "Gpasaj.CSV"), "rb").read().decode("cp1252").split("\r\n")
+        periods = [row.split(",")[0] for row in table[1:] if row]
+        if periods[0] != "1949-01" or periods[144] != "1961-01" or periods[-1] != "1962-12":
+            fail("the table's periods run %s, %s ... %s" % (periods[0], periods[144], periods[-1]))
+        if b"\r\n 1             112 \r\n" not in open(os.path.join(desk, "Epasaj.TXT"), "rb").read():
+            fail("the report does not number its periods from 1")
+    print("dated series: initial period 1, files identical to the terminal programs', "
+          "the table's periods 1949-01 ... 1962-12")
+
+
 def command_line(bin_dir):
     studio = os.path.join(bin_dir, "tendencia-estudio")
     env = dict(os.environ)
@@ -458,6 +490,8 @@ def main():
             bad_csv(env, bin_dir, shots)
         elif mode == "other-data-file":
             other_data_file(env, bin_dir, examples, shots)
+        elif mode == "dated-series":
+            dated_series(env, bin_dir, examples, shots)
         else:
             fail("unknown mode " + mode)
     finally:

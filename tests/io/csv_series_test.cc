@@ -55,6 +55,48 @@ TEST(CsvSeries, ConsecutiveWholeNumbersArePeriodsWithOrWithoutHeader) {
   EXPECT_EQ(alone.period_column, 0u);
 }
 
+TEST(CsvSeries, ThePeriodsAreReadAsACalendarWhenTheyAreOne) {
+  ImportedSeries months = series_of("Mes;Ventas\nnov-1949;1\ndic-1949;2\nene-1950;3\n");
+  ASSERT_TRUE(months.calendar);
+  EXPECT_EQ(period_label(*months.calendar, 0), "1949-11");
+  EXPECT_EQ(months.why_no_calendar, "");
+  ImportedSeries years = series_of("2001,10\n2002,20\n");
+  ASSERT_TRUE(years.calendar);
+  EXPECT_EQ(years.calendar->kind, CalendarKind::Yearly);
+  // Sequence numbers are no calendar, and need no reason.
+  ImportedSeries numbered = series_of("t;y\n1;5\n2;6\n");
+  EXPECT_FALSE(numbered.calendar);
+  EXPECT_EQ(numbered.why_no_calendar, "");
+  // Labels that are no calendar say where and why, naming the spreadsheet's row.
+  ImportedSeries gap = series_of("Mes;Ventas\n1950-01;1\n1950-02;2\n1950-04;3\n");
+  EXPECT_FALSE(gap.calendar);
+  EXPECT_EQ(gap.why_no_calendar, "fila 4: falta algún periodo entre \"1950-02\" y \"1950-04\"");
+  EXPECT_EQ(gap.first_period, "1950-01");
+}
+
+// R's write.csv2 writes the row numbers first, quoted, under an empty header.
+TEST(CsvSeries, ALaterColumnOfDatesIsThePeriodsWhenTheFirstIsNoCalendar) {
+  ImportedSeries r = series_of(
+      "\"\";\"Mes\";\"Pasajeros\"\n\"1\";\"1949-01\";112\n\"2\";\"1949-02\";118\n\"3\";\"1949-03\";132\n");
+  EXPECT_EQ(r.values, (std::vector<double>{112, 118, 132}));
+  EXPECT_EQ(r.period_column, 2u);
+  EXPECT_EQ(r.values_column, 3u);
+  EXPECT_EQ(r.period_header + "|" + r.first_period + "|" + r.last_period, "Mes|1949-01|1949-03");
+  EXPECT_FALSE(r.whole_periods);
+  ASSERT_TRUE(r.calendar);
+  EXPECT_EQ(r.calendar->kind, CalendarKind::Monthly);
+  // Dates after the values, and a first column of names.
+  ImportedSeries after = series_of("Valor;Fecha\n5;2024-03-01\n7,5;2024-03-04\n");
+  EXPECT_EQ(after.period_column, 2u);
+  ASSERT_TRUE(after.calendar);
+  EXPECT_EQ(after.calendar->kind, CalendarKind::WorkingDays);
+  ImportedSeries named = series_of("Tienda;Semana;Ventas\nA;2024-03-04;1\nB;2024-03-11;2\n");
+  EXPECT_EQ(named.period_column, 2u);
+  EXPECT_EQ(named.values_column, 3u);
+  // A first column that is a calendar stays the period column.
+  EXPECT_EQ(series_of("A\xc3\xb1o;Mes;V\n2001;2001-01;1\n2002;2002-01;2\n").period_column, 1u);
+}
+
 TEST(CsvSeries, TheValuesColumnIsTheOnlyColumnOfNumbersOrTheNamedOne) {
   const std::string three = "Año;Ventas;Notas;Costes\n2001;1;bien;7\n2002;2;;8\n";
   EXPECT_EQ(refusal_of(three), "hay varias columnas de números (2 (\"Ventas\"), 4 (\"Costes\")): "

@@ -34,6 +34,18 @@ TEST(DataFileWriter, WritesTheProgramsOwnLayout) {
             "1                          1\r\n");
 }
 
+TEST(DataFileWriter, ACalendarsLabelsOpenTheRows) {
+  EXPECT_EQ(data_file_bytes("Mes", "Pasajeros", {112, 118, 132},
+                            Calendar{CalendarKind::Monthly, 1949 * 12 + 11}),
+            "Mes                Pasajeros\r\n"
+            "1949-12                  112\r\n"
+            "1950-01                  118\r\n"
+            "1950-02                  132\r\n");
+  EXPECT_EQ(data_file_bytes("D\xc3\xad" "a", "", {5}, Calendar{CalendarKind::Daily, 0}),
+            "D\xed" "a                   NUMERO\r\n"
+            "1970-01-01                 5\r\n");
+}
+
 TEST(DataFileWriter, EveryValueReadsBackAsTheSameDouble) {
   std::vector<double> values = {0.1,
                                 -0.0,

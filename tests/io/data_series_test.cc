@@ -51,6 +51,32 @@ TEST(DataSeries, FirstFieldsAreIgnored) {
             (std::vector<std::string>{"1.000000", "2.000000", "3.000000", "4.000000"}));
 }
 
+// The importer writes a calendar's labels where sequence numbers stood; the
+// run reads those rows exactly as numbered ones, and the chart reads the labels.
+TEST(DataSeries, RowsOpeningWithDatesReadAsNumberedRowsAndGiveTheirCalendar) {
+  const std::string dated = "Mes  Pasajeros\r\n1949-01 112\r\n1949-02,118\r\n\"1949-03\" 132\r\n";
+  const std::string numbered = "Mes  Pasajeros\r\n1 112\r\n2,118\r\n3 132\r\n";
+  EXPECT_EQ(shown(parse(dated)), shown(parse(numbered)));
+  std::istringstream in(dated);
+  EXPECT_EQ(read_period_fields(in), (std::vector<std::string>{"1949-01", "1949-02", "1949-03"}));
+  std::istringstream dates(dated);
+  const std::optional<Calendar> calendar = read_data_calendar(dates);
+  ASSERT_TRUE(calendar);
+  EXPECT_EQ(period_label(*calendar, 3), "1949-04");
+  // Sequence numbers, a gap, or rows the run could not read give no calendar.
+  for (const std::string& contents :
+       {numbered, std::string("T\r\n1949-01 1\r\n1949-03 2\r\n"), std::string("T\r\n1949-01 1\r\n1949-02\r\n"),
+        std::string("T\r\n") + std::string(kMaxFieldBytes + 1, '1') + " 2\r\n", std::string(""),
+        std::string("T")}) {
+    std::istringstream none(contents);
+    EXPECT_FALSE(read_data_calendar(none)) << contents.substr(0, 40);
+  }
+  std::string too_many = "T\r\n";
+  for (std::size_t i = 0; i <= kMaxSeriesValues; ++i) too_many += "2001-01-01 1\r\n";
+  std::istringstream many(too_many);
+  EXPECT_TRUE(read_period_fields(many).empty());
+}
+
 TEST(DataSeries, QuotedAndNonNumericFieldsAreText) {
   EXPECT_EQ(shown(parse("T\r\n\"a\",2\r\n\"b, c\" 4\r\n\"3\",\"7\"\r\n1 \" 13 \"\r\n2 abc\r\n")),
             (std::vector<std::string>{"2.000000", "4.000000", "'7'", "' 13 '", "'abc'"}));

@@ -38,11 +38,24 @@ TEST_F(ImportProgram, SaysWhatItFoundAndWhatItWrote) {
             "separador decimal \",\".\n"
             "Fila 1: cabecera.\n"
             "Valores: columna 2 (\"Ventas\"), filas 2 a 3: 2 valores.\n"
-            "Periodos: columna 1 (\"Año\"), de 2001 a 2002.\n"
+            "Periodos: columna 1 (\"Año\"), de 2001 a 2002: calendario anual.\n"
             "Escrito Dventas.TXT.\n"
             "En tendencia, conteste 2001 a \"¿Año o Periodo inicial?\".\n");
   EXPECT_EQ(read_file("Dventas.TXT"),
-            "A\xf1o                   Ventas\r\n1                     132.89\r\n2                      143.8\r\n");
+            "A\xf1o                   Ventas\r\n2001                  132.89\r\n2002                   143.8\r\n");
+
+  // Months with a gap are no calendar: the summary says where, and the rows are numbered.
+  write_file("meses.csv", "Mes;Ventas\n2001-01;1\n2001-02;2\n2001-04;3\n");
+  r = import("meses.csv meses");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Periodos: columna 1 (\"Mes\"), de 2001-01 a 2001-04: no forman un "
+                       "calendario regular (fila 4: falta algún periodo entre \"2001-02\" y "
+                       "\"2001-04\"); el fichero de datos numera los periodos 1, 2, 3... y el "
+                       "gráfico no lleva fechas.\nEscrito Dmeses.TXT.\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.find("conteste"), std::string::npos);
+  EXPECT_NE(read_file("Dmeses.TXT").find("\r\n3   "), std::string::npos);
 
   write_file("tab.csv", "10\t1.5\n11\t2.5\n");
   r = import("tab.csv --columna=2 tab");

@@ -35,8 +35,9 @@ std::vector<unsigned char> chart_pixels(const FanChart& chart, int width, int he
   return rgb;
 }
 
-FanChart observed_chart(const DataSeries& series, int first_period, const std::string& title_line,
-                        const std::string& problem_name, const std::string& decimal) {
+FanChart observed_chart(const OpenedSeries& opened, int first_period, const std::string& problem_name,
+                        const std::string& decimal) {
+  const DataSeries& series = opened.series;
   ForecastReport report;
   report.separators.decimal = decimal;
   for (std::size_t i = 0; i < series.values.size(); ++i) {
@@ -45,7 +46,7 @@ FanChart observed_chart(const DataSeries& series, int first_period, const std::s
     if (!series.values[i].is_text) report.observed.push_back({period, series.values[i].number});
   }
   report.points_considered = static_cast<int>(series.values.size());
-  FanChart chart = fan_chart_of(report, {title_line, problem_name, {}});
+  FanChart chart = fan_chart_of(report, {opened.title_line, problem_name, {}, opened.calendar});
   chart.subtitle = "Valores observados (sin proyectar todavía)";
   chart.note = std::to_string(series.values.size()) + " valores";
   return chart;

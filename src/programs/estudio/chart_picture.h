@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "chart/fan_chart_data.h"
-#include "model/series.h"
+#include "programs/estudio/studio_series.h"
 
 namespace tendencia {
 
@@ -15,9 +15,10 @@ namespace tendencia {
 std::vector<unsigned char> chart_pixels(const FanChart& chart, int width, int height);
 
 // The chart of a series not yet projected: its observed values (periods from
-// `first_period`; text values left out, as the chart leaves them out of a
-// report), titled from the data file's title line or else the problem name.
-FanChart observed_chart(const DataSeries& series, int first_period, const std::string& title_line,
-                        const std::string& problem_name, const std::string& decimal);
+// `first_period`, dated by its calendar if it has one; text values left out,
+// as the chart leaves them out of a report), titled from the data file's
+// title line or else the problem name.
+FanChart observed_chart(const OpenedSeries& opened, int first_period, const std::string& problem_name,
+                        const std::string& decimal);
 
 }  // namespace tendencia

@@ -39,9 +39,9 @@ void DataPanel::show_series(const OpenedSeries& opened, int first_period) {
   summary_->buffer()->text(opened.summary.c_str());
   table_->clear();
   table_->add("Periodo\tValor");
-  int period = first_period;
-  for (const SeriesValue& value : opened.series.values)
-    table_->add((std::to_string(period++) + "\t" + value_text(value)).c_str());
+  const std::vector<std::string> periods = period_column(opened, first_period);
+  for (std::size_t i = 0; i < periods.size(); ++i)
+    table_->add((periods[i] + "\t" + value_text(opened.series.values[i])).c_str());
 }
 
 }  // namespace tendencia

@@ -17,7 +17,7 @@ class DataPanel : public StudioPanel {
   DataPanel(int x, int y, int w, int h, const StudioActions& actions);
 
   // Shows what was opened: the problem name it proposes, what the reading
-  // found, and the series with periods from `first_period`.
+  // found, and the series with its periods (period_column).
   void show_series(const OpenedSeries& opened, int first_period);
 
   // The problem name as it stands in its field, proposed or typed.

@@ -7,7 +7,8 @@ namespace {
 
 constexpr int kLabelWidth = 150, kFieldWidth = 110, kRowHeight = 30;
 const int kLevels[] = {90, 95, 99};
-const int kTableColumns[] = {52, 104, 104, 0};
+// The period column holds a date ("1961-01-31").
+const int kTableColumns[] = {64, 104, 104, 0};
 
 }  // namespace
 
@@ -66,11 +67,14 @@ void ProjectionPanel::show_student_t(const std::string& t, bool asked) {
   else t_->deactivate();
 }
 
-void ProjectionPanel::show_projected(const ForecastReport& report) {
+void ProjectionPanel::show_projected(const ForecastReport& report,
+                                     const std::optional<CalendarAxis>& axis) {
   table_->clear();
   table_->add("Periodo\tTendencia\tMínimo\tMáximo");
+  const std::vector<std::string> periods = period_labels(report, axis);
+  std::size_t at = report.observed_rows.size();
   for (const ProjectedRow& row : report.projected)
-    table_->add((row.period_text + "\t" + row.trend_text + "\t" + row.lower_text + "\t" +
+    table_->add((periods[at++] + "\t" + row.trend_text + "\t" + row.lower_text + "\t" +
                  row.upper_text)
                     .c_str());
 }

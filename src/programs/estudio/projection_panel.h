@@ -8,8 +8,10 @@
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Input.H>
 
+#include <optional>
 #include <string>
 
+#include "chart/calendar_axis.h"
 #include "chart/forecast_report.h"
 #include "programs/estudio/studio_panel.h"
 
@@ -33,8 +35,9 @@ class ProjectionPanel : public StudioPanel {
   std::string first_period() const { return first_period_->value(); }
   void set_first_period(int period) { first_period_->value(std::to_string(period).c_str()); }
 
-  // The projected rows of the report, as it writes them; empty clears the table.
-  void show_projected(const ForecastReport& report);
+  // The projected rows of the report, as it writes them but for their
+  // periods, which take the calendar's labels when `axis` is given.
+  void show_projected(const ForecastReport& report, const std::optional<CalendarAxis>& axis);
   void clear_projected() { table_->clear(); }
 
  private:

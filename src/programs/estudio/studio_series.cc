@@ -14,7 +14,6 @@
 #include "io/problem_files.h"
 #include "text/text_encoding.h"
 #include "io/file_bytes.h"
-#include "text/number_scanner.h"
 
 namespace tendencia {
 namespace {
@@ -50,12 +49,6 @@ std::string absolute_folder_of(const std::string& path) {
   return absolute.parent_path().lexically_normal().string();
 }
 
-std::optional<int> whole_period(const std::string& text) {
-  const std::optional<long long> value = whole_number_in(text);
-  if (!value || *value < -32768 || *value > 32767) return std::nullopt;
-  return static_cast<int>(*value);
-}
-
 }  // namespace
 
 std::string proposed_problem_name(const std::string& path) {
@@ -87,17 +80,32 @@ OpenedSeries open_series_file(const std::string& path) {
     opened.from_csv = true;
     opened.summary = import_summary(path, import);
     opened.data_file_bytes = std::move(import.data_file_bytes);
-    if (import.series.whole_periods) opened.first_period = whole_period(import.series.first_period);
+    opened.calendar = import.series.calendar;
+    opened.first_period = proposed_initial_period(import.series);
   } else {
     opened.data_file_bytes = read_data_bytes(path);
   }
   opened.series = series_of(opened.data_file_bytes, path);
   std::istringstream title(opened.data_file_bytes);
   opened.title_line = read_title_line(title);
-  if (!opened.from_csv)
+  if (!opened.from_csv) {
     opened.summary = "Fichero de datos " + path + ": " +
                      std::to_string(opened.series.values.size()) + " valores.\n";
+    std::istringstream rows(opened.data_file_bytes);
+    opened.calendar = read_data_calendar(rows);
+    if (opened.calendar) opened.first_period = initial_period_answer(*opened.calendar);
+  }
   return opened;
+}
+
+std::vector<std::string> period_column(const OpenedSeries& opened, int first_period) {
+  std::vector<std::string> periods;
+  for (std::size_t i = 0; i < opened.series.values.size(); ++i) {
+    std::optional<std::string> label;
+    if (opened.calendar) label = period_label(*opened.calendar, static_cast<long long>(i));
+    periods.push_back(label ? *label : std::to_string(first_period + static_cast<long long>(i)));
+  }
+  return periods;
 }
 
 std::string open_failure_text(const std::string& path, const std::exception& error) {

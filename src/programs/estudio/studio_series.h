@@ -4,7 +4,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "model/calendar.h"
 #include "model/series.h"
 
 namespace tendencia {
@@ -18,13 +20,23 @@ struct OpenedSeries {
   std::string title_line;       // its first line, UTF-8, as the chart reads it
   DataSeries series;            // as the run reads it from those bytes
   std::string proposed_name;    // a problem name taken from the file's name
-  std::optional<int> first_period;  // the CSV's first period, when whole numbers
+  // The calendar of the periods (the CSV's period column, or the data file's
+  // first fields), when they are one.
+  std::optional<Calendar> calendar;
+  // The initial period to propose, as tendencia-importar advises it: the
+  // first year of years or of whole-number periods, 1 for another calendar.
+  std::optional<int> first_period;
 };
 
 // Opens `path`: a name ending in ".csv" (any case) through the importer's own
 // reading, anything else as a data file. Throws what they throw (Failure,
 // ImportRefused), naming the file; nothing is written.
 OpenedSeries open_series_file(const std::string& path);
+
+// The period of each value of the opened series as its table shows it: the
+// calendar's label ("1949-01"), or without a calendar the run's numbers from
+// `first_period` on.
+std::vector<std::string> period_column(const OpenedSeries& opened, int first_period);
 
 // The text that says why opening `path` failed, as the importer (for a CSV
 // file) or the run (for a data file) words it.

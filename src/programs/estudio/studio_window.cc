@@ -143,8 +143,7 @@ void StudioWindow::open_file(const std::string& path) {
     data_->show_series(opened, first_period);
     projection_->set_first_period(first_period);
     projection_->clear_projected();
-    chart_->show(observed_chart(opened.series, first_period, opened.title_line,
-                                opened.proposed_name, separators_.decimal));
+    chart_->show(observed_chart(opened, first_period, opened.proposed_name, separators_.decimal));
     session_.projected.reset();
     session_.calibrated_t.reset();
     session_.opened = std::move(opened);
@@ -255,9 +254,11 @@ void StudioWindow::project() {
   try {
     ForecastReport report =
         tendencia::project(run_answers(choices, session_.opened->series.values.size()), name, separators_);
-    projection_->show_projected(report);
-    // The chart tendencia-grafico draws of this report, by default.
-    chart_->show(fan_chart_of(report, {read_data_title(name), name, {}}));
+    // The chart tendencia-grafico draws of this report, by default, and its
+    // periods as the chart's table names them.
+    FanChart chart = fan_chart_of(report, {read_data_title(name), name, {}, data_file_calendar(name)});
+    projection_->show_projected(report, chart.calendar);
+    chart_->show(std::move(chart));
     session_.projected = std::move(report);
     session_.projected_name = name;
     session_.projected_folder = session_.opened->folder;
@@ -268,8 +269,7 @@ void StudioWindow::project() {
     // No chart of an earlier projection stays beside a run that stopped.
     const int first_period =
         static_cast<int>(whole_number_in(projection_->first_period()).value_or(0));
-    chart_->show(observed_chart(session_.opened->series, first_period, session_.opened->title_line,
-                                name, separators_.decimal));
+    chart_->show(observed_chart(*session_.opened, first_period, name, separators_.decimal));
     say(error_report(error), true);
   }
 }

@@ -24,7 +24,11 @@ const char* const kHelpAfterUsage =
     "de la carpeta actual en \"G\" + NOMBRE + \".SVG\" y \"G\" + NOMBRE + \".PNG\": los\n"
     "valores observados, la tendencia ajustada sobre ellos y la proyectada, y las\n"
     "bandas de predicción anidadas. El título y el rótulo del eje de los periodos\n"
-    "salen de la primera línea del fichero de datos \"D\" + NOMBRE + \".TXT\", si está.\n\n"
+    "salen de la primera línea del fichero de datos \"D\" + NOMBRE + \".TXT\", si está.\n"
+    "Si sus filas empiezan por fechas de un calendario regular (años, trimestres,\n"
+    "meses, semanas, días o días laborables: 1949-01, como las escribe\n"
+    "tendencia-importar), el eje de los periodos las muestra, la proyección las\n"
+    "continúa y la tabla las lleva en su columna periodo.\n\n"
     "  --csv              escribe también la tabla del informe en \"G\" + NOMBRE + \".CSV\"\n"
     "                     para una hoja de cálculo: periodo, observado, tendencia, minimo\n"
     "                     y maximo, con los números tal como están en el informe, y dos\n"
@@ -46,7 +50,8 @@ int grafico::draw_chart(const Request& request) {
   if (!in) throw ReportRefused("no se encuentra el fichero " + file);
   const std::string bytes(std::istreambuf_iterator<char>(in), {});
   const ForecastReport report = parse_forecast_report(bytes);
-  const FanChart chart = fan_chart_of(report, {read_data_title(name), name, request.levels});
+  const FanChart chart =
+      fan_chart_of(report, {read_data_title(name), name, request.levels, data_file_calendar(name)});
   for (double level : chart.levels_not_drawn)
     std::fprintf(stderr, "Aviso: la banda al %s %% no se dibuja: el informe no da con qué "
                  "calcularla (su t de Student y 3 puntos o más), o sus límites se salen "
@@ -54,8 +59,8 @@ int grafico::draw_chart(const Request& request) {
                  readable_number(level, 4, chart.decimal).c_str());
   write_fan_chart(chart, name);
   if (request.table)
-    write_whole_file(chart_file_name(name, "CSV"), forecast_table_csv(report, table_bands(chart)),
-                     true);
+    write_whole_file(chart_file_name(name, "CSV"),
+                     forecast_table_csv(report, table_bands(chart), chart.calendar), true);
   std::printf("Gráfico escrito en %s y %s\n", chart_file_name(name, "SVG").c_str(),
               chart_file_name(name, "PNG").c_str());
   if (request.table) std::printf("Tabla escrita en %s\n", chart_file_name(name, "CSV").c_str());

@@ -21,8 +21,14 @@ const std::string kHelpAfterUsage =
     "(\",\" en los ficheros con \";\", \".\" en los demás), la codificación (UTF-8, con o\n"
     "sin marca BOM, o Windows-1252), los finales de línea (CR LF o LF), la fila de\n"
     "cabecera y la columna de periodos (la primera, si tiene etiquetas como 2001-01\n"
-    "o números consecutivos como 1, 2, 3 o 2001, 2002). Los valores son la única\n"
-    "otra columna con números.\n\n"
+    "o números consecutivos como 1, 2, 3 o 2001, 2002; u otra de fechas). Los valores\n"
+    "son la única otra columna con números.\n\n"
+    "Si los periodos son un calendario regular (años 1949; trimestres 1949-Q1,\n"
+    "1949Q1, 1949-T1, T1 1949; meses 1949-01, 1949/01, 01/1949, ene-1949; días\n"
+    "1949-01-31, 31/01/1949, cada día, cada semana o de lunes a viernes), cada fila\n"
+    "del fichero de datos empieza por su fecha (1949-01), que tendencia no lee y el\n"
+    "gráfico muestra; si no (un hueco, una repetición, un paso que cambia), el\n"
+    "resumen dice dónde, y las filas van numeradas 1, 2, 3...\n\n"
     "  --columna COLUMNA  la columna de los valores, por su cabecera o por su número\n"
     "                     (contando todas las columnas desde 1)\n"
     "  --sobrescribir     reemplaza el fichero de datos si ya existe\n\n"
@@ -35,11 +41,9 @@ const std::string kHelpAfterUsage =
 // What the import found and did, so a wrong guess shows at once.
 int import(const ImportRequest& request) {
   const CsvImport import = import_csv_file(request);
-  std::printf("%sEscrito %s.\n", import_summary(request.csv_file, import).c_str(),
-              data_file_name(request.problem_name).c_str());
-  if (import.series.whole_periods)
-    std::printf("En tendencia, conteste %s a \"¿Año o Periodo inicial?\".\n",
-                import.series.first_period.c_str());
+  std::printf("%sEscrito %s.\n%s", import_summary(request.csv_file, import).c_str(),
+              data_file_name(request.problem_name).c_str(),
+              initial_period_advice(import.series).c_str());
   return 0;
 }
 

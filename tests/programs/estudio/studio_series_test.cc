@@ -55,6 +55,34 @@ TEST(OpenSeriesFile, ReadsADataFileAsTheRunDoes) {
   EXPECT_FALSE(opened.first_period);
 }
 
+// Months from a CSV file or from the data file the importer wrote: the
+// table shows them, and the initial period proposed is 1, as the importer
+// advises; years propose their first.
+TEST(OpenSeriesFile, ACalendarGivesTheTablesPeriodsAndTheInitialPeriod) {
+  TempDirectory folder;
+  write_file("pasaj.csv", "Mes;Pasajeros\n1960-11;390\n1960-12;432\n");
+  const OpenedSeries csv = open_series_file("pasaj.csv");
+  ASSERT_TRUE(csv.calendar);
+  EXPECT_EQ(csv.first_period, 1);
+  EXPECT_EQ(period_column(csv, 1), (std::vector<std::string>{"1960-11", "1960-12"}));
+  EXPECT_NE(csv.summary.find("calendario mensual"), std::string::npos) << csv.summary;
+  write_file("Dpasaj.TXT", csv.data_file_bytes);
+  const OpenedSeries data = open_series_file("Dpasaj.TXT");
+  ASSERT_TRUE(data.calendar);
+  EXPECT_EQ(data.first_period, 1);
+  EXPECT_EQ(period_column(data, 7), period_column(csv, 1));
+
+  write_file("ventas.csv", kCsv);
+  write_file("Dventas.TXT", read_csv_file("ventas.csv", "").data_file_bytes);
+  EXPECT_EQ(open_series_file("Dventas.TXT").first_period, 2001);
+  // Labels that are no calendar: the run's numbers from the initial period.
+  write_file("dias.csv", "Dia;Ventas\nlunes;1\nmartes;2\n");
+  const OpenedSeries days = open_series_file("dias.csv");
+  EXPECT_FALSE(days.calendar);
+  EXPECT_FALSE(days.first_period);
+  EXPECT_EQ(period_column(days, 5), (std::vector<std::string>{"5", "6"}));
+}
+
 TEST(OpenSeriesFile, RefusalsSayWhatTheImporterOrTheRunSay) {
   TempDirectory folder;
   write_file("malo.csv", "A\xf1o;Ventas\n2001;1\n2002;ciento\n");
