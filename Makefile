@@ -63,7 +63,8 @@ bench: deps
 # Our whole pipeline against R's forecast package on bench/forecast/series.csv,
 # cut at the M4 horizons. R is needed here only, never by a test.
 bench-forecast:
-	sh tools/install-deps.sh libceres-dev libunwind-dev libboost-math-dev r-base-core r-cran-forecast
+	sh tools/install-deps.sh libceres-dev libunwind-dev libboost-math-dev r-base-core r-cran-forecast \
+	  r-cran-tseries python3-statsmodels
 	$(call BUILT,build-bench,Release,-DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_IMPORT=OFF \
 	  -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON,--target tendencia tendencia-ajuste)
 	rm -rf build-bench/forecast

@@ -24,8 +24,13 @@ RUN_SECONDS_LIMIT = 600
 # --respuestas the script around the coefficients is built here, with the
 # Student t of R's qt() when tendencia asks for one (more than 32 values).
 OURS = [
-    ("ours: --automatico, calibrated t", ["--automatico", "--guion", "{h}", "1", "--t-calibrada"]),
-    ("ours: --automatico, Student t", ["--automatico", "--guion", "{h}", "1"]),
+    ("ours: --automatico --datos, calibrated t",
+     ["--automatico", "--datos", "datos", "--periodo", "{period}", "--guion", "{h}", "1",
+      "--t-calibrada"]),
+    ("ours: --automatico on the series itself, calibrated t",
+     ["--automatico", "--periodo", "{period}", "--guion", "{h}", "1", "--t-calibrada"]),
+    ("ours: --automatico --datos, Student t",
+     ["--automatico", "--datos", "datos", "--periodo", "{period}", "--guion", "{h}", "1"]),
     ("ours: constante potencia", ["constante", "potencia", "--respuestas"]),
     ("ours: constante potencia coseno coseno2",
      ["constante", "potencia", "coseno", "coseno2", "--respuestas"]),
@@ -102,7 +107,7 @@ def answers_for(build, folder, s, arguments):
     """The lines tendencia reads, the problem they name, and what they say: the
     data and terms in use and the t."""
     ajuste = os.path.join(build, "tendencia-ajuste")
-    filled = [a.format(h=s["h"]) for a in arguments]
+    filled = [a.format(h=s["h"], period=s["period"]) for a in arguments]
     output = run([ajuste, s["name"]] + filled, folder)
     if "--respuestas" in arguments:
         coefficients = output.split()

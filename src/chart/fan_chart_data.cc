@@ -122,10 +122,37 @@ void set_bands(const ForecastReport& report, const ChartContext& context, FanCha
   }
 }
 
+// The chart of a run on logarithms shows the series: every value goes back
+// through the exponential, which keeps each band's level. A point or band
+// whose value leaves the range of numbers there is not drawn.
+void to_series_units(FanChart& chart) {
+  auto back = [](std::vector<ChartPoint>& points) {
+    std::vector<ChartPoint> kept;
+    for (ChartPoint p : points) {
+      p.value = std::exp(p.value);
+      if (std::isfinite(p.value)) kept.push_back(p);
+    }
+    points = kept;
+  };
+  back(chart.observed);
+  for (std::vector<ChartPoint>& run : chart.fitted) back(run);
+  back(chart.projected);
+  std::vector<ChartBand> kept;
+  for (ChartBand band : chart.bands) {
+    bool finite = true;
+    for (std::vector<double>* bounds : {&band.lower, &band.upper})
+      for (double& v : *bounds) finite = std::isfinite(v = std::exp(v)) && finite;
+    if (finite) kept.push_back(band);
+    else chart.levels_not_drawn.push_back(band.level);
+  }
+  chart.bands = kept;
+}
+
 void set_texts(const ForecastReport& report, const ChartContext& context, FanChart& chart) {
   const TitleLine title_line = split_title_line(context.title_line);
+  const std::optional<std::string> series = header_without_logarithm(title_line.values_header);
   chart.title = printable(title_line.values_header.empty() ? context.problem_name
-                                                           : title_line.values_header);
+                                                           : series.value_or(title_line.values_header));
   chart.period_caption = printable(title_line.period_header.empty() ? report_text::kPeriodTitle
                                                                     : title_line.period_header);
   if (chart.bands.empty()) {
@@ -149,6 +176,7 @@ void set_texts(const ForecastReport& report, const ChartContext& context, FanCha
   } else {
     chart.note = report.regression_line;
   }
+  if (chart.logarithms) chart.note += " sobre el logaritmo de la serie";
   chart.note += "   (N = " + std::to_string(report.points_considered);
   if (report.student_t && std::isfinite(*report.student_t))
     chart.note += ", t de Student = " + readable_number(*report.student_t, 5, chart.decimal);
@@ -210,6 +238,9 @@ FanChart fan_chart_of(const ForecastReport& report, const ChartContext& context)
   for (const ProjectedRow& row : report.projected) chart.projected.push_back({double(row.period), row.trend});
   if (!report.projected.empty()) chart.projection_start = report.projected.front().period - 0.5;
   set_bands(report, context, chart);
+  chart.logarithms =
+      header_without_logarithm(split_title_line(context.title_line).values_header).has_value();
+  if (chart.logarithms) to_series_units(chart);
   set_texts(report, context, chart);
   set_ranges(report, chart);
   chart.calendar = calendar_axis(report, context.calendar);

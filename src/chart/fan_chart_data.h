@@ -56,6 +56,9 @@ struct FanChart {
   std::string observed_label = "Observado", trend_label = "Tendencia",
               projection_label = "Proyección";
   std::string decimal = ".";  // the report's, for the axes' numbers
+  // The data file held the logarithms of the series: every value above is
+  // already brought back to the series' own units with the exponential.
+  bool logarithms = false;
   std::vector<ChartPoint> observed;
   // a * F(X) + b over the observed periods, in runs: F could not be evaluated
   // between one run and the next. The last run goes on to the first projected

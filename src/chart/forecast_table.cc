@@ -1,5 +1,7 @@
 #include "chart/forecast_table.h"
 
+#include <cmath>
+
 #include "text/characters.h"
 #include "text/number_forms.h"
 
@@ -36,7 +38,13 @@ std::string number_text(double value, const Separators& separators) {
 
 std::string forecast_table_csv(const ForecastReport& report,
                                const std::vector<TableBand>& other_levels,
-                               const std::optional<CalendarAxis>& axis) {
+                               const std::optional<CalendarAxis>& axis, bool logarithms) {
+  // The report's text, or in the series' units the exponential of its number.
+  auto shown = [&](const std::string& text, double value) {
+    if (!logarithms) return text;
+    const double in_units = std::exp(value);
+    return std::isfinite(in_units) ? number_text(in_units, report.separators) : std::string();
+  };
   const std::vector<std::string> periods = period_labels(report, axis);
   const char delimiter = report.separators.decimal == "," ? ';' : ',';
   std::vector<std::string> header = {"periodo", "observado", "tendencia", "minimo", "maximo"};
@@ -47,15 +55,21 @@ std::string forecast_table_csv(const ForecastReport& report,
   const std::vector<std::string> no_bands(2 * other_levels.size());
   std::string table = row(header, delimiter);
   std::size_t row_index = 0;
+  std::size_t numeric = 0;  // report.observed holds the observed rows that are numbers
   for (const ObservedRow& observed : report.observed_rows) {
-    std::vector<std::string> cells = {periods[row_index++], observed.value_text, "", "", ""};
+    std::string value = observed.value_text;
+    if (numeric < report.observed.size() && report.observed[numeric].period == observed.period)
+      value = shown(value, report.observed[numeric++].value);
+    std::vector<std::string> cells = {periods[row_index++], value, "", "", ""};
     cells.insert(cells.end(), no_bands.begin(), no_bands.end());
     table += row(cells, delimiter);
   }
   for (std::size_t i = 0; i < report.projected.size(); ++i) {
     const ProjectedRow& projected = report.projected[i];
-    std::vector<std::string> cells = {periods[row_index++], "", projected.trend_text,
-                                      projected.lower_text, projected.upper_text};
+    std::vector<std::string> cells = {periods[row_index++], "",
+                                      shown(projected.trend_text, projected.trend),
+                                      shown(projected.lower_text, projected.lower),
+                                      shown(projected.upper_text, projected.upper)};
     for (const TableBand& band : other_levels) {
       cells.push_back(number_text(band.lower.at(i), report.separators));
       cells.push_back(number_text(band.upper.at(i), report.separators));

@@ -23,13 +23,17 @@ struct TableBand {
 // report, with CR LF line ends. Each band of `other_levels` adds two columns
 // after those, "minimo_" and "maximo_" + its level, filled in the projected
 // rows with the 15 significant digits of the report's numbers. With a
-// calendar's `axis`, periodo holds each row's label ("1961-01"). With "," as
+// calendar's `axis`, periodo holds each row's label ("1961-01"). With
+// `logarithms` (a run on the logarithms of the series, FanChart::logarithms)
+// every number is the exponential of the report's, with 15 significant
+// digits, the bands' as given. With "," as
 // the report's decimal separator the cells are separated by ";", as
 // spreadsheets of such locales expect; a cell holding the separator, a quote
 // or a line end is quoted (RFC 4180). Each band must have a bound for every
 // projected row.
 std::string forecast_table_csv(const ForecastReport& report,
                                const std::vector<TableBand>& other_levels = {},
-                               const std::optional<CalendarAxis>& axis = std::nullopt);
+                               const std::optional<CalendarAxis>& axis = std::nullopt,
+                               bool logarithms = false);
 
 }  // namespace tendencia

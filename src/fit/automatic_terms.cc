@@ -15,14 +15,23 @@ namespace {
 
 using G = TermGroup;
 
-// Every candidate is first measured on this many origins spread through the
-// series; the best kFinalists of them are measured on the settings' origins.
+// Every candidate is first measured on this many of the ranking's origins;
+// the best kFinalists of them on all of them.
 constexpr int kScreenOrigins = 6;
 constexpr std::size_t kFinalists = 6;
 
-std::size_t coefficient_count(const TermSet& terms) {
-  return static_cast<std::size_t>(fewest_points_to_fit(terms));
-}
+// A set that needs more coefficients must do that much better per
+// coefficient to rank first: among candidates that project about as well,
+// the plainer one holds better beyond the origins it was measured on.
+constexpr double kPricePerCoefficient = 0.02;
+
+// A candidate that fails at more than this share of its origins is measured
+// on too few of them to be set beside the others.
+constexpr double kMostMissingShare = 0.2;
+
+// A candidate whose rolling MASE passes this projects more than ten times
+// worse than the naive projection: whatever its rank, it is no trend to trust.
+constexpr double kUntrustedMase = 10.0;
 
 void evaluate_candidate(const std::vector<double>& y, ValidationSettings settings,
                         CandidateOutcome& outcome) {
@@ -38,25 +47,26 @@ void evaluate_candidate(const std::vector<double>& y, ValidationSettings setting
   }
 }
 
-// A candidate whose rolling MASE passes this projects more than ten times
-// worse than the naive projection: whatever its rank, it is no trend to trust.
-constexpr double kUntrustedMase = 10.0;
-
-// The ranking's measure: first the candidates that validate at every origin,
-// then those that fail at no more than half of them, then the rest and every
-// one whose MASE passes kUntrustedMase; within each, MASE where computable,
-// else sMAPE after every MASE; fewer coefficients, then the series itself
-// before a choice of its data, on a tie.
-using RankKey = std::tuple<int, int, double, std::size_t, int>;
+// The ranking's measure: first the candidates that validate at all but a few
+// of their origins, then those that fail at no more than half of them, then
+// the rest and every one whose MASE passes kUntrustedMase; within each, MASE
+// (sMAPE after every MASE where none is computable) raised by
+// kPricePerCoefficient for every point the set needs; then fewer
+// coefficients, then the series itself before a choice of its data.
+using RankKey = std::tuple<int, int, double, int, int>;
 
 RankKey rank_key(const CandidateOutcome& c) {
   const Validation& v = *c.validation;
   const int missing = v.missing_origins();
-  int reliability = missing == 0 ? 0 : 2 * missing <= v.origin_count() ? 1 : 2;
+  int reliability = missing <= kMostMissingShare * v.origin_count() ? 0
+                    : 2 * missing <= v.origin_count()                ? 1
+                                                                     : 2;
   if (v.total.mase && *v.total.mase > kUntrustedMase) reliability = 2;
+  const int points = fewest_points_to_fit(c.terms);
+  const double price = 1.0 + kPricePerCoefficient * points;
   const int data_rank = (c.data.logarithm ? 1 : 0) + (c.data.latest ? 2 : 0);
-  if (v.total.mase) return {reliability, 0, *v.total.mase, coefficient_count(c.terms), data_rank};
-  return {reliability, 1, v.total.smape, coefficient_count(c.terms), data_rank};
+  if (v.total.mase) return {reliability, 0, *v.total.mase * price, points, data_rank};
+  return {reliability, 1, v.total.smape * price, points, data_rank};
 }
 
 // Validates the outcomes at `which`; each is independent of the others, so
@@ -131,14 +141,20 @@ std::vector<DataChoice> candidate_data(const std::vector<double>& y, int horizon
   std::vector<DataChoice> choices = {{false, 0}};
   const bool positive = applies_to({true, 0}, y);
   if (positive) choices.push_back({true, 0});
-  const int n = static_cast<int>(y.size());
-  // A window leaves at least as many values before it as it holds, so its
-  // origins reach back through the series too.
-  for (int latest = kFewestLatestValues; 2 * latest + horizon <= n; latest *= 2) {
-    choices.push_back({false, latest});
-    if (positive) choices.push_back({true, latest});
+  // A window of the latest values leaves as many before it as it holds, so
+  // its origins reach back as far as the series' own. Longer windows, tried
+  // beside it, did no better.
+  if (2 * kFewestLatestValues + horizon <= static_cast<int>(y.size())) {
+    choices.push_back({false, kFewestLatestValues});
+    if (positive) choices.push_back({true, kFewestLatestValues});
   }
   return choices;
+}
+
+bool worth_weighing(const TermSet& terms, const DataChoice& data) {
+  // The level alone projects the same value on a series and on its
+  // logarithm; only the interval differs, and the exponential widens it.
+  return !(data.logarithm && terms.level_step && terms.groups.size() == 2);
 }
 
 AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettings& settings) {
@@ -150,19 +166,26 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
   std::vector<CandidateOutcome> outcomes;
   for (const DataChoice& d : data)
     for (const TermSet& set : candidate_sets(static_cast<int>(choice.peak_periods.size())))
-      outcomes.push_back({set, d, std::nullopt, ""});
+      if (worth_weighing(set, d)) outcomes.push_back({set, d, std::nullopt, ""});
   std::vector<std::size_t> everyone(outcomes.size());
   for (std::size_t i = 0; i < everyone.size(); ++i) everyone[i] = i;
 
-  // A few origins spread through the series tell the hopeless candidates
-  // from the rest; only the best are measured on every origin.
-  ValidationSettings screen = settings.validation;
-  screen.origins = std::min(kScreenOrigins, settings.validation.origins);
+  // Every candidate is measured on the same origins, from the middle of the
+  // series on: an origin earlier than that fits on too few values to say how
+  // the fit to the whole series will project, and its large errors would
+  // drown the rest.
+  ValidationSettings ranked_on = settings.validation;
+  ranked_on.earliest_origin = std::max(settings.validation.earliest_origin,
+                                       (static_cast<int>(y.size()) + 1) / 2);
+  // A few of those origins tell the hopeless candidates from the rest; only
+  // the best are measured on all of them.
+  ValidationSettings screen = ranked_on;
+  screen.origins = std::min(kScreenOrigins, ranked_on.origins);
   evaluate_all(y, screen, outcomes, everyone);
   choice.screened = static_cast<int>(outcomes.size());
   std::vector<std::size_t> finalists = ranking(outcomes, everyone);
   if (finalists.size() > kFinalists) finalists.resize(kFinalists);
-  evaluate_all(y, settings.validation, outcomes, finalists);
+  evaluate_all(y, ranked_on, outcomes, finalists);
 
   std::vector<std::size_t> ranked = ranking(outcomes, finalists);
   for (std::size_t i : ranked) choice.ranked.push_back(outcomes[i]);
@@ -175,19 +198,8 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
       reasons += "; " + data_choice_name(c.data) + ", " + term_set_name(c.terms) + ": " + c.skipped;
     throw FitRefused("ningún conjunto de términos candidato se puede ajustar y validar" + reasons);
   }
-  // The origins a candidate won on are its luckiest: measured there, its
-  // errors, and the calibrated t drawn from them, are too small. The choice
-  // is measured again on more origins.
   const CandidateOutcome& chosen = choice.ranked.front();
   choice.validation = *chosen.validation;
-  ValidationSettings longer = settings.validation;
-  longer.origins = kChosenSetOriginFactor * settings.validation.origins;
-  try {
-    choice.validation = validate_terms(y, chosen.terms, chosen.data, longer);
-  } catch (const FitRefused&) {
-    // The ranking's origins are among these and validated, so no refusal is
-    // expected; were there one, the ranking's measure would stand.
-  }
   const std::vector<double> values = values_for_run(chosen.data, y, y.size());
   FitOptions options;
   options.held = held_coefficients(chosen.terms, static_cast<int>(values.size()));
@@ -214,8 +226,9 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
     text += ")\n";
   }
   text += "Se prueban " + std::to_string(choice.screened) + " candidatos en " +
-          std::to_string(std::min(kScreenOrigins, s.origins)) +
-          " orígenes; los mejores, en más\n";
+          std::to_string(std::min(kScreenOrigins, s.origins)) + " orígenes y los " +
+          std::to_string(kFinalists) + " mejores en todos; el MASE se encarece un " +
+          fixed(100.0 * kPricePerCoefficient, 0) + " % por cada punto que el conjunto necesita\n";
   text += "\n" + column("Puesto", 7) + column("Datos", 22) + column("Términos", 36) +
           column("MASE", 8) + column("Ingenuo", 8) + column("Cobertura %", 12) +
           "Orígenes fallidos\n";
@@ -238,12 +251,8 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
   const CandidateOutcome& chosen = choice.ranked.front();
   text += "\nElegido: " + term_set_name(chosen.terms) + " sobre " + data_choice_name(chosen.data) +
           "\n";
-  const int origins = choice.validation.origin_count();
-  const int ranked_on = chosen.validation->origin_count();
-  if (origins > ranked_on)
-    text += "Su validación y su t calibrada se miden de nuevo en " + std::to_string(origins) +
-            " orígenes: en los " + std::to_string(ranked_on) +
-            " en que ganó, sus errores son los más favorables\n";
+  const std::string warning = naive_warning(choice.validation);
+  if (!warning.empty()) text += warning + "\n";
   return text;
 }
 

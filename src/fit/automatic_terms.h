@@ -30,13 +30,9 @@ struct CandidateOutcome {
   std::string skipped;  // why it is not ranked; empty when it is
 };
 
-// The chosen candidate's validation rests on this many times the ranking's
-// origins.
-constexpr int kChosenSetOriginFactor = 2;
-
 struct AutomaticChoice {
   std::vector<CandidateOutcome> ranked;   // best first; the first is the choice
-  Validation validation;                  // the choice's, on more origins
+  Validation validation;                  // the choice's, with its calibrated t
   FittedTrend fit;                        // the choice's fit to the whole of its data
   std::vector<CandidateOutcome> skipped;  // in the family's order
   std::vector<double> peak_periods;       // the periodogram's significant peaks (periods)
@@ -49,26 +45,28 @@ struct AutomaticChoice {
 // are the same functions as potencia and logistica); where the periodogram has
 // a peak, constante coseno and constante with each trend group and coseno;
 // with a second peak, the same with coseno and coseno2. Then the recent level:
-// constante escalón, constante potencia escalón, and with each season
-// constante [potencia] coseno [coseno2] escalón.
+// constante escalón and constante potencia escalón (a drift), alone and with
+// each season.
 std::vector<TermSet> candidate_sets(int periodogram_peaks);
 
-// The data choices weighed for Y(1..n): the series; its logarithm when every
-// value is above 0; its latest values in windows of kFewestLatestValues or
-// more that leave room for origins before them (and their logarithms).
+// The data choices weighed for Y(1..n) at horizon H: the series; its
+// logarithm when every value is above 0; its latest kFewestLatestValues
+// values (and their logarithm) when the series holds twice as many and H more.
 std::vector<DataChoice> candidate_data(const std::vector<double>& y, int horizon);
 
-// Validates every candidate (on two threads), first on a few origins spread
-// through the series, then the best of them on settings.validation.origins,
-// and ranks those that validate: first the ones that fail at no origin, each
-// part by its MASE on the series' own values (sMAPE where no MASE is
-// computable), fewer coefficients first on a tie. A candidate is skipped, with
-// its reason, when the series is too short to validate it or every origin
-// fails; one that fails at more than half its origins ranks after every
-// other. The choice is validated again on kChosenSetOriginFactor times as
-// many origins where the series allows (AutomaticChoice::validation) and then
-// fitted to the whole of its data. Throws FitRefused when none is ranked,
-// with every candidate's reason.
+// Is the pair worth a validation? Not the level alone on a logarithm: it
+// projects what the level on the series does, with a wider interval.
+bool worth_weighing(const TermSet& terms, const DataChoice& data);
+
+// Validates every candidate (on two threads) on the same origins, from the
+// middle of the series on: first on a few of them, then the best on all, and
+// ranks those that validate: first the ones that fail at no more than a fifth
+// of their origins, then at no more than half; within each by their MASE on
+// the series' own values (sMAPE where no MASE is computable), raised 2 % for
+// every point the set needs; then fewer coefficients. A candidate is skipped,
+// with its reason, when the series is too short to validate it or every
+// origin fails. The choice is then fitted to the whole of its data. Throws
+// FitRefused when none is ranked, with every candidate's reason.
 AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettings& settings);
 
 // The ranking as tendencia-ajuste --automatico prints it, in Spanish: the

@@ -1,5 +1,7 @@
 #include "fit/data_choice.h"
 
+#include "io/title_line.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -37,7 +39,7 @@ std::string data_choice_name(const DataChoice& choice) {
 }
 
 std::string values_header_for(const DataChoice& choice, const std::string& series_name) {
-  std::string header = choice.logarithm ? "log(" + series_name + ")" : series_name;
+  std::string header = choice.logarithm ? logarithm_header(series_name) : series_name;
   if (choice.latest) header += ", últimos " + std::to_string(choice.latest);
   return header;
 }

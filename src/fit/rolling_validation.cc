@@ -92,6 +92,7 @@ OriginResult score_origin(const std::vector<double>& y, int k, const TermSet& te
   options.survey_iterations = kOriginSurveyIterations;
   options.polished = kOriginPolished;
   options.polish_iterations = kOriginPolishIterations;
+  options.tight = false;
   const FittedTrend fit = fit_trend(part, terms.groups, {}, options);
   const RegressionLine line = regression_line(fit.coefficients, part);
   const double t = tendencia_t(settings.level_percent, points);
@@ -188,8 +189,8 @@ Validation validate_terms(const std::vector<double>& y, const TermSet& terms,
   v.data = data;
   v.settings = settings;
   const int last = n - horizon;
-  v.origins = spread_origins(std::clamp(settings.earliest_origin, fewest, last), last,
-                             std::max(1, settings.origins));
+  const int earliest = settings.earliest_origin > 0 ? settings.earliest_origin : (n + 1) / 2;
+  v.origins = spread_origins(std::clamp(earliest, fewest, last), last, std::max(1, settings.origins));
   std::vector<Tally> tallies(static_cast<std::size_t>(horizon + 1));
   v.scaled_errors.assign(static_cast<std::size_t>(horizon), {});
   // Forward in time, so the fit carried from one origin to the next has seen
@@ -232,6 +233,7 @@ Validation validate_terms(const std::vector<double>& y, const TermSet& terms,
       v.calibrated_t = s.calibrated_t;
     v.by_horizon.push_back(s);
   }
+  if (v.by_horizon.back().calibrated_t) v.calibrated_t = v.by_horizon.back().calibrated_t;
   v.total = tallies[0].score(0);
   if (v.calibrated_t) {
     int inside_all = 0, all = 0;
@@ -293,12 +295,13 @@ std::string validation_report(const Validation& v) {
   std::size_t fewest = v.scaled_errors.empty() ? 0 : v.scaled_errors.front().size();
   for (const auto& errors : v.scaled_errors) fewest = std::min(fewest, errors.size());
   if (v.calibrated_t) {
-    int farthest = 0;
+    int asking = 0;
     for (const HorizonScore& s : v.by_horizon)
-      if (s.calibrated_t && *s.calibrated_t == *v.calibrated_t) farthest = s.horizon;
+      if (s.calibrated_t && *s.calibrated_t == *v.calibrated_t) asking = s.horizon;
     text += "t calibrada al " + level + " %: " + fixed(*v.calibrated_t, 4) +
-            " (la que pide el horizonte " + std::to_string(farthest) + "; " +
-            std::to_string(fewest) + " valores por horizonte)\n";
+            " (la que pide el horizonte " + std::to_string(asking) + "; " +
+            std::to_string(fewest) + " valores por horizonte; la columna \"Con t calibrada\" "
+            "dice lo que da en cada uno)\n";
   } else {
     text += "t calibrada: no calculable (" + std::to_string(fewest) + " valores por horizonte)\n";
   }

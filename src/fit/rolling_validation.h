@@ -21,11 +21,14 @@ struct ValidationSettings {
   int horizon = 6;             // H: periods projected from each origin
   int period = 1;              // m: the seasonal naive projection and MASE's scale
   double level_percent = 95;   // P: the interval's level, any in (0, 100)
-  // At most this many origins, spread evenly from the earliest the fit allows
-  // to the last (n - H): origins next to each other make nearly the same
-  // errors, and a t drawn from them holds for one stretch only.
+  // At most this many origins, spread evenly from the earliest to the last
+  // (n - H): origins next to each other make nearly the same errors, and a t
+  // drawn from them holds for one stretch only.
   int origins = 20;
-  // The earliest origin k; 0: as early as the fit allows.
+  // The earliest origin k; 0: the middle of the series, or the fewest values
+  // the fit needs where that is later. An origin much earlier fits on too few
+  // values to say how a fit to the whole series projects, and its large
+  // errors would decide the ranking and the t alone.
   int earliest_origin = 0;
   // Stop after this many failed origins, leaving the rest untried: a search
   // over many sets spends no time on one that fails.
@@ -65,8 +68,10 @@ struct Validation {
   // interval's scale, |y - ŷ| / (s·√(1 + 1/k + (F - F̄)²/Sxx)) in the units the
   // run is given: the t that would just have covered it.
   std::vector<std::vector<double>> scaled_errors;
-  // The largest of the horizons' calibrated t: the interval holds the level
-  // at every horizon, the farthest usually asking most. None without values.
+  // The t the farthest horizon needs (or, without one there, the largest any
+  // horizon needs): one t serves every horizon, and one that held only on
+  // average would fail at the far ones. by_horizon shows what it gives at
+  // each. None without values.
   std::optional<double> calibrated_t;
   double t_at_last_origin = 0;          // the t tendencia would use there
   std::optional<Coefficients> last_fit; // the fit at the latest origin that succeeded
@@ -96,7 +101,8 @@ double tendencia_t(double level_percent, int points);
 std::optional<double> calibrated_t(std::vector<double> scaled_errors, double level_percent);
 
 // Validates `terms` fitted on `data` of Y(1..n) (y[0] is Y(1)) at origins k
-// spread as the settings say, each with all H values after it observed, each
+// spread as the settings say (from the middle of the series on, unless they
+// name the earliest), each with all H values after it observed, each
 // fit made from Y(1..k) alone: starts of its own and the previous origin's
 // fit, with the acceptance rules of fit_trend. An origin whose fit or line
 // fails is counted and skipped. Throws FitRefused when the series has fewer

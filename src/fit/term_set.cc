@@ -18,15 +18,17 @@ std::string term_set_name(const TermSet& set) {
   std::string name;
   for (TermGroup g : set.groups) {
     const bool step = set.level_step && g == TermGroup::Logistic;
-    name += std::string(name.empty() ? "" : " ") + (step ? "escalón" : term_name(g));
+    std::string word = term_name(g);
+    if (step) word = set.level_values == 1 ? "escalón" : "escalón " + std::to_string(set.level_values);
+    name += std::string(name.empty() ? "" : " ") + word;
   }
   return name;
 }
 
 std::vector<std::pair<int, double>> held_coefficients(const TermSet& set, int n) {
   if (!set.level_step || n < 1) return {};
-  const double rate = std::min(kStepRate, kLargestExponent / n);
-  const double centre = n - 0.5;
+  const double centre = std::max(1.5, n - set.level_values + 0.5);
+  const double rate = std::min(kStepRate, kLargestExponent / centre);
   return {{coefficient_of(TermGroup::Logistic, kShape), 0.0},
           {coefficient_of(TermGroup::Logistic, kDenominatorScale), std::exp(rate * centre)},
           {coefficient_of(TermGroup::Logistic, kDenominatorRate), -rate}};

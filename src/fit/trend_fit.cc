@@ -292,7 +292,7 @@ FittedTrend fit_trend(const std::vector<double>& y, const std::vector<TermGroup>
     return a.usable && (!b.usable || a.rss < b.rss);
   });
   std::vector<Attempt> polished;
-  Search polish = kPolish;
+  Search polish = options.tight ? kPolish : kSurvey;
   polish.max_iterations = options.polish_iterations;
   for (std::size_t i = 0; i < surveyed.size() && i < options.polished && surveyed[i].usable; ++i) {
     Attempt a = solve_from(surveyed[i].coefficients, y, fitted, polish);

@@ -50,6 +50,10 @@ struct FitOptions {
   // Bounds the solver's final run from each polished start; a search over
   // many sets of terms may spend less on each.
   int polish_iterations = kPolishIterations;
+  // Polish to tolerances that settle the residual sum of squares to about
+  // 1e-12 relative; else only to the survey's, enough for a fit that is
+  // measured, not reported.
+  bool tight = true;
 };
 
 // Fits the groups to Y(1..n) (y[0] is Y(1)). `user_start` (k, value) replaces

@@ -19,11 +19,6 @@ std::string results_file_stem(const std::string& problem_name);
 // "G" + name + "." + extension, the extension in capitals ("SVG", "PNG", "CSV").
 std::string chart_file_name(const std::string& problem_name, const std::string& extension);
 
-// The problem whose data file holds the data a fit chose for the run (a
-// logarithm, the latest values) when the user names none: the problem's name
-// cut to kMaxProblemNameCharacters - 1 characters, then "_".
-std::string default_data_name(const std::string& problem_name);
-
 // Can `file_name` name a file of the current folder? Not when it holds "/" (it
 // would reach into another folder) or a NUL (the system would cut it short).
 bool names_a_file_here(const std::string& file_name);

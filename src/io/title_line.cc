@@ -27,4 +27,19 @@ TitleLine split_title_line(std::string_view line) {
           naming(line.substr(run), kDefaultValuesHeader)};
 }
 
+std::string logarithm_header(const std::string& series_name) {
+  return "log(" + series_name + ")";
+}
+
+std::optional<std::string> header_without_logarithm(std::string_view values_header) {
+  constexpr std::string_view kOpening = "log(";
+  if (values_header.substr(0, kOpening.size()) != kOpening) return std::nullopt;
+  // The name may hold parentheses of its own: the logarithm closes at the
+  // last ")", before what the header says after it (", últimos 33").
+  const std::size_t end = values_header.rfind(')');
+  if (end == std::string_view::npos || end < kOpening.size()) return std::nullopt;
+  return std::string(values_header.substr(kOpening.size(), end - kOpening.size())) +
+         std::string(values_header.substr(end + 1));
+}
+
 }  // namespace tendencia

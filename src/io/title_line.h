@@ -4,6 +4,7 @@
 // the chart takes its titles from it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,13 @@ struct TitleLine {
 // run of blanks is all series name. The program's own defaults and headers that
 // are plain numbers (a file whose first line is a row of data) name nothing.
 TitleLine split_title_line(std::string_view line);
+
+// The name of the series in the data file of its logarithms: "log(Pasajeros)".
+std::string logarithm_header(const std::string& series_name);
+
+// Does a values header say the values are logarithms, "log(Pasajeros)" or
+// "log(Pasajeros), últimos 33"? Then the header with the series' own name in
+// place of its logarithm ("Pasajeros, últimos 33"); else nothing.
+std::optional<std::string> header_without_logarithm(std::string_view values_header);
 
 }  // namespace tendencia

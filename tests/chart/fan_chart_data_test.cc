@@ -178,6 +178,32 @@ TEST(FanChartData, TitlesComeFromTheDataFilesTitleLine) {
             "Tendencia ajustada a los valores observados (sin puntos extrapolados)");
 }
 
+TEST(FanChartData, ARunOnLogarithmsIsShownInTheSeriesOwnUnits) {
+  const ForecastReport report = parse_forecast_report(example_report(Separators{}));
+  const FanChart plain = fan_chart_of(report, {"Año           Ventas", "ventas", {}, {}});
+  const FanChart back = fan_chart_of(report, {"Año           log(Ventas)", "ventas", {}, {}});
+  EXPECT_FALSE(plain.logarithms);
+  EXPECT_TRUE(back.logarithms);
+  EXPECT_EQ(back.title, "Ventas");
+  EXPECT_NE(back.note.find("sobre el logaritmo de la serie"), std::string::npos) << back.note;
+  ASSERT_EQ(back.observed.size(), plain.observed.size());
+  EXPECT_DOUBLE_EQ(back.observed[3].value, std::exp(plain.observed[3].value));
+  ASSERT_EQ(back.projected.size(), plain.projected.size());
+  EXPECT_DOUBLE_EQ(back.projected[2].value, std::exp(plain.projected[2].value));
+  ASSERT_EQ(back.bands.size(), plain.bands.size());
+  EXPECT_DOUBLE_EQ(band_at(back, 80).upper[4], std::exp(band_at(plain, 80).upper[4]));
+  EXPECT_GE(back.value_high, std::exp(band_at(plain, 95).upper[4]));
+
+  // Beyond the exponential's reach a value is left out, never drawn infinite.
+  std::string huge = known_report();
+  huge.replace(huge.find(" 2007          17.5          11.5             22.5 "),
+               50, " 2007          17.5          11.5             822.5 ");
+  const FanChart past = fan_chart_of(parse_forecast_report(huge), {"A  log(B)", "b", {}, {}});
+  for (const ChartBand& band : past.bands)
+    for (double v : band.upper) EXPECT_TRUE(std::isfinite(v));
+  EXPECT_EQ(past.levels_not_drawn.front(), 95);
+}
+
 TEST(FanChartData, AxesCoverEverythingDrawnWithRoundTicks) {
   const FanChart chart = fan_chart_of(parse_forecast_report(example_report(Separators{})), {});
   EXPECT_EQ(chart.period_low, 2000.5);

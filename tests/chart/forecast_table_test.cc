@@ -68,6 +68,16 @@ TEST(ForecastTable, TheExamplesTableReadsBackAsTheReportsNumbers) {
   }
 }
 
+TEST(ForecastTable, ARunOnLogarithmsIsWrittenInTheSeriesOwnUnits) {
+  const ForecastReport report = parse_forecast_report(known_report());
+  CsvTable table = read_csv_any_delimiter(forecast_table_csv(report, {}, std::nullopt, true));
+  ASSERT_EQ(table.rows.size(), 8u);
+  EXPECT_EQ(table.rows[1].cells[1], "7.38905609893065");  // e², 15 digits
+  EXPECT_EQ(table.rows[3].cells[1], "403.428793492735");  // a text that reads as 6, e⁶
+  EXPECT_EQ(table.rows[5].cells[2], "162754.791419004");  // e¹²
+  EXPECT_EQ(table.rows[5].cells[3], "4914.76884029913");  // e^8.5
+}
+
 TEST(ForecastTable, TextValuesAreWrittenAndQuotedWhereTheyMustBe) {
   std::string text = known_report();
   text.replace(text.find(" 2002          4.5 "), 19, " 2002         \"dijo\", n; d ");

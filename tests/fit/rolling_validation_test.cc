@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 
@@ -38,26 +39,26 @@ std::vector<double> seasonal_trend(int n, unsigned seed) {
   return synthetic_series(truth, n, 1.5, seed);
 }
 
-TEST(RollingValidation, TheExampleIsScoredAtEveryOriginItAllowsWithTendenciasOwnInterval) {
+TEST(RollingValidation, TheExampleIsScoredFromItsMiddleOnWithTendenciasOwnInterval) {
   const std::vector<double> y = sales();
   ValidationSettings settings;
   settings.horizon = 5;
   Validation v = validate_terms(y, kConstantPower, {}, settings);
-  // The fit needs 5 points and the last origin leaves 5 to compare: 11 origins.
-  ASSERT_EQ(v.origin_count(), 11);
-  EXPECT_EQ(v.first_origin(), 5);
+  // From the middle of the 20 values to the last origin that leaves 5 to compare.
+  ASSERT_EQ(v.origin_count(), 6);
+  EXPECT_EQ(v.first_origin(), 10);
   EXPECT_EQ(v.last_origin(), 15);
   EXPECT_EQ(v.failed_origins, 0);
   ASSERT_EQ(v.by_horizon.size(), 5u);
-  EXPECT_EQ(v.total.values, 55);
-  ASSERT_EQ(v.projected.size(), 11u);
+  EXPECT_EQ(v.total.values, 30);
+  ASSERT_EQ(v.projected.size(), 6u);
   EXPECT_DOUBLE_EQ(v.t_at_last_origin, 2.160);  // tendencia's table, 13 degrees, 95 %
   // Coverage is the share of values within each origin's interval: of scaled
   // errors within the t of that origin's points.
   int inside = 0;
   for (int h = 1; h <= 5; ++h) {
     const std::vector<double>& errors = v.scaled_errors[static_cast<std::size_t>(h - 1)];
-    ASSERT_EQ(errors.size(), 11u);
+    ASSERT_EQ(errors.size(), 6u);
     for (std::size_t i = 0; i < errors.size(); ++i) {
       const OriginProjection& p = v.projected[i];
       const double observed = y[static_cast<std::size_t>(p.origin + h - 1)];
@@ -66,19 +67,24 @@ TEST(RollingValidation, TheExampleIsScoredAtEveryOriginItAllowsWithTendenciasOwn
       inside += errors[i] <= tendencia_t(95, p.origin) ? 1 : 0;
     }
   }
-  EXPECT_DOUBLE_EQ(v.total.coverage, inside / 55.0);
+  EXPECT_DOUBLE_EQ(v.total.coverage, inside / 30.0);
+  // An earliest origin named by the settings reaches further back, down to
+  // the fewest points the fit needs.
+  settings.earliest_origin = 1;
+  EXPECT_EQ(validate_terms(y, kConstantPower, {}, settings).first_origin(), 5);
   EXPECT_TRUE(v.total.mase && *v.total.mase > 0.0 && *v.total.mase < 1.0);
 }
 
 TEST(RollingValidation, NothingAfterAnOriginShapesWhatIsProjectedFromIt) {
   const std::vector<double> y = seasonal_trend(120, 5);
   std::vector<double> changed = y;
-  const int from = 80;  // Y(81..120) change wildly
+  const int from = 90;  // Y(91..120) change wildly
   for (std::size_t i = from; i < changed.size(); ++i) changed[i] = 3.0 * changed[i] - 400.0;
   const TermSet seasonal = {{G::Constant, G::Power, G::Cosine}, false};
   for (const DataChoice& data : {DataChoice{false, 0}, DataChoice{false, 40}}) {
     ValidationSettings settings;
     settings.horizon = 12;
+    settings.earliest_origin = 60;
     const Validation before = validate_terms(y, seasonal, data, settings);
     const Validation after = validate_terms(changed, seasonal, data, settings);
     ASSERT_EQ(before.origins, after.origins);
@@ -93,7 +99,7 @@ TEST(RollingValidation, NothingAfterAnOriginShapesWhatIsProjectedFromIt) {
     EXPECT_GE(compared, 10);
     // The origins reach back through the series, not only its last stretch.
     EXPECT_EQ(before.origin_count(), 20);
-    EXPECT_LT(before.first_origin(), 120 / 2);
+    EXPECT_EQ(before.first_origin(), 60);
   }
 }
 
@@ -128,19 +134,26 @@ TEST(RollingValidation, TheNaiveProjectionIsScoredOnTheSameValues) {
   }
 }
 
-TEST(RollingValidation, TheCalibratedTHoldsTheLevelAtEveryHorizon) {
+TEST(RollingValidation, TheCalibratedTIsTheFarHorizonsAndEachHorizonShowsWhatItGives) {
   const std::vector<double> y = seasonal_trend(150, 9);
   ValidationSettings settings;
   settings.horizon = 12;
   settings.origins = 40;
   Validation v = validate_terms(y, {{G::Constant, G::Power, G::Cosine}, false}, {}, settings);
   ASSERT_TRUE(v.calibrated_t);
+  const HorizonScore& farthest = v.by_horizon.back();
+  ASSERT_TRUE(farthest.calibrated_t);
+  EXPECT_EQ(*v.calibrated_t, *farthest.calibrated_t);
+  EXPECT_GE(farthest.calibrated_coverage, 0.95);
+  // Each horizon's coverage is the share of its errors within that one t.
   for (const HorizonScore& s : v.by_horizon) {
-    ASSERT_TRUE(s.calibrated_t);
-    EXPECT_LE(*s.calibrated_t, *v.calibrated_t);
-    EXPECT_GE(s.calibrated_coverage, 0.95) << "horizon " << s.horizon;
+    const std::vector<double>& errors = v.scaled_errors[static_cast<std::size_t>(s.horizon - 1)];
+    const double inside = static_cast<double>(
+        std::count_if(errors.begin(), errors.end(), [&](double e) { return e <= *v.calibrated_t; }));
+    EXPECT_DOUBLE_EQ(s.calibrated_coverage, inside / static_cast<double>(errors.size()));
   }
-  EXPECT_NE(validation_report(v).find("la que pide el horizonte"), std::string::npos);
+  EXPECT_NE(validation_report(v).find("la que pide el horizonte 12"), std::string::npos)
+      << validation_report(v);
 }
 
 TEST(RollingValidation, TheCalibratedTIsTheSmallestThatCoversTheLevel) {

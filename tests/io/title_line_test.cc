@@ -29,6 +29,16 @@ TEST(TitleLine, TheWritersHeadersComeBackApart) {
   }
 }
 
+TEST(TitleLine, AHeaderOfLogarithmsGivesBackTheSeriesName) {
+  EXPECT_EQ(logarithm_header("Pasajeros"), "log(Pasajeros)");
+  EXPECT_EQ(header_without_logarithm("log(Pasajeros)"), "Pasajeros");
+  EXPECT_EQ(header_without_logarithm("log(Pasajeros), últimos 33"), "Pasajeros, últimos 33");
+  EXPECT_EQ(header_without_logarithm("log(CO2 (ppm))"), "CO2 (ppm)");
+  EXPECT_EQ(header_without_logarithm("log(A, B), últimos 33"), "A, B, últimos 33");
+  for (const char* plain : {"Pasajeros", "logaritmos", "log(", "log)(", "Pasajeros, últimos 33", ""})
+    EXPECT_FALSE(header_without_logarithm(plain)) << plain;
+}
+
 TEST(TitleLine, DefaultsNumbersAndASingleFieldNameNothingOrOnlyTheSeries) {
   std::istringstream defaults(data_file_bytes("", "", {1.5}));
   TitleLine none = split_title_line(read_title_line(defaults));

@@ -190,14 +190,42 @@ TEST_F(FitProgram, TheAutomaticChoiceScriptedIntoTendenciaAlwaysCompletes) {
   }
 }
 
+TEST_F(FitProgram, WithDatosTheRunIsGivenTheChosenDataInAFileOfItsOwn) {
+  write_file("Dmeses.TXT", seasonal_data_file());
+  Result answers = fit("meses --automatico --datos mesesd --guion 6 1990 --t-calibrada");
+  ASSERT_EQ(answers.status, 0) << answers.err;
+  EXPECT_EQ(answers.out.substr(0, 7), "mesesd\n") << answers.out;
+  EXPECT_NE(answers.err.find("Los datos de la proyección ("), std::string::npos) << answers.err;
+  EXPECT_NE(answers.err.find(") están en Dmesesd.TXT.\n"), std::string::npos) << answers.err;
+  // The series' own file is never rewritten; the run's file says what it holds.
+  EXPECT_EQ(read_file("Dmeses.TXT"), seasonal_data_file());
+  const std::string data = read_file("Dmesesd.TXT");
+  const std::string title = data.substr(0, data.find("\r\n"));
+  EXPECT_NE(title.find("VALOR"), std::string::npos) << title;
+  Result piped = run_shell(std::string(TENDENCIA_AJUSTE_BINARY) +
+                           " meses --automatico --datos mesesd --guion 6 1990 --t-calibrada "
+                           "2>/dev/null | " + TENDENCIA_BINARY);
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  // Whatever the data, the projected periods go on from the series' last one.
+  EXPECT_NE(read_file("Emesesd.TXT").find("\r\n 2035 "), std::string::npos);
+
+  for (const char* wrong : {"meses constante potencia --datos otro",
+                            "meses --automatico --datos meses", "meses --automatico --datos ochoocho",
+                            "meses --automatico --datos a/b"}) {
+    Result refused = fit(wrong);
+    EXPECT_EQ(refused.status, 2) << wrong;
+    EXPECT_EQ(refused.out, "") << wrong;
+  }
+}
+
 TEST_F(FitProgram, ValidationPrintsItsTableAndASeriesTooShortSaysWhatItNeeds) {
   Result r = fit("ventas constante potencia --validar 5");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("Validación con orígenes móviles: 11 orígenes (ajuste a X = 1..k, k = 5 "
+  EXPECT_NE(r.out.find("Validación con orígenes móviles: 6 orígenes (ajuste a X = 1..k, k = 10 "
                        "a 15)"),
             std::string::npos)
       << r.out;
-  EXPECT_NE(r.out.find("\nTotal      55 "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\nTotal      30 "), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("t calibrada al 95 %: "), std::string::npos) << r.out;
 
   Result automatic = fit("ventas --automatico --validar 5");

@@ -273,10 +273,9 @@ std::string ajuste::help_text() {
          "                      línea, para M periodos proyectados desde el periodo INICIO\n"
          "  --t-calibrada       con --guion, la t calibrada por la validación en lugar de la\n"
          "                      t de Student si es mayor (solo con más de 32 valores)\n"
-         "  --datos NOMBRE      con --automatico, escribe en \"D\" + NOMBRE + \".TXT\" los\n"
-         "                      datos que verá tendencia (la serie, su logaritmo o sus últimos\n"
-         "                      valores, según la elección); sin esta opción se escriben, si\n"
-         "                      no son la serie misma, con NOMBRE + \"_\"\n";
+         "  --datos NOMBRE      con --automatico, elige también los datos del ajuste (la\n"
+         "                      serie, su logaritmo o sus últimos valores) y los escribe en\n"
+         "                      \"D\" + NOMBRE + \".TXT\", el fichero que leerá tendencia\n";
 }
 
 }  // namespace tendencia

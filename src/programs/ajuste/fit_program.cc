@@ -27,7 +27,9 @@ FitPlan plan_of(const FitRequest& request, int values) {
   FitPlan plan;
   plan.groups = request.groups;
   plan.automatic = request.automatic;
-  plan.data_choices = request.automatic;
+  // The data are a choice only where the run can be given them: a data file
+  // of its own, never the series' own file.
+  plan.data_choices = request.automatic && request.data_name.has_value();
   plan.start = request.start;
   plan.validation.horizon =
       request.validation_horizon
@@ -73,12 +75,11 @@ void check_script_fits(const ScriptAnswers& script, int values) {
                              std::to_string(values) + " valores del fichero");
 }
 
-// The problem the run is given: the series' own, or the data file written
-// for the chosen data (--datos NOMBRE, else default_data_name), said on stderr.
+// The problem the run is given: the series' own, or with --datos NOMBRE the
+// data file written for it, holding exactly the values it must see.
 std::string run_problem(const FitRequest& request, const FitOutcome& outcome) {
-  const bool own_series = !outcome.data.logarithm && outcome.data.latest == 0;
-  if (own_series && !request.data_name) return request.problem_name;
-  const std::string name = request.data_name.value_or(default_data_name(request.problem_name));
+  if (!request.data_name) return request.problem_name;
+  const std::string& name = *request.data_name;
   const TitleLine title = split_title_line(read_data_title(request.problem_name));
   const std::string series = title.values_header.empty() ? "serie" : title.values_header;
   write_data_file(name,
@@ -120,7 +121,7 @@ int fit_program(const FitRequest& request) {
     return write_out(answer_script(script, outcome.fit.coefficients, run_values,
                                    script_t(request, outcome, run_values), separators));
   }
-  if (request.automatic || request.data_name) run_problem(request, outcome);
+  run_problem(request, outcome);
   if (request.answers_only) return write_out(coefficient_answers(outcome.fit.coefficients));
   return write_out(fit_outcome_report(outcome, data_file, rows,
                                       request.validation_horizon.has_value()));

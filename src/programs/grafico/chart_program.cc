@@ -28,7 +28,9 @@ const char* const kHelpAfterUsage =
     "Si sus filas empiezan por fechas de un calendario regular (años, trimestres,\n"
     "meses, semanas, días o días laborables: 1949-01, como las escribe\n"
     "tendencia-importar), el eje de los periodos las muestra, la proyección las\n"
-    "continúa y la tabla las lleva en su columna periodo.\n\n"
+    "continúa y la tabla las lleva en su columna periodo. Si su serie es el logaritmo\n"
+    "de otra (\"log(Pasajeros)\", como la escribe tendencia-ajuste --datos), el gráfico\n"
+    "y la tabla dan la proyección en las unidades de esa serie.\n\n"
     "  --csv              escribe también la tabla del informe en \"G\" + NOMBRE + \".CSV\"\n"
     "                     para una hoja de cálculo: periodo, observado, tendencia, minimo\n"
     "                     y maximo, con los números tal como están en el informe, y dos\n"
@@ -60,7 +62,9 @@ int grafico::draw_chart(const Request& request) {
   write_fan_chart(chart, name);
   if (request.table)
     write_whole_file(chart_file_name(name, "CSV"),
-                     forecast_table_csv(report, table_bands(chart), chart.calendar), true);
+                     forecast_table_csv(report, table_bands(chart), chart.calendar,
+                                        chart.logarithms),
+                     true);
   std::printf("Gráfico escrito en %s y %s\n", chart_file_name(name, "SVG").c_str(),
               chart_file_name(name, "PNG").c_str());
   if (request.table) std::printf("Tabla escrita en %s\n", chart_file_name(name, "CSV").c_str());
