@@ -15,13 +15,6 @@
 namespace tendencia {
 namespace {
 
-int table_index(double level_percent) {
-  if (level_percent == 90) return 1;
-  if (level_percent == 95) return 2;
-  if (level_percent == 99) return 3;
-  return 0;
-}
-
 // The sums behind one horizon's scores (or the total's).
 struct Tally {
   int values = 0, scaled = 0, inside = 0;
@@ -94,7 +87,7 @@ int values_needed_to_validate(const std::vector<TermGroup>& groups, int horizon)
 }
 
 double tendencia_t(double level_percent, int points) {
-  const int index = table_index(level_percent);
+  const int index = confidence_index(level_percent);
   if (index != 0 && points >= 3 && points <= 32)
     return table_t(index, static_cast<Int16>(points)).table_value;
   return student_quantile(level_percent, points - 2).value_or(0.0);
