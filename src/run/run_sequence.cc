@@ -4,6 +4,7 @@
 #include "io/problem_files.h"
 #include "io/report_texts.h"
 #include "io/results_report.h"
+#include "model/student_table.h"
 #include "run/coefficient_entry.h"
 #include "run/flushing_dialogue.h"
 #include "run/regression_report.h"
@@ -37,15 +38,6 @@ std::string confidence_prompt() {
          "Si contesta con un valor distinto de 90, 95 ó 99" + LF +
          " o si su tabla de datos tiene más de 32 puntos" + LF +
          "tendrá que introducir posteriormente la t de Student correspondiente";
-}
-
-int confidence_index(Int16 level) {
-  switch (level) {
-    case 90: return 1;
-    case 95: return 2;
-    case 99: return 3;
-    default: return 0;
-  }
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "io/run_answers.h"
+
 namespace tendencia::testing {
 
 class TempDirectory {
@@ -41,17 +43,21 @@ inline std::string read_file(const std::string& name) {
 }
 
 // Answers of a whole run: name, points, level, the 25 coefficients (b1 = 1,
-// b2 = 1 unless given: F(X) = X), the extra answers (t, initial period, ...).
+// b2 = 1 unless given: F(X) = X), then `rest`: the initial period, after the
+// t where the run asks it ({t, period}); none for a run that stops before.
 inline std::vector<std::string> run_answers(const std::string& name, const std::string& points,
                                             const std::string& level,
                                             std::vector<std::string> coefficients,
                                             const std::vector<std::string>& rest) {
-  std::vector<std::string> answers = {name, points, level};
+  RunAnswers answers{name, points, level, {}, "", ""};
   if (coefficients.empty()) coefficients = {"", "1", "1"};
-  coefficients.resize(25);
-  answers.insert(answers.end(), coefficients.begin(), coefficients.end());
-  answers.insert(answers.end(), rest.begin(), rest.end());
-  return answers;
+  std::copy_n(coefficients.begin(), std::min(coefficients.size(), answers.coefficients.size()),
+              answers.coefficients.begin());
+  if (!rest.empty()) answers.first_period = rest.back();
+  if (rest.size() > 1) answers.student_t = rest.front();
+  std::vector<std::string> lines = answer_lines(answers, rest.size() > 1 ? kMostTablePoints + 1 : 0);
+  if (rest.empty()) lines.pop_back();
+  return lines;
 }
 
 // The names of the files of the current folder, sorted.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fit/answer_script.h"
+#include "io/run_answers.h"
 #include "fit/automatic_terms.h"
 #include "fit/fit_report.h"
 #include "fit/rolling_validation.h"
@@ -42,7 +43,7 @@ ValidationSettings validation_settings(const FitRequest& request, int values) {
 // few, correlated errors and would only narrow it. Notes go to stderr.
 std::optional<double> script_t(const FitRequest& request, int values,
                                const std::optional<Validation>& validation) {
-  if (!tendencia_asks_t(values)) {
+  if (!run_asks_t(static_cast<std::size_t>(values))) {
     if (request.calibrated_t)
       std::fprintf(stderr,
                    "Aviso: con %d valores (32 o menos) tendencia toma la t de su tabla y no la "

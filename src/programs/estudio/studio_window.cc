@@ -15,6 +15,7 @@
 #include "io/data_file_writer.h"
 #include "io/data_series.h"
 #include "io/problem_files.h"
+#include "io/run_answers.h"
 #include "programs/estudio/chart_picture.h"
 #include "programs/estudio/companion_programs.h"
 #include "programs/estudio/projection.h"
@@ -243,18 +244,18 @@ void StudioWindow::project() {
   }
   if (!place_data_file(name)) return;
 
-  RunChoices choices;
-  choices.problem_name = name;
-  choices.points_to_project = projection_->points();
-  choices.level = projection_->level();
-  choices.coefficients = function_->coefficient_answers();
-  choices.student_t = projection_->student_t();
-  choices.first_period = projection_->first_period();
+  RunAnswers answers;
+  answers.problem_name = name;
+  answers.points_to_project = projection_->points();
+  answers.level = std::to_string(projection_->level());
+  answers.coefficients = function_->coefficient_answers();
+  answers.student_t = projection_->student_t();
+  answers.first_period = projection_->first_period();
   session_.projected.reset();
   projection_->clear_projected();
   try {
-    ForecastReport report =
-        tendencia::project(run_answers(choices, session_.opened->series.values.size()), name, separators_);
+    ForecastReport report = tendencia::project(
+        answer_lines(answers, session_.opened->series.values.size()), name, separators_);
     projection_->show_projected(report);
     // The chart tendencia-grafico draws of this report, by default.
     chart_->show(fan_chart_of(report, {read_data_title(name), name, {}}));

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/failure.h"
-#include "programs/estudio/run_answers.h"
+#include "io/run_answers.h"
 #include "run/run_program.h"
 #include "run/run_sequence.h"
 #include "support/scripted_dialogue.h"
@@ -17,11 +17,11 @@ using namespace testing;
 
 const Separators kPoint{".", ""};
 
-RunChoices ventas_choices() {
-  RunChoices c;
+RunAnswers ventas_choices() {
+  RunAnswers c;
   c.problem_name = "v";
   c.points_to_project = "3";
-  c.level = 95;
+  c.level = "95";
   c.coefficients[0] = "120";
   c.coefficients[1] = "15";
   c.coefficients[2] = "0.9";
@@ -39,7 +39,7 @@ std::string data_file(int values) {
 TEST(Project, WritesTheReportTheRunWritesAndReadsItBack) {
   TempDirectory folder;
   write_file("Dv.TXT", data_file(12));
-  ForecastReport report = project(run_answers(ventas_choices(), 12), "v", kPoint);
+  ForecastReport report = project(answer_lines(ventas_choices(), 12), "v", kPoint);
   const std::string ours = read_file("Ev.TXT");
   ASSERT_EQ(report.projected.size(), 3u);
   EXPECT_EQ(report.projected.front().period, 2013);
@@ -47,16 +47,16 @@ TEST(Project, WritesTheReportTheRunWritesAndReadsItBack) {
 
   // The same answers typed at the terminal's run.
   std::filesystem::remove("Ev.TXT");
-  ScriptedDialogue typed(run_answers(ventas_choices(), 12));
+  ScriptedDialogue typed(answer_lines(ventas_choices(), 12));
   run_sequence(typed, kPoint);
   EXPECT_EQ(read_file("Ev.TXT"), ours);
 }
 
 TEST(Project, AFailureIsTheRunsOwnWithTheLinesWrittenKept) {
   TempDirectory folder;
-  RunChoices c = ventas_choices();
+  RunAnswers c = ventas_choices();
   try {
-    project(run_answers(c, 12), "v", kPoint);  // no data file
+    project(answer_lines(c, 12), "v", kPoint);  // no data file
     FAIL() << "no failure";
   } catch (const Failure& failure) {
     EXPECT_EQ(failure.kind(), FailureKind::FileNotFound);
@@ -70,16 +70,16 @@ TEST(Project, AFailureIsTheRunsOwnWithTheLinesWrittenKept) {
 TEST(Project, AnAnswerTheRunAsksAgainForStopsInsteadOfWaiting) {
   TempDirectory folder;
   write_file("Dv.TXT", data_file(40));
-  RunChoices c = ventas_choices();
+  RunAnswers c = ventas_choices();
   c.student_t = "40";
   try {
-    project(run_answers(c, 40), "v", kPoint);
+    project(answer_lines(c, 40), "v", kPoint);
     FAIL() << "no failure";
   } catch (const AnswersExhausted& exhausted) {
     EXPECT_NE(std::string(exhausted.what()).find("T DE STUDENT"), std::string::npos);
   }
   c.student_t = "12";  // a count of points below 33 is an answer the run takes
-  EXPECT_EQ(project(run_answers(c, 40), "v", kPoint).projected.size(), 3u);
+  EXPECT_EQ(project(answer_lines(c, 40), "v", kPoint).projected.size(), 3u);
 }
 
 }  // namespace
