@@ -75,7 +75,7 @@ TEST_F(FitProgram, AWrongCommandLineGetsItsReasonAndTheUsageLineAndExitStatus2) 
             "con --guion el nivel debe ser 90, 95 o 99, los que tendencia acepta"},
            {"ventas potencia --t-calibrada", "--t-calibrada solo se usa con --guion"},
            {"ventas --automatico --validar 0",
-            "--validar H necesita un número entero de 1 a 1000, no \"0\""},
+            "--validar necesita un número entero de 1 a 1000, no \"0\""},
            {"ventas potencia --guion 32760 1",
             "--guion 32760 1: los periodos de tendencia saldrían de -32768..32767 con los 20 "
             "valores del fichero"},
@@ -88,8 +88,8 @@ TEST_F(FitProgram, AWrongCommandLineGetsItsReasonAndTheUsageLineAndExitStatus2) 
            {"ventas potencia --inicio b25=1",
             "\"b25\" no es un coeficiente (b0 a b24) en --inicio b25=1"},
            {"ventas potencia --inicio b2=0,9",
-            "el valor de b2 en --inicio no es un número escrito con \".\" como separador "
-            "decimal: \"0,9\""},
+            "b2 en --inicio necesita un número escrito con \".\" como separador decimal, no "
+            "\"0,9\""},
            {"ventas potencia --inicio b0=1",
             "b0 en --inicio no pertenece a ninguno de los términos elegidos"},
            {"ventas potencia --puntos 0",
