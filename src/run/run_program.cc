@@ -1,7 +1,6 @@
 #include "run/run_program.h"
 
 #include <cstdio>
-#include <new>
 
 #include "run/run_sequence.h"
 #include "text/separators.h"
@@ -14,9 +13,7 @@ const char* const kStopped =
 }  // namespace
 
 std::string error_report(const std::exception& error) {
-  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
-    return "Error: memoria insuficiente.\n" + std::string(kStopped);
-  return std::string("Error: ") + error.what() + ".\n" + kStopped;
+  return "Error: " + what_failed(error) + ".\n" + kStopped;
 }
 
 std::string run_description() {

@@ -102,8 +102,7 @@ OpenedSeries open_series_file(const std::string& path) {
 
 std::string open_failure_text(const std::string& path, const std::exception& error) {
   if (is_csv(path)) return import_failure_text(path, error);
-  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return "Error: memoria insuficiente.";
-  return std::string("Error: ") + error.what() + ".";
+  return "Error: " + what_failed(error) + ".";
 }
 
 bool same_series(const DataSeries& a, const DataSeries& b) {

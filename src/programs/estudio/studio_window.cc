@@ -21,6 +21,7 @@
 #include "programs/estudio/projection.h"
 #include "programs/estudio/run_answers.h"
 #include "programs/estudio/series_fit.h"
+#include "programs/program.h"
 #include "run/run_program.h"
 #include "run/working_folder.h"
 #include "text/number_scanner.h"
@@ -190,7 +191,7 @@ void StudioWindow::fit() {
     propose_student_t();
     say("Ajuste hecho: los coeficientes están en sus campos. Pulse Proyectar (Ctrl+P).", false);
   } catch (const std::exception& error) {
-    say(std::string("Error: ") + error.what() + ". No se cambia ningún coeficiente.", true);
+    say(failure_line(error, "No se cambia ningún coeficiente."), true);
   }
   fl_cursor(FL_CURSOR_DEFAULT);
 }
@@ -205,7 +206,7 @@ bool StudioWindow::place_data_file(const std::string& name) {
   try {
     state = data_file_state(name, session_.opened->series);
   } catch (const std::exception& error) {
-    say(std::string("Error: ") + error.what() + ". No se proyecta.", true);
+    say(failure_line(error, "No se proyecta."), true);
     return false;
   }
   if (state == DataFileState::SameSeries) return true;
@@ -224,7 +225,7 @@ bool StudioWindow::place_data_file(const std::string& name) {
     if (!write_data_file(name, session_.opened->data_file_bytes, state == DataFileState::OtherSeries))
       throw Failure(FailureKind::FileNotCreatable, file);
   } catch (const std::exception& error) {
-    say(std::string("Error: ") + error.what() + ". No se proyecta.", true);
+    say(failure_line(error, "No se proyecta."), true);
     return false;
   }
   return true;
