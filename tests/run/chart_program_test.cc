@@ -65,6 +65,27 @@ TEST(ChartProgram, AWrongLevelListIsACommandLineError) {
             std::string::npos);
 }
 
+// A full disk (here a file-size limit) while a chart is written leaves the
+// chart drawn before as it was, never a file cut short, and says so.
+TEST(ChartProgram, AChartThatCannotBeWrittenWholeLeavesThePreviousOne) {
+  TempDirectory directory;
+  write_file("Ek.TXT", known_report());
+  ASSERT_EQ(draw("k"), 0) << read_file("err.txt");
+  const std::string svg = read_file("Gk.SVG"), png = read_file("Gk.PNG");
+  ASSERT_GT(svg.size(), 4096u);
+  ASSERT_GT(png.size(), 4096u);
+  const std::string command = "ulimit -f 4; LC_ALL=C " + std::string(TENDENCIA_GRAFICO_BINARY) +
+                              " k --niveles 60 > out.txt 2> err.txt";
+  const int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+  EXPECT_NE(read_file("err.txt").find("no se puede escribir el fichero (Gk.SVG)"),
+            std::string::npos)
+      << read_file("err.txt");
+  EXPECT_EQ(read_file("Gk.SVG"), svg);
+  EXPECT_EQ(read_file("Gk.PNG"), png);
+  EXPECT_EQ(files_here(), (std::vector<std::string>{"Ek.TXT", "Gk.PNG", "Gk.SVG", "err.txt", "out.txt"}));
+}
+
 // The report says its own decimal separator: a report written with the
 // decimal comma is drawn, and tabled with ";", in the "C" locale.
 TEST(ChartProgram, ACommaReportIsDrawnInAnyLocaleWithTheDataFilesTitles) {
