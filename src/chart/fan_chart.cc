@@ -373,11 +373,11 @@ std::string fan_chart_png(const FanChart& chart) {
   return bytes;
 }
 
-void write_fan_chart(const FanChart& chart, const std::string& name) {
+void write_fan_chart(const FanChart& chart, const std::string& folder, const std::string& name) {
   // Both drawn before either is written: a chart cairo cannot draw writes nothing.
   const std::string svg = fan_chart_svg(chart), png = fan_chart_png(chart);
-  write_whole_file(chart_file_name(name, "SVG"), svg, true);
-  write_whole_file(chart_file_name(name, "PNG"), png, true);
+  write_whole_file(folder, chart_file_name(name, "SVG"), svg, true);
+  write_whole_file(folder, chart_file_name(name, "PNG"), png, true);
 }
 
 }  // namespace tendencia

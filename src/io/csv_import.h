@@ -42,9 +42,10 @@ void check_problem_name(const std::string& name);
 
 struct ImportRequest {
   std::string csv_file;       // a path
-  std::string problem_name;   // the data file is "D" + name + ".TXT" in the current folder
+  std::string problem_name;   // the data file is "D" + name + ".TXT" in `folder`
   std::string column;         // --columna, or empty
   bool replace_existing = false;
+  std::string folder;         // io/problem_files.h: empty for the folder the program started in
 };
 
 // Reads the CSV file and writes the data file at once. ImportRefused, writing

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/failure.h"
 #include "run/run_sequence.h"
 #include "text/separators.h"
 
@@ -23,9 +24,9 @@ std::string run_description() {
          "\"E\" + nombre del problema + \".TXT\".\n";
 }
 
-int run_program(Dialogue& dialogue) {
+int run_program(Dialogue& dialogue, const std::string& folder) {
   try {
-    run_sequence(dialogue, separators_from_locale());
+    run_sequence(dialogue, separators_from_locale(), folder);
     return 0;
   } catch (const std::exception& error) {
     dialogue.show_failure(error_report(error));

@@ -42,11 +42,11 @@ std::string confidence_prompt() {
 
 }  // namespace
 
-void run_sequence(Dialogue& user, const Separators& separators) {
+void run_sequence(Dialogue& user, const Separators& separators, const std::string& folder) {
   std::string name = ask_problem_name(user);
   user.show_message(data_file_instructions(name));
 
-  ResultsReport report = ResultsReport::create(results_file_name(name), separators);
+  ResultsReport report = ResultsReport::create(folder, results_file_name(name), separators);
   FlushingDialogue dialogue(user, report);
 
   std::string answer = dialogue.ask("¿CUANTOS PUNTOS DESEA EXTRAPOLAR?");
@@ -71,7 +71,7 @@ void run_sequence(Dialogue& user, const Separators& separators) {
                      .text(report_text::kConfidenceLevel)
                      .text(sign_blank_form(level) + " %"));
     report.flush();  // the data file may be missing: keep the level line
-    series = read_data_file(name);
+    series = read_data_file(folder, name);
     coefficients = enter_coefficients(dialogue);
     index = confidence_index(level);
   }

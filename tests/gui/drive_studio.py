@@ -31,6 +31,9 @@ one file written.
 other-data-file: the folder already holds a data file of that name with
 another series: Ctrl+P asks; keeping it writes nothing, replacing it writes the
 open series and the report.
+save-in-background: Guardar runs tendencia-grafico while the window goes on:
+with a tendencia-grafico that never ends, the window still projects, says that
+the chart is still being saved, and reports the end when it comes.
 command-line: --help, --version, and a wrong command line (exit 2, usage line).
 
 Any missing piece (no Xvfb, no window manager, no xdotool, a window that never
@@ -410,6 +413,45 @@ def other_data_file(env, bin_dir, examples, shots):
     print("another series in the data file: kept when asked to, replaced when agreed")
 
 
+HANGING_CHART = """#!/bin/sh
+echo $$ > started
+echo dibujando
+exec sleep 600
+"""
+
+
+def save_in_background(env, bin_dir, examples, shots):
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as bins:
+        shutil.copy(os.path.join(examples, "Dventas.TXT"), desk)
+        # The studio finds tendencia-grafico beside its own binary: here, one that hangs.
+        shutil.copy(os.path.join(bin_dir, "tendencia-estudio"), bins)
+        chart = os.path.join(bins, "tendencia-grafico")
+        open(chart, "w").write(HANGING_CHART)
+        os.chmod(chart, 0o755)
+        s = Studio(env, bins, desk, ["Dventas.TXT", "--terminos", "constante,potencia",
+                                     "--inicio", "2001"])
+        s.keys("ctrl+j", "ctrl+p")
+        report = os.path.join(desk, "Eventas.TXT")
+        wait_for_file(report, "Eventas.TXT")
+        s.keys("ctrl+s")
+        started = os.path.join(desk, "started")
+        wait_for_file(started, "the chart program's start")
+        # While it runs, the window answers: another projection writes the report again.
+        os.remove(report)
+        s.keys("ctrl+p")
+        wait_for_file(report, "Eventas.TXT, projected while the chart was being saved")
+        s.keys("ctrl+s")
+        time.sleep(0.5)
+        os.kill(int(open(started).read()), 9)
+        time.sleep(0.5)
+        err = quit_studio(s)
+        if "se está guardando todavía" not in err:
+            fail("a second Guardar did not say the first is still running: %r" % err)
+        if "dibujando" not in err:
+            fail("the end of the chart program was not reported: %r" % err)
+    print("save in background: the window goes on while tendencia-grafico runs, and says so")
+
+
 def command_line(bin_dir):
     studio = os.path.join(bin_dir, "tendencia-estudio")
     env = dict(os.environ)
@@ -458,6 +500,8 @@ def main():
             bad_csv(env, bin_dir, shots)
         elif mode == "other-data-file":
             other_data_file(env, bin_dir, examples, shots)
+        elif mode == "save-in-background":
+            save_in_background(env, bin_dir, examples, shots)
         else:
             fail("unknown mode " + mode)
     finally:

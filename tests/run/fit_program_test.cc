@@ -16,12 +16,6 @@ using namespace testing;
 
 using Result = CommandResult;
 
-Result run_shell(const std::string& command) { return run_command(command); }
-
-Result fit(const std::string& arguments) {
-  return run_shell(std::string(TENDENCIA_AJUSTE_BINARY) + " " + arguments);
-}
-
 const std::string kUsage =
     "Uso: tendencia-ajuste NOMBRE (TERMINO... | --automatico) [--puntos K] "
     "[--inicio bI=VALOR ...] [--respuestas] [--validar H] [--periodo m] [--nivel P] "
@@ -29,12 +23,14 @@ const std::string kUsage =
 
 class FitProgram : public ::testing::Test {
  protected:
-  FitProgram() {
-    std::filesystem::create_directory("work");
-    std::filesystem::current_path("work");
-    std::filesystem::copy_file(TENDENCIA_EXAMPLES "/Dventas.TXT", "Dventas.TXT");
+  FitProgram() { std::filesystem::copy_file(TENDENCIA_EXAMPLES "/Dventas.TXT", work.file("Dventas.TXT")); }
+
+  Result run_shell(const std::string& command) { return work.run(command); }
+  Result fit(const std::string& arguments) {
+    return run_shell(std::string(TENDENCIA_AJUSTE_BINARY) + " " + arguments);
   }
-  TempDirectory directory;
+
+  WorkFolder work;
 };
 
 TEST_F(FitProgram, TheExampleGivesItsKnownTrendAndTheAnswersFeedTendencia) {
@@ -51,7 +47,7 @@ TEST_F(FitProgram, TheExampleGivesItsKnownTrendAndTheAnswersFeedTendencia) {
       run_shell("{ printf 'ventas\\n5\\n95\\n'; " + std::string(TENDENCIA_AJUSTE_BINARY) +
                 " ventas constante potencia --respuestas; echo 2001; } | " + TENDENCIA_BINARY);
   EXPECT_EQ(piped.status, 0) << piped.err;
-  std::string results = read_file("Eventas.TXT");
+  std::string results = read_file(work.file("Eventas.TXT"));
   EXPECT_NE(results.find("F(X) =  120.282023"), std::string::npos) << results;
   EXPECT_NE(results.find(" +  13.4035095"), std::string::npos) << results;
   // The fitted F is already the least-squares trend: tendencia's line is Y = F(X).
@@ -107,12 +103,12 @@ TEST_F(FitProgram, AWrongCommandLineGetsItsReasonAndTheUsageLineAndExitStatus2) 
 }
 
 TEST_F(FitProgram, ADataOrFitFailureSaysWhichAndExitsWith1) {
-  write_file("Dtexto.TXT", "T\n1 10\n2 \"12\"\n3 \" 13.5\"\n4 \"doce\"\n5 15\n");
-  write_file("Dcorto.TXT", "T\n1 10\n2 12\n3 13\n");
-  write_file("Dcojo.TXT", "T\n1 10\n2\n");
+  write_file(work.file("Dtexto.TXT"), "T\n1 10\n2 \"12\"\n3 \" 13.5\"\n4 \"doce\"\n5 15\n");
+  write_file(work.file("Dcorto.TXT"), "T\n1 10\n2 12\n3 13\n");
+  write_file(work.file("Dcojo.TXT"), "T\n1 10\n2\n");
   std::string flat = "T\n";
   for (int x = 1; x <= 20; ++x) flat += std::to_string(x) + " 5\n";
-  write_file("Dplano.TXT", flat);
+  write_file(work.file("Dplano.TXT"), flat);
   struct Case {
     std::string arguments, reason;
   };
@@ -169,11 +165,11 @@ TEST_F(FitProgram, TheAutomaticChoiceScriptedIntoTendenciaAlwaysCompletes) {
                            " ventas --automatico --guion 5 2001 --t-calibrada 2>/dev/null | " +
                            TENDENCIA_BINARY);
   EXPECT_EQ(piped.status, 0) << piped.err;
-  std::string results = read_file("Eventas.TXT");
+  std::string results = read_file(work.file("Eventas.TXT"));
   EXPECT_NE(results.find("\r\n 2025 "), std::string::npos) << results;
 
   // 40 values: the t comes, never as a whole number, and every period is labelled.
-  write_file("Dmeses.TXT", seasonal_data_file());
+  write_file(work.file("Dmeses.TXT"), seasonal_data_file());
   for (const std::string options : {"--t-calibrada", "", "--nivel 99 --validar 4"}) {
     answers = fit("meses --automatico --guion 6 1990 " + options);
     EXPECT_EQ(answers.status, 0) << answers.err;
@@ -184,7 +180,7 @@ TEST_F(FitProgram, TheAutomaticChoiceScriptedIntoTendenciaAlwaysCompletes) {
     piped = run_shell(std::string(TENDENCIA_AJUSTE_BINARY) + " meses --automatico --guion 6 1990 " +
                       options + " | " + TENDENCIA_BINARY);
     EXPECT_EQ(piped.status, 0) << piped.err;
-    results = read_file("Emeses.TXT");
+    results = read_file(work.file("Emeses.TXT"));
     EXPECT_NE(results.find("considerado es:  40 \r\n"), std::string::npos) << results;
     EXPECT_NE(results.find("\r\n 2035 "), std::string::npos) << results;
   }
@@ -205,7 +201,7 @@ TEST_F(FitProgram, ValidationPrintsItsTableAndASeriesTooShortSaysWhatItNeeds) {
   EXPECT_EQ(automatic.out.find("Elección automática de los términos"), 0u) << automatic.out;
   EXPECT_NE(automatic.out.find("Elegido: constante potencia"), std::string::npos);
 
-  write_file("Docho.TXT", "T\n1 10\n2 12\n3 13\n4 15\n5 16\n6 18\n7 19\n8 21\n");
+  write_file(work.file("Docho.TXT"), "T\n1 10\n2 12\n3 13\n4 15\n5 16\n6 18\n7 19\n8 21\n");
   r = fit("ocho constante potencia --validar 5");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");

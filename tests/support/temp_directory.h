@@ -1,4 +1,6 @@
-// Runs a test inside a fresh directory of its own, removed afterwards.
+// A fresh directory of a test's own, removed afterwards. The test names its
+// files by their paths in it and gives the programs' code the folder, as the
+// programs do; nothing enters it.
 #pragma once
 
 #include <unistd.h>
@@ -16,20 +18,24 @@ namespace tendencia::testing {
 
 class TempDirectory {
  public:
-  TempDirectory() : previous_(std::filesystem::current_path()) {
+  TempDirectory() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tendencia-XXXXXX").string();
     path_ = mkdtemp(pattern.data());
-    std::filesystem::current_path(path_);
   }
   ~TempDirectory() {
-    std::filesystem::current_path(previous_);
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
+  TempDirectory(const TempDirectory&) = delete;
+  TempDirectory& operator=(const TempDirectory&) = delete;
+
   const std::filesystem::path& path() const { return path_; }
+  // The folder as the programs' code takes it (io/problem_files.h).
+  std::string folder() const { return path_.string(); }
+  // The path of the file `name` in it.
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
 
  private:
-  std::filesystem::path previous_;
   std::filesystem::path path_;
 };
 
@@ -60,10 +66,10 @@ inline std::vector<std::string> run_answers(const std::string& name, const std::
   return lines;
 }
 
-// The names of the files of the current folder, sorted.
-inline std::vector<std::string> files_here() {
+// The names of the files of `folder`, sorted.
+inline std::vector<std::string> files_in(const std::string& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator("."))
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
     names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;

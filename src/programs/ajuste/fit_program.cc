@@ -78,7 +78,7 @@ void check_script_fits(const ScriptAnswers& script, int values) {
 int fit_program(const FitRequest& request) {
   const Separators separators = separators_from_locale();
   const std::string data_file = data_file_name(request.problem_name);
-  DataSeries series = read_data_file(request.problem_name);
+  DataSeries series = read_data_file("", request.problem_name);
   const int rows = static_cast<int>(series.values.size());
   const int points = request.points.value_or(rows);
   if (points > rows)

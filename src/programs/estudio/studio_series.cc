@@ -116,9 +116,10 @@ bool same_series(const DataSeries& a, const DataSeries& b) {
   return true;
 }
 
-DataFileState data_file_state(const std::string& problem_name, const DataSeries& series) {
+DataFileState data_file_state(const std::string& folder, const std::string& problem_name,
+                              const DataSeries& series) {
   try {
-    return same_series(read_data_file(problem_name), series) ? DataFileState::SameSeries
+    return same_series(read_data_file(folder, problem_name), series) ? DataFileState::SameSeries
                                                              : DataFileState::OtherSeries;
   } catch (const Failure& failure) {
     if (failure.kind() == FailureKind::FileNotFound) return DataFileState::Missing;

@@ -38,48 +38,48 @@ std::string data_file(int values) {
 
 TEST(Project, WritesTheReportTheRunWritesAndReadsItBack) {
   TempDirectory folder;
-  write_file("Dv.TXT", data_file(12));
-  ForecastReport report = project(answer_lines(ventas_choices(), 12), "v", kPoint);
-  const std::string ours = read_file("Ev.TXT");
+  write_file(folder.file("Dv.TXT"), data_file(12));
+  ForecastReport report = project(answer_lines(ventas_choices(), 12), folder.folder(), "v", kPoint);
+  const std::string ours = read_file(folder.file("Ev.TXT"));
   ASSERT_EQ(report.projected.size(), 3u);
   EXPECT_EQ(report.projected.front().period, 2013);
   EXPECT_EQ(report.observed.size(), 12u);
 
   // The same answers typed at the terminal's run.
-  std::filesystem::remove("Ev.TXT");
+  std::filesystem::remove(folder.file("Ev.TXT"));
   ScriptedDialogue typed(answer_lines(ventas_choices(), 12));
-  run_sequence(typed, kPoint);
-  EXPECT_EQ(read_file("Ev.TXT"), ours);
+  run_sequence(typed, kPoint, folder.folder());
+  EXPECT_EQ(read_file(folder.file("Ev.TXT")), ours);
 }
 
 TEST(Project, AFailureIsTheRunsOwnWithTheLinesWrittenKept) {
   TempDirectory folder;
   RunAnswers c = ventas_choices();
   try {
-    project(answer_lines(c, 12), "v", kPoint);  // no data file
+    project(answer_lines(c, 12), folder.folder(), "v", kPoint);  // no data file
     FAIL() << "no failure";
   } catch (const Failure& failure) {
     EXPECT_EQ(failure.kind(), FailureKind::FileNotFound);
     EXPECT_EQ(error_report(failure).substr(0, 7), "Error: ");
   }
-  EXPECT_NE(read_file("Ev.TXT").find("95 %"), std::string::npos);
+  EXPECT_NE(read_file(folder.file("Ev.TXT")).find("95 %"), std::string::npos);
 }
 
 // For a long series a t the run will not take (a whole number of 33 or more)
 // would make it ask again; the list has no answer for that, and says so.
 TEST(Project, AnAnswerTheRunAsksAgainForStopsInsteadOfWaiting) {
   TempDirectory folder;
-  write_file("Dv.TXT", data_file(40));
+  write_file(folder.file("Dv.TXT"), data_file(40));
   RunAnswers c = ventas_choices();
   c.student_t = "40";
   try {
-    project(answer_lines(c, 40), "v", kPoint);
+    project(answer_lines(c, 40), folder.folder(), "v", kPoint);
     FAIL() << "no failure";
   } catch (const AnswersExhausted& exhausted) {
     EXPECT_NE(std::string(exhausted.what()).find("T DE STUDENT"), std::string::npos);
   }
   c.student_t = "12";  // a count of points below 33 is an answer the run takes
-  EXPECT_EQ(project(answer_lines(c, 40), "v", kPoint).projected.size(), 3u);
+  EXPECT_EQ(project(answer_lines(c, 40), folder.folder(), "v", kPoint).projected.size(), 3u);
 }
 
 }  // namespace
