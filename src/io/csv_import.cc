@@ -50,15 +50,6 @@ std::string line_ends_of(std::string_view bytes) {
 }
 
 
-std::string read_whole(const std::string& path) {
-  std::string bytes = read_regular_file(path, "fichero CSV " + path, kMaxCsvBytes);
-  if (bytes.size() > kMaxCsvBytes)
-    throw ImportRefused("el fichero pasa de " + std::to_string(kMaxCsvBytes >> 20) +
-                        " MiB: no es una serie de " + std::to_string(kMaxSeriesValues) +
-                        " valores como mucho");
-  return bytes;
-}
-
 }  // namespace
 
 void check_problem_name(const std::string& name) {
@@ -95,7 +86,7 @@ CsvImport read_csv_import(std::string_view bytes, const std::string& column) {
 }
 
 CsvImport read_csv_file(const std::string& path, const std::string& column) {
-  return read_csv_import(read_whole(path), column);
+  return read_csv_import(read_regular_file(path, "fichero CSV " + path), column);
 }
 
 CsvImport import_csv_file(const ImportRequest& request) {

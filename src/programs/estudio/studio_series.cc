@@ -5,6 +5,8 @@
 #include <fstream>
 #include <new>
 #include <sstream>
+#include <tuple>
+#include <utility>
 
 #include "core/failure.h"
 #include "io/csv_import.h"
@@ -31,13 +33,15 @@ std::string extension_of(const std::string& path) {
 
 bool is_csv(const std::string& path) { return extension_of(path) == ".csv"; }
 
-// The whole data file, refused as the CSV reader refuses: what is not a
-// regular file would be read forever or not at all.
-std::string read_data_bytes(const std::string& path) {
+// The data file's series as the run reads it, with the run's own refusals (a
+// row beyond the last, a field too long), then its bytes, for the data file
+// the run will find: what is not a regular file would be read forever or not
+// at all, and a file of a series and megabytes of blank lines is refused.
+std::pair<DataSeries, std::string> read_data_bytes(const std::string& path) {
   const std::string where = "fichero de datos " + path;
-  std::string bytes = read_regular_file(path, where, kMaxCsvBytes);
-  if (bytes.size() > kMaxCsvBytes) throw Failure(FailureKind::TooManyRows, where);
-  return bytes;
+  std::ifstream in = open_regular_file(path, where);
+  DataSeries series = read_series(in, path);
+  return {std::move(series), read_regular_file(path, where)};
 }
 
 DataSeries series_of(const std::string& data_file_bytes, const std::string& where) {
@@ -88,10 +92,10 @@ OpenedSeries open_series_file(const std::string& path) {
     opened.summary = import_summary(path, import);
     opened.data_file_bytes = std::move(import.data_file_bytes);
     if (import.series.whole_periods) opened.first_period = whole_period(import.series.first_period);
+    opened.series = series_of(opened.data_file_bytes, path);
   } else {
-    opened.data_file_bytes = read_data_bytes(path);
+    std::tie(opened.series, opened.data_file_bytes) = read_data_bytes(path);
   }
-  opened.series = series_of(opened.data_file_bytes, path);
   std::istringstream title(opened.data_file_bytes);
   opened.title_line = read_title_line(title);
   if (!opened.from_csv)

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <new>
 
+#include "core/failure.h"
 #include "io/csv_import.h"
+#include "io/file_bytes.h"
 #include "io/import_refused.h"
 #include "io/import_summary.h"
 #include "support/temp_directory.h"
@@ -75,6 +79,38 @@ TEST(OpenSeriesFile, RefusalsSayWhatTheImporterOrTheRunSay) {
   std::filesystem::create_directory(folder.file("Dcarpeta.TXT"));
   EXPECT_THROW(open_series_file(folder.file("Dcarpeta.TXT")), ImportRefused);
   EXPECT_EQ(files_in(folder.folder()), (std::vector<std::string>{"Dcarpeta.TXT", "malo.csv"}));
+}
+
+// A data file far beyond any series is refused as the run refuses it, and one
+// that holds a series and megabytes of nothing as the importer refuses a CSV
+// file that large; memory ran out is said in Spanish.
+TEST(OpenSeriesFile, AnOversizedDataFileIsRefusedForWhatItIs) {
+  TempDirectory folder;
+  {
+    std::ofstream rows(folder.file("Dfilas.TXT"), std::ios::binary);
+    rows << "T\r\n";
+    for (int i = 1; rows.tellp() <= static_cast<std::streamoff>(kMaxWholeFileBytes); ++i)
+      rows << i << "  " << i << ".5\r\n";
+  }
+  try {
+    open_series_file(folder.file("Dfilas.TXT"));
+    FAIL() << "a file of a million rows was opened";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.kind(), FailureKind::TooManyRows);
+    EXPECT_NE(failure.place().find("fila 1001"), std::string::npos) << failure.place();
+  }
+  {
+    std::ofstream blank(folder.file("Dblanco.TXT"), std::ios::binary);
+    blank << "T\r\n1  5\r\n2  6\r\n";
+    blank << std::string(kMaxWholeFileBytes, ' ');
+  }
+  try {
+    open_series_file(folder.file("Dblanco.TXT"));
+    FAIL() << "a data file beyond the limit was opened";
+  } catch (const ImportRefused& refused) {
+    EXPECT_EQ(std::string(refused.what()).find("el fichero pasa de 8 MiB"), 0u) << refused.what();
+  }
+  EXPECT_EQ(open_failure_text("Dx.TXT", std::bad_alloc()), "Error: memoria insuficiente.");
 }
 
 DataSeries series(std::vector<SeriesValue> values) { return DataSeries{std::move(values)}; }
