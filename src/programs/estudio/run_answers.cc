@@ -8,6 +8,7 @@
 #include "io/run_answers.h"
 #include "model/student_quantile.h"
 #include "model/student_table.h"
+#include "text/conversions.h"
 
 namespace tendencia {
 namespace {
@@ -31,6 +32,14 @@ std::string proposed_student_t(int level, std::size_t values, const Separators& 
   }
   std::optional<double> t = student_quantile(level, static_cast<double>(values) - 2);
   return t ? t_answer_form(*t, separators) : "";
+}
+
+std::optional<int> typed_whole_number(const std::string& text, const Separators& separators) {
+  try {
+    return whole_number(text, separators);
+  } catch (const Failure&) {
+    return std::nullopt;
+  }
 }
 
 std::string problem_name_refusal(const std::string& name) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "text/separators.h"
@@ -15,6 +16,12 @@ namespace tendencia {
 // as tendencia-ajuste --guion writes it (t_answer_form), an answer the run
 // reads as a t value, never as a count of points.
 std::string proposed_student_t(int level, std::size_t values, const Separators& separators);
+
+// The whole number the run reads from a typed answer (whole_number,
+// text/conversions.h: the locale's separators, rounded, within -32768..32767),
+// for the window's own use of the points and the initial period; none where
+// the run would stop on that answer.
+std::optional<int> typed_whole_number(const std::string& text, const Separators& separators);
 
 // Why `name` cannot be the problem name (empty, too long, or reaching into
 // another folder), in Spanish; empty when it can.

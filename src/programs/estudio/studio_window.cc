@@ -24,7 +24,6 @@
 #include "programs/program.h"
 #include "run/run_program.h"
 #include "run/working_folder.h"
-#include "text/number_scanner.h"
 
 namespace tendencia {
 namespace {
@@ -181,7 +180,7 @@ void StudioWindow::fit() {
     if (name.empty()) name = session_.opened->proposed_name;  // only names the series in the report
     // Validated at the horizon and level of the projection, as --guion does.
     const FitSettings settings = validation_settings_for(
-        static_cast<int>(whole_number_in(projection_->points()).value_or(0)), projection_->level(),
+        typed_whole_number(projection_->points(), separators_).value_or(0), projection_->level(),
         session_.opened->series.values.size());
     SeriesFit fitted = fit_series(session_.opened->series, function_->chosen_groups(),
                                   function_->automatic(), data_file_name(name), settings,
@@ -271,8 +270,7 @@ void StudioWindow::project() {
         false);
   } catch (const std::exception& error) {
     // No chart of an earlier projection stays beside a run that stopped.
-    const int first_period =
-        static_cast<int>(whole_number_in(projection_->first_period()).value_or(0));
+    const int first_period = typed_whole_number(projection_->first_period(), separators_).value_or(0);
     chart_->show(observed_chart(session_.opened->series, first_period, session_.opened->title_line,
                                 name, separators_.decimal));
     say(error_report(error), true);

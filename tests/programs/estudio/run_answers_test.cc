@@ -26,6 +26,20 @@ TEST(ProposedStudentT, IsTheTablesUpTo32ValuesAndAnExactTAbove) {
           << level << " " << values;
 }
 
+// The window reads the points and the initial period it draws with as the run
+// reads them: a number the run would stop on (beyond 16 bits) is none, never
+// a value cut to an int and counted on from there.
+TEST(TypedWholeNumber, IsTheRunsReadingOfTheAnswerOrNone) {
+  const Separators point{".", ""}, comma{",", "."};
+  EXPECT_EQ(typed_whole_number("2001", point), 2001);
+  EXPECT_EQ(typed_whole_number(" -32768 ", point), -32768);
+  EXPECT_EQ(typed_whole_number("32767", point), 32767);
+  EXPECT_EQ(typed_whole_number("2,5", comma), 2);  // rounded half to even, as the run does
+  EXPECT_EQ(typed_whole_number("1.001", comma), 1001);
+  for (const char* beyond : {"32768", "-32769", "2147483647", "4294967295", "1e10", "abc", ""})
+    EXPECT_FALSE(typed_whole_number(beyond, point).has_value()) << beyond;
+}
+
 TEST(ProblemNameRefusal, AcceptsWhatTheRunAcceptsAndSaysWhyNot) {
   EXPECT_EQ(problem_name_refusal("ventas"), "");
   EXPECT_EQ(problem_name_refusal("a\xc3\xb1o\xc3\xb1o\xc3\xb1"), "");  // 7 characters, 10 bytes
