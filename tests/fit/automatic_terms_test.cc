@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/synthetic_series.h"
+#include "support/test_size.h"
 
 namespace tendencia {
 namespace {
@@ -69,7 +70,8 @@ TEST(AutomaticTerms, ASeasonalSeriesGetsACosineAndTheRankingListsEverySet) {
   AutomaticSettings settings;
   settings.validation.horizon = 12;
   settings.validation.period = 12;
-  AutomaticChoice choice = choose_terms(seasonal_series(120), settings);
+  settings.validation.origins = sized(20, 8);
+  AutomaticChoice choice = choose_terms(seasonal_series(sized(120, 60)), settings);
   const std::vector<TermGroup>& chosen = choice.ranked.front().groups;
   EXPECT_NE(std::find(chosen.begin(), chosen.end(), G::Cosine), chosen.end())
       << term_set_name(chosen);
@@ -91,7 +93,11 @@ TEST(AutomaticTerms, ASeasonalSeriesGetsACosineAndTheRankingListsEverySet) {
   EXPECT_EQ(choice.validation.last_origin - choice.validation.first_origin + 1,
             kChosenSetOriginFactor * settings.validation.origins);
   EXPECT_GT(choice.validation.scaled_errors.size(), ranked_on.scaled_errors.size());
-  EXPECT_NE(report.find("se miden de nuevo en 40 orígenes"), std::string::npos) << report;
+  EXPECT_NE(report.find("se miden de nuevo en " +
+                        std::to_string(kChosenSetOriginFactor * settings.validation.origins) +
+                        " orígenes"),
+            std::string::npos)
+      << report;
   for (const CandidateOutcome& c : choice.skipped)
     EXPECT_NE(report.find("  " + term_set_name(c.groups) + ": " + c.skipped), std::string::npos);
 }
