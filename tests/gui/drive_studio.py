@@ -436,13 +436,15 @@ def save_in_background(env, bin_dir, examples, shots):
         s.keys("ctrl+s")
         started = os.path.join(desk, "started")
         wait_for_file(started, "the chart program's start")
-        # While it runs, the window answers: another projection writes the report again.
-        os.remove(report)
-        s.keys("ctrl+p")
-        wait_for_file(report, "Eventas.TXT, projected while the chart was being saved")
-        s.keys("ctrl+s")
-        time.sleep(0.5)
-        os.kill(int(open(started).read()), 9)
+        try:
+            # While it runs, the window answers: another projection writes the report again.
+            os.remove(report)
+            s.keys("ctrl+p")
+            wait_for_file(report, "Eventas.TXT, projected while the chart was being saved")
+            s.keys("ctrl+s")
+            time.sleep(0.5)
+        finally:
+            os.kill(int(open(started).read()), 9)
         time.sleep(0.5)
         err = quit_studio(s)
         if "se está guardando todavía" not in err:
