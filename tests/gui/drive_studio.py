@@ -32,8 +32,9 @@ other-data-file: the folder already holds a data file of that name with
 another series: Ctrl+P asks; keeping it writes nothing, replacing it writes the
 open series and the report.
 save-in-background: Guardar runs tendencia-grafico while the window goes on:
-with a tendencia-grafico that never ends, the window still projects, says that
-the chart is still being saved, and reports the end when it comes.
+with a tendencia-grafico that never ends, the window still opens its file
+chooser, refuses to project or save again until the chart is saved (the
+report stays as the chart program reads it), and reports the end when it comes.
 command-line: --help, --version, and a wrong command line (exit 2, usage line).
 
 Any missing piece (no Xvfb, no window manager, no xdotool, a window that never
@@ -436,21 +437,26 @@ def save_in_background(env, bin_dir, examples, shots):
         s.keys("ctrl+s")
         started = os.path.join(desk, "started")
         wait_for_file(started, "the chart program's start")
+        projected = open(report, "rb").read()
         try:
-            # While it runs, the window answers: another projection writes the report again.
-            os.remove(report)
-            s.keys("ctrl+p")
-            wait_for_file(report, "Eventas.TXT, projected while the chart was being saved")
-            s.keys("ctrl+s")
+            # While it runs, the window answers: its file chooser opens and closes.
+            s.keys("ctrl+o")
+            s.next_box("the file chooser while the chart is saved", caption="Abrir una serie")
+            s.xdotool("key", "Escape")
+            time.sleep(0.5)
+            # Neither a projection nor a second Guardar meanwhile.
+            s.keys("ctrl+p", "ctrl+s")
             time.sleep(0.5)
         finally:
             os.kill(int(open(started).read()), 9)
         time.sleep(0.5)
         err = quit_studio(s)
-        if "se está guardando todavía" not in err:
-            fail("a second Guardar did not say the first is still running: %r" % err)
+        if err.count("se está guardando todavía") != 2:
+            fail("a projection or a second Guardar went on while the chart was saved: %r" % err)
         if "dibujando" not in err:
             fail("the end of the chart program was not reported: %r" % err)
+        if open(report, "rb").read() != projected:
+            fail("the report changed while the chart program was reading it")
     print("save in background: the window goes on while tendencia-grafico runs, and says so")
 
 

@@ -232,11 +232,20 @@ bool StudioWindow::place_data_file(const std::string& name) {
   return true;
 }
 
+// While tendencia-grafico reads the report for Guardar, the report stays as it
+// is: a projection then would write it under the program's feet.
+bool StudioWindow::still_saving() {
+  if (saving_)
+    say("El gráfico se está guardando todavía (tendencia-grafico); espere a que termine.", true);
+  return saving_.has_value();
+}
+
 void StudioWindow::project() {
   if (!session_.opened) {
     say("Abra primero un fichero de datos o un fichero CSV (Ctrl+O).", true);
     return;
   }
+  if (still_saving()) return;
   const std::string name = data_->problem_name();
   std::string refused = problem_name_refusal(name);
   const std::string folder = session_.opened->folder;
@@ -282,10 +291,7 @@ void StudioWindow::save() {
     say("Nada que guardar: pulse antes Proyectar (Ctrl+P).", true);
     return;
   }
-  if (saving_) {
-    say("El gráfico se está guardando todavía (tendencia-grafico); espere a que termine.", true);
-    return;
-  }
+  if (still_saving()) return;
   std::string refused = folder_refusal(session_.projected_folder);
   if (!refused.empty()) {
     say(refused, true);

@@ -41,6 +41,7 @@ class StudioWindow : public Fl_Double_Window {
 
  private:
   void say(const std::string& text, bool failure);
+  bool still_saving();
   bool place_data_file(const std::string& name);
 
   DataPanel* data_;
