@@ -42,7 +42,7 @@ int grafico::draw_chart(const Request& request) {
   const std::string& name = request.name;
   const std::string file = results_file_name(name);
   if (!names_a_file_here(file)) throw ReportRefused("el nombre del problema no puede contener \"/\"");
-  std::ifstream in(path_in("", file), std::ios::binary);
+  std::ifstream in(file, std::ios::binary);
   if (!in) throw ReportRefused("no se encuentra el fichero " + file);
   const std::string bytes(std::istreambuf_iterator<char>(in), {});
   const ForecastReport report = parse_forecast_report(bytes);
