@@ -8,6 +8,7 @@
 
 #include "chart/readable_numbers.h"
 #include "io/problem_files.h"
+#include "io/whole_file_writer.h"
 
 namespace tendencia {
 namespace {
@@ -362,26 +363,47 @@ void draw_fan_chart(cairo_t* cr, const FanChart& chart, double width, double hei
   cairo_restore(cr);
 }
 
-void write_fan_chart(const FanChart& chart, const std::string& name) {
-  const std::string svg = chart_file_name(name, "SVG"), png = chart_file_name(name, "PNG");
-  cairo_surface_t* vector = cairo_svg_surface_create(svg.c_str(), kChartWidth, kChartHeight);
+namespace {
+
+// cairo's stream writer: the bytes go on the end of a string.
+cairo_status_t append_bytes(void* bytes, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(bytes)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace
+
+std::string fan_chart_svg(const FanChart& chart) {
+  std::string bytes;
+  cairo_surface_t* vector =
+      cairo_svg_surface_create_for_stream(append_bytes, &bytes, kChartWidth, kChartHeight);
   cairo_t* cr = cairo_create(vector);
   draw_fan_chart(cr, chart, kChartWidth, kChartHeight);
   cairo_destroy(cr);
   cairo_surface_finish(vector);
-  cairo_status_t svg_status = cairo_surface_status(vector);
+  const cairo_status_t status = cairo_surface_status(vector);
   cairo_surface_destroy(vector);
-  if (svg_status != CAIRO_STATUS_SUCCESS)
-    throw ReportRefused("no se puede escribir el fichero " + svg);
+  if (status != CAIRO_STATUS_SUCCESS) throw ReportRefused("no se puede dibujar el gráfico en SVG");
+  return bytes;
+}
 
+std::string fan_chart_png(const FanChart& chart) {
+  std::string bytes;
   cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kChartWidth, kChartHeight);
-  cr = cairo_create(image);
+  cairo_t* cr = cairo_create(image);
   draw_fan_chart(cr, chart, kChartWidth, kChartHeight);
   cairo_destroy(cr);
-  cairo_status_t png_status = cairo_surface_write_to_png(image, png.c_str());
+  const cairo_status_t status = cairo_surface_write_to_png_stream(image, append_bytes, &bytes);
   cairo_surface_destroy(image);
-  if (png_status != CAIRO_STATUS_SUCCESS)
-    throw ReportRefused("no se puede escribir el fichero " + png);
+  if (status != CAIRO_STATUS_SUCCESS) throw ReportRefused("no se puede dibujar el gráfico en PNG");
+  return bytes;
+}
+
+void write_fan_chart(const FanChart& chart, const std::string& folder, const std::string& name) {
+  // Both drawn before either is written: a chart cairo cannot draw writes nothing.
+  const std::string svg = fan_chart_svg(chart), png = fan_chart_png(chart);
+  write_whole_file(folder, chart_file_name(name, "SVG"), svg, true);
+  write_whole_file(folder, chart_file_name(name, "PNG"), png, true);
 }
 
 }  // namespace tendencia

@@ -28,8 +28,16 @@ struct TextBox {
 void draw_fan_chart(cairo_t* cr, const FanChart& chart, double width, double height,
                     std::vector<TextBox>* texts = nullptr);
 
-// Writes "G" + name + ".SVG" and "G" + name + ".PNG" (kChartWidth by
-// kChartHeight); throws ReportRefused when a file cannot be written.
-void write_fan_chart(const FanChart& chart, const std::string& name);
+// The chart, kChartWidth by kChartHeight, as the bytes of an SVG file and of
+// a PNG file; ReportRefused when cairo cannot make them.
+std::string fan_chart_svg(const FanChart& chart);
+std::string fan_chart_png(const FanChart& chart);
+
+// Writes "G" + name + ".SVG" and "G" + name + ".PNG" in `folder`
+// (io/problem_files.h), each whole or not at all, as every file of a problem
+// (io/whole_file_writer.h): a full disk leaves the previous chart as it was.
+// ReportRefused when cairo cannot draw it; a Failure naming the file when it
+// cannot be written.
+void write_fan_chart(const FanChart& chart, const std::string& folder, const std::string& name);
 
 }  // namespace tendencia

@@ -1,10 +1,16 @@
 #include "core/failure.h"
 
+#include <new>
 #include <string>
 
 #include "core/limits.h"
 
 namespace tendencia {
+
+std::string what_failed(const std::exception& error) {
+  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return kMemoryExhausted;
+  return error.what();
+}
 
 const char* describe(FailureKind kind) {
   switch (kind) {

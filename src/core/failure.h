@@ -65,6 +65,13 @@ auto located(Place&& place, Body&& body) -> decltype(body()) {
   }
 }
 
+// What memory running out is called wherever a failure is shown.
+constexpr const char* kMemoryExhausted = "memoria insuficiente";
+
+// What failed, in Spanish, for any exception a program shows: its what(), or
+// kMemoryExhausted for std::bad_alloc, whose what() is the library's English.
+std::string what_failed(const std::exception& error);
+
 // A command line a program cannot act on; what() says why, in Spanish. The
 // program answers it with its usage line and the exit status 2.
 class CommandLineRefused : public std::runtime_error {

@@ -4,10 +4,9 @@
 #include <cstdio>
 
 #include "fit/fit_report.h"
+#include "io/run_answers.h"
 
 namespace tendencia {
-
-bool tendencia_asks_t(int values) { return values > 32; }
 
 std::string t_answer_form(double t, const Separators& separators) {
   long long millionths = std::llround(t * 1e6);
@@ -23,11 +22,18 @@ std::string t_answer_form(double t, const Separators& separators) {
 std::string answer_script(const ScriptRequest& request, const Coefficients& coefficients,
                           int values, const std::optional<double>& t,
                           const Separators& separators) {
-  std::string lines = request.problem_name + "\n" + std::to_string(request.points_to_project) +
-                      "\n" + std::to_string(request.level_percent) + "\n";
-  lines += coefficient_answers(coefficients);
-  if (tendencia_asks_t(values)) lines += t_answer_form(t.value_or(0.0), separators) + "\n";
-  lines += std::to_string(request.first_period) + "\n";
+  RunAnswers answers;
+  answers.problem_name = request.problem_name;
+  answers.points_to_project = std::to_string(request.points_to_project);
+  answers.level = std::to_string(request.level_percent);
+  for (std::size_t k = 0; k < answers.coefficients.size(); ++k)
+    answers.coefficients[k] = exact_form(coefficients.b[k]);
+  if (run_asks_t(static_cast<std::size_t>(values)))
+    answers.student_t = t_answer_form(t.value_or(0.0), separators);
+  answers.first_period = std::to_string(request.first_period);
+  std::string lines;
+  for (const std::string& line : answer_lines(answers, static_cast<std::size_t>(values)))
+    lines += line + "\n";
   return lines;
 }
 

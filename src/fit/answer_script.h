@@ -18,17 +18,14 @@ struct ScriptRequest {
   int first_period = 1;       // INICIO
 };
 
-// Does tendencia ask for t with this many values in the data file? It asks
-// when there are more than 32, beyond its table.
-bool tendencia_asks_t(int values);
-
 // t with 6 decimals and the locale's decimal separator, as tendencia reads a
 // typed t. A t whose fraction would fall below one millionth is raised to the
 // next 0.000002, so tendencia never reads it as a count of points. The caller
 // passes a finite t >= 0.
 std::string t_answer_form(double t, const Separators& separators);
 
-// The answers, one a line. `t` must be given when tendencia_asks_t(values).
+// The answers, one a line (io/run_answers.h). `t` must be given when
+// run_asks_t(values).
 // Coefficients are written with "." (tendencia reads them so in every locale),
 // the t in t_answer_form.
 std::string answer_script(const ScriptRequest& request, const Coefficients& coefficients,

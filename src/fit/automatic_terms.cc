@@ -20,11 +20,6 @@ using G = TermGroup;
 constexpr int kScreenOrigins = 6;
 constexpr std::size_t kFinalists = 6;
 
-// A set that needs more coefficients must do that much better per
-// coefficient to rank first: among candidates that project about as well,
-// the plainer one holds better beyond the origins it was measured on.
-constexpr double kPricePerCoefficient = 0.02;
-
 // A candidate that fails at more than this share of its origins is measured
 // on too few of them to be set beside the others.
 constexpr double kMostMissingShare = 0.2;

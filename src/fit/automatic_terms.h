@@ -23,6 +23,11 @@ struct AutomaticSettings {
   bool data_choices = true;
 };
 
+// A set's MASE is raised by this share for every point it needs to be fitted
+// (fewest_points_to_fit): among candidates that project about as well, the
+// plainer one holds better beyond the origins it was measured on.
+constexpr double kPricePerCoefficient = 0.02;
+
 struct CandidateOutcome {
   TermSet terms;
   DataChoice data;

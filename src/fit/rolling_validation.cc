@@ -22,13 +22,6 @@ constexpr int kOriginSurveyIterations = 20;
 constexpr std::size_t kOriginPolished = 1;
 constexpr int kOriginPolishIterations = 150;
 
-int table_index(double level_percent) {
-  if (level_percent == 90) return 1;
-  if (level_percent == 95) return 2;
-  if (level_percent == 99) return 3;
-  return 0;
-}
-
 // The sums behind one horizon's scores (or the total's).
 struct Tally {
   int values = 0, scaled = 0, inside = 0;
@@ -149,7 +142,7 @@ int values_needed_to_validate(const TermSet& terms, const DataChoice& data, int 
 }
 
 double tendencia_t(double level_percent, int points) {
-  const int index = table_index(level_percent);
+  const int index = confidence_index(level_percent);
   if (index != 0 && points >= 3 && points <= 32)
     return table_t(index, static_cast<Int16>(points)).table_value;
   return student_quantile(level_percent, points - 2).value_or(0.0);

@@ -28,9 +28,9 @@ class ByteSink {
 
 class FileSink : public ByteSink {
  public:
-  // Creates or replaces `path`. Returns nullptr when it cannot be created: a name
-  // with "/" or a NUL (it would not name a file of the current directory), a
-  // directory or other non-regular file of that name, a read-only directory.
+  // Creates or replaces `path`. Returns nullptr when it cannot be created: a
+  // NUL in it (the system would cut it short), a directory or other
+  // non-regular file of that name, a read-only directory.
   static std::unique_ptr<FileSink> create(const std::string& path);
   ~FileSink() override;
 

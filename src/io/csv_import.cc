@@ -49,14 +49,6 @@ std::string line_ends_of(std::string_view bytes) {
   return at + 1 < bytes.size() && bytes[at + 1] == '\n' ? "CR LF" : "CR";
 }
 
-std::string read_whole(const std::string& path) {
-  std::string bytes = read_regular_file(path, "fichero CSV " + path, kMaxCsvBytes);
-  if (bytes.size() > kMaxCsvBytes)
-    throw ImportRefused("el fichero pasa de " + std::to_string(kMaxCsvBytes >> 20) +
-                        " MiB: no es una serie de " + std::to_string(kMaxSeriesValues) +
-                        " valores como mucho");
-  return bytes;
-}
 
 }  // namespace
 
@@ -95,18 +87,19 @@ CsvImport read_csv_import(std::string_view bytes, const std::string& column) {
 }
 
 CsvImport read_csv_file(const std::string& path, const std::string& column) {
-  return read_csv_import(read_whole(path), column);
+  return read_csv_import(read_regular_file(path, "fichero CSV " + path), column);
 }
 
 CsvImport import_csv_file(const ImportRequest& request) {
   check_problem_name(request.problem_name);
+  const std::string data_file = path_in(request.folder, data_file_name(request.problem_name));
   std::error_code error;
   if (!request.replace_existing &&
-      std::filesystem::symlink_status(data_file_name(request.problem_name), error).type() !=
-          std::filesystem::file_type::not_found)
+      std::filesystem::symlink_status(data_file, error).type() != std::filesystem::file_type::not_found)
     throw data_file_exists(request.problem_name);
   CsvImport import = read_csv_file(request.csv_file, request.column);
-  if (!write_data_file(request.problem_name, import.data_file_bytes, request.replace_existing))
+  if (!write_data_file(request.folder, request.problem_name, import.data_file_bytes,
+                       request.replace_existing))
     throw data_file_exists(request.problem_name);
   return import;
 }

@@ -11,9 +11,6 @@
 
 namespace tendencia {
 
-// No series of kMaxSeriesValues values comes near this; the limit keeps memory bounded.
-constexpr std::size_t kMaxCsvBytes = 8 << 20;
-
 struct CsvImport {
   TextEncoding encoding = TextEncoding::Utf8;
   bool byte_order_mark = false;
@@ -24,14 +21,15 @@ struct CsvImport {
   std::string data_file_bytes;  // the data file, Windows-1252, CR LF
 };
 
-// Everything but the writing, on the bytes of a CSV file (at most kMaxCsvBytes):
+// Everything but the writing, on the bytes of a CSV file (at most kMaxWholeFileBytes):
 // ImportRefused for bytes that are not text (NUL and other control bytes, UTF-16,
 // a UTF-8 byte-order mark before bytes that are not UTF-8), and everything
 // read_csv_any_delimiter and series_from_table refuse.
 CsvImport read_csv_import(std::string_view bytes, const std::string& column);
 
 // read_csv_import on the file at `path`: Failure FileNotFound or FileNotReadable
-// naming it, ImportRefused for what is no regular file or passes kMaxCsvBytes.
+// naming it, ImportRefused for what is no regular file or passes kMaxWholeFileBytes
+// (io/file_bytes.h).
 // Writes nothing.
 CsvImport read_csv_file(const std::string& path, const std::string& column);
 
@@ -42,9 +40,10 @@ void check_problem_name(const std::string& name);
 
 struct ImportRequest {
   std::string csv_file;       // a path
-  std::string problem_name;   // the data file is "D" + name + ".TXT" in the current folder
+  std::string problem_name;   // the data file is "D" + name + ".TXT" in `folder`
   std::string column;         // --columna, or empty
   bool replace_existing = false;
+  std::string folder;         // io/problem_files.h: empty for the folder the program started in
 };
 
 // Reads the CSV file and writes the data file at once. ImportRefused, writing

@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "core/failure.h"
 #include "io/import_refused.h"
 
 namespace tendencia {
@@ -46,7 +47,7 @@ void take_cell(void* bytes, std::size_t size, void* data) {
   try {
     collector.row.cells.emplace_back(static_cast<const char*>(bytes), size);
   } catch (const std::bad_alloc&) {
-    collector.refuse("memoria insuficiente");
+    collector.refuse(kMemoryExhausted);
   }
 }
 
@@ -71,7 +72,7 @@ void end_row(int terminator, void* data) {
     try {
       collector.table.rows.push_back(std::move(row));
     } catch (const std::bad_alloc&) {
-      return collector.refuse("memoria insuficiente");
+      return collector.refuse(kMemoryExhausted);
     }
   }
   row = CsvRow{};

@@ -62,9 +62,9 @@ std::string data_file_bytes(const std::string& period_header, const std::string&
   return bytes;
 }
 
-bool write_data_file(const std::string& problem_name, const std::string& bytes,
-                     bool replace_existing) {
-  return write_whole_file(data_file_name(problem_name), bytes, replace_existing);
+bool write_data_file(const std::string& folder, const std::string& problem_name,
+                     const std::string& bytes, bool replace_existing) {
+  return write_whole_file(folder, data_file_name(problem_name), bytes, replace_existing);
 }
 
 }  // namespace tendencia

@@ -23,10 +23,10 @@ std::string data_file_bytes(const std::string& period_header, const std::string&
                             const std::vector<double>& values,
                             const std::optional<Calendar>& calendar = std::nullopt);
 
-// Writes the data file of `problem_name` ("D" + name + ".TXT") at once (see
-// write_whole_file). Returns false, writing nothing, when it exists and
+// Writes the data file of `problem_name` ("D" + name + ".TXT") in `folder`
+// at once (see write_whole_file). Returns false, writing nothing, when it exists and
 // `replace_existing` is false. Failure FileNotCreatable or WriteFailed otherwise.
-bool write_data_file(const std::string& problem_name, const std::string& bytes,
-                     bool replace_existing);
+bool write_data_file(const std::string& folder, const std::string& problem_name,
+                     const std::string& bytes, bool replace_existing);
 
 }  // namespace tendencia

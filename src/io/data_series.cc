@@ -159,12 +159,13 @@ bool is_regular(const std::filesystem::path& path) {
 
 // The exact name first; a file system that tells case apart may still hold the
 // file the user meant under another case, and one unambiguous match is taken.
-std::optional<std::string> find_data_file(const std::string& name) {
+std::optional<std::string> find_data_file(const std::string& folder, const std::string& name) {
   if (!names_a_file_here(name)) return std::nullopt;
-  if (is_regular(name)) return name;
+  if (is_regular(path_in(folder, name))) return name;
   std::optional<std::string> found;
   std::error_code error;
-  for (std::filesystem::directory_iterator it(".", error), end; !error && it != end;
+  for (std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error), end;
+       !error && it != end;
        it.increment(error)) {
     std::string candidate = it->path().filename().string();
     if (!same_ignoring_ascii_case(candidate, name) || !is_regular(it->path())) continue;
@@ -243,27 +244,28 @@ std::string read_title_line(std::istream& in) {
   return as_utf8(line, detect_encoding(line));
 }
 
-std::string read_data_title(const std::string& problem_name) {
-  std::optional<std::string> path = find_data_file(data_file_name(problem_name));
-  if (!path) return "";
-  std::ifstream in(*path, std::ios::binary);
+std::string read_data_title(const std::string& folder, const std::string& problem_name) {
+  std::optional<std::string> found = find_data_file(folder, data_file_name(problem_name));
+  if (!found) return "";
+  std::ifstream in(path_in(folder, *found), std::ios::binary);
   return in ? read_title_line(in) : "";
 }
 
-std::optional<Calendar> data_file_calendar(const std::string& problem_name) {
-  std::optional<std::string> path = find_data_file(data_file_name(problem_name));
-  if (!path) return std::nullopt;
-  std::ifstream in(*path, std::ios::binary);
+std::optional<Calendar> data_file_calendar(const std::string& folder,
+                                           const std::string& problem_name) {
+  std::optional<std::string> found = find_data_file(folder, data_file_name(problem_name));
+  if (!found) return std::nullopt;
+  std::ifstream in(path_in(folder, *found), std::ios::binary);
   return in ? read_data_calendar(in) : std::nullopt;
 }
 
-DataSeries read_data_file(const std::string& problem_name) {
+DataSeries read_data_file(const std::string& folder, const std::string& problem_name) {
   std::string name = data_file_name(problem_name);
   std::string where = "fichero de datos " + name;
-  std::optional<std::string> path = find_data_file(name);
-  if (!path) throw Failure(FailureKind::FileNotFound, where);
-  if (*path != name) where = "fichero de datos " + *path;
-  std::ifstream in(*path, std::ios::binary);
+  std::optional<std::string> found = find_data_file(folder, name);
+  if (!found) throw Failure(FailureKind::FileNotFound, where);
+  if (*found != name) where = "fichero de datos " + *found;
+  std::ifstream in(path_in(folder, *found), std::ios::binary);
   if (!in) throw Failure(FailureKind::FileNotReadable, where);
   return read_series(in, where);
 }

@@ -17,9 +17,10 @@ namespace tendencia {
 // No sensible field is this long; the limit keeps memory bounded on any file.
 constexpr std::size_t kMaxFieldBytes = 4096;
 
-// Opens the data file (its exact name, or else the one file whose name matches it
-// ignoring ASCII case) and reads it. `where` names the file in failure messages.
-DataSeries read_data_file(const std::string& problem_name);
+// Opens the data file of `problem_name` in `folder` (its exact name, or else
+// the one file of the folder whose name matches it ignoring ASCII case) and
+// reads it. Failures name the file by its name, "fichero de datos D....TXT".
+DataSeries read_data_file(const std::string& folder, const std::string& problem_name);
 
 // Y(row) as a number: a text value goes through the as-typed conversion with the
 // locale's separators, and one that is not a number stops the run naming its row.
@@ -34,7 +35,7 @@ DataSeries read_series(std::istream& in, const std::string& where);
 // Windows-1252, the program's own files). Empty when there is no such file or
 // it cannot be read: a title is never worth a failure. The run itself skips
 // the line and never calls this.
-std::string read_data_title(const std::string& problem_name);
+std::string read_data_title(const std::string& folder, const std::string& problem_name);
 
 // The same from a stream.
 std::string read_title_line(std::istream& in);
@@ -49,8 +50,10 @@ std::vector<std::string> read_period_fields(std::istream& in);
 // periods of the chart and of its table. A calendar is never worth a failure.
 std::optional<Calendar> read_data_calendar(std::istream& in);
 
-// The same for the data file of `problem_name`, found as read_data_file finds
-// it; nothing when there is no such file or it cannot be read.
-std::optional<Calendar> data_file_calendar(const std::string& problem_name);
+// The same for the data file of `problem_name` in `folder`, found as
+// read_data_file finds it; nothing when there is no such file or it cannot be
+// read.
+std::optional<Calendar> data_file_calendar(const std::string& folder,
+                                           const std::string& problem_name);
 
 }  // namespace tendencia

@@ -1,14 +1,13 @@
 #include "io/import_summary.h"
 
-#include <new>
+#include "core/failure.h"
+#include "text/quoted.h"
 
 #include "model/calendar.h"
 #include "text/number_scanner.h"
 
 namespace tendencia {
 namespace {
-
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // " (\"Ventas\")" after a column's number, when the header row names it.
 std::string named(const std::string& header) {
@@ -88,10 +87,8 @@ std::string initial_period_advice(const ImportedSeries& series) {
 }
 
 std::string import_failure_text(const std::string& csv_file, const std::exception& error) {
-  const std::string why = dynamic_cast<const std::bad_alloc*>(&error) != nullptr
-                              ? "memoria insuficiente"
-                              : error.what();
-  return "Error al importar " + csv_file + ": " + why + ". No se escribe ningún fichero de datos.";
+  return "Error al importar " + csv_file + ": " + what_failed(error) +
+         ". No se escribe ningún fichero de datos.";
 }
 
 }  // namespace tendencia

@@ -20,4 +20,9 @@ bool names_a_file_here(const std::string& file_name) {
   return file_name.find('/') == std::string::npos && file_name.find('\0') == std::string::npos;
 }
 
+std::string path_in(const std::string& folder, const std::string& file_name) {
+  if (folder.empty()) return file_name;
+  return folder.back() == '/' ? folder + file_name : folder + "/" + file_name;
+}
+
 }  // namespace tendencia

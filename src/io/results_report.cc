@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/failure.h"
+#include "io/problem_files.h"
 #include "text/number_forms.h"
 #include "text/text_encoding.h"
 
@@ -52,9 +53,10 @@ ResultsReport::~ResultsReport() {
   sink_->flush();
 }
 
-ResultsReport ResultsReport::create(const std::string& file_name,
+ResultsReport ResultsReport::create(const std::string& folder, const std::string& file_name,
                                     const Separators& separators) {
-  auto sink = FileSink::create(file_name);
+  std::unique_ptr<FileSink> sink;
+  if (names_a_file_here(file_name)) sink = FileSink::create(path_in(folder, file_name));
   if (!sink) throw Failure(FailureKind::FileNotCreatable, "fichero de resultados " + file_name);
   return ResultsReport(std::move(sink), separators);
 }

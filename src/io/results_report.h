@@ -48,8 +48,11 @@ class ResultsReport {
   // A run that stops by an exception still leaves every written line on disk.
   ~ResultsReport();
 
-  // Creates or replaces "E" + name + ".TXT"; FileNotCreatable failure otherwise.
-  static ResultsReport create(const std::string& file_name, const Separators& separators);
+  // Creates or replaces the file `file_name` ("E" + name + ".TXT") of
+  // `folder` (io/problem_files.h); FileNotCreatable failure, naming the file,
+  // otherwise, and for a name that reaches out of the folder.
+  static ResultsReport create(const std::string& folder, const std::string& file_name,
+                              const Separators& separators);
 
   const Separators& separators() const { return separators_; }
   ReportLine line() const { return ReportLine(separators_); }

@@ -14,12 +14,14 @@
 namespace tendencia {
 namespace {
 
-// The temporary file: hidden, named after the file and the process, created
-// only if no file of that name exists (O_EXCL), with the usual permissions.
-int create_temporary(const std::string& file_name, std::string& temporary) {
+// The temporary file: hidden, in the same folder, named after the file and the
+// process, created only if no file of that name exists (O_EXCL), with the
+// usual permissions.
+int create_temporary(const std::string& folder, const std::string& file_name,
+                     std::string& temporary) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = "." + file_name + "." + std::to_string(::getpid()) + "-" +
-                std::to_string(attempt) + ".tmp";
+    temporary = path_in(folder, "." + file_name + "." + std::to_string(::getpid()) + "-" +
+                                    std::to_string(attempt) + ".tmp");
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -35,23 +37,25 @@ bool exists(const std::string& name) {
 // fails when the name is taken, however late another program took it. A file
 // system without hard links gets the check and the rename instead.
 enum class Placed { Done, NameTaken, Failed };
-Placed place_without_replacing(const std::string& temporary, const std::string& file_name) {
-  if (::link(temporary.c_str(), file_name.c_str()) == 0) {
+Placed place_without_replacing(const std::string& temporary, const std::string& path) {
+  if (::link(temporary.c_str(), path.c_str()) == 0) {
     ::unlink(temporary.c_str());
     return Placed::Done;
   }
   if (errno == EEXIST) return Placed::NameTaken;
-  if (exists(file_name)) return Placed::NameTaken;
-  return std::rename(temporary.c_str(), file_name.c_str()) == 0 ? Placed::Done : Placed::Failed;
+  if (exists(path)) return Placed::NameTaken;
+  return std::rename(temporary.c_str(), path.c_str()) == 0 ? Placed::Done : Placed::Failed;
 }
 
 }  // namespace
 
-bool write_whole_file(const std::string& file_name, std::string_view bytes, bool replace_existing) {
+bool write_whole_file(const std::string& folder, const std::string& file_name,
+                      std::string_view bytes, bool replace_existing) {
   if (!names_a_file_here(file_name)) throw Failure(FailureKind::FileNotCreatable, file_name);
-  if (!replace_existing && exists(file_name)) return false;
+  const std::string path = path_in(folder, file_name);
+  if (!replace_existing && exists(path)) return false;
   std::string temporary;
-  int fd = create_temporary(file_name, temporary);
+  int fd = create_temporary(folder, file_name, temporary);
   if (fd < 0) throw Failure(FailureKind::FileNotCreatable, file_name);
   bool written = write_all(fd, bytes) && ::fsync(fd) == 0;
   written = ::close(fd) == 0 && written;
@@ -60,9 +64,9 @@ bool write_whole_file(const std::string& file_name, std::string_view bytes, bool
     throw Failure(FailureKind::WriteFailed, file_name);
   }
   Placed placed = replace_existing
-                      ? (std::rename(temporary.c_str(), file_name.c_str()) == 0 ? Placed::Done
-                                                                                 : Placed::Failed)
-                      : place_without_replacing(temporary, file_name);
+                      ? (std::rename(temporary.c_str(), path.c_str()) == 0 ? Placed::Done
+                                                                            : Placed::Failed)
+                      : place_without_replacing(temporary, path);
   if (placed != Placed::Done) ::unlink(temporary.c_str());
   if (placed == Placed::Failed) throw Failure(FailureKind::FileNotCreatable, file_name);
   return placed == Placed::Done;

@@ -1,4 +1,4 @@
-// A file of the current folder written all at once, so that no failure (a full
+// A file of a problem's folder written all at once, so that no failure (a full
 // disk, a refused write, a stop half-way) ever leaves it half written.
 #pragma once
 
@@ -7,12 +7,14 @@
 
 namespace tendencia {
 
-// Writes `bytes` as `file_name` (a name of the current folder): first into a
-// new temporary file beside it, synced to the disk, then renamed to the name.
+// Writes `bytes` as the file `file_name` of `folder` (io/problem_files.h):
+// first into a new temporary file beside it, synced to the disk, then renamed
+// to the name.
 // A failure removes the temporary file and leaves what was there before.
 // With `replace_existing` false an existing file (or anything else of that
 // name) is kept and the function returns false; otherwise it returns true.
 // Failure FileNotCreatable or WriteFailed, naming the file, when it cannot.
-bool write_whole_file(const std::string& file_name, std::string_view bytes, bool replace_existing);
+bool write_whole_file(const std::string& folder, const std::string& file_name,
+                      std::string_view bytes, bool replace_existing);
 
 }  // namespace tendencia

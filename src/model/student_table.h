@@ -21,9 +21,13 @@ struct TSelection {
   Int16 points = 0;  // N: the leading values of the series the fit uses
 };
 
+// The table's column of a level: 1 for 90 %, 2 for 95 %, 3 for 99 %, and 0,
+// no column, for any other level.
+int confidence_index(double level_percent);
+
 // The two-sided critical value for `degrees` (1..30) degrees of freedom at
-// confidence index 1 (90 %), 2 (95 %) or 3 (99 %); the table's row 0 and
-// column 0 exist and are empty.
+// confidence index 1 (90 %), 2 (95 %) or 3 (99 %); empty for any other index
+// or degrees (0 among them: N = 2 points leave no degree of freedom).
 std::optional<double> table_entry(int confidence_index, int degrees);
 
 // The t of the table for `points` points considered (N - 2 degrees of freedom);

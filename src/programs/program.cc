@@ -3,7 +3,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <new>
 
 namespace tendencia {
 
@@ -35,12 +34,15 @@ int refuse_command_line(const ProgramTexts& texts, const std::string& why) {
   return 2;
 }
 
+std::string failure_line(const std::exception& error, const std::string& consequence,
+                         const std::string& context) {
+  return "Error" + (context.empty() ? "" : " " + context) + ": " + what_failed(error) + ". " +
+         consequence;
+}
+
 int report_failure(const std::exception& error, const std::string& consequence,
                    const std::string& context) {
-  const char* what =
-      dynamic_cast<const std::bad_alloc*>(&error) != nullptr ? "memoria insuficiente" : error.what();
-  std::fprintf(stderr, "Error%s%s: %s. %s\n", context.empty() ? "" : " ", context.c_str(), what,
-               consequence.c_str());
+  std::fprintf(stderr, "%s\n", failure_line(error, consequence, context).c_str());
   return 1;
 }
 

@@ -33,9 +33,13 @@ void ignore_write_signals();
 // returns the exit status 2.
 int refuse_command_line(const ProgramTexts& texts, const std::string& why);
 
-// Writes one failure on stderr, "Error <context>: <what>. <consequence>\n"
-// ("Error: ..." without a context; "memoria insuficiente" for an exhausted
-// memory); returns the exit status 1.
+// One failure as every program shows it: "Error <context>: <what>.
+// <consequence>" ("Error: ..." without a context; <what> as what_failed,
+// core/failure.h, says it).
+std::string failure_line(const std::exception& error, const std::string& consequence,
+                         const std::string& context = "");
+
+// Writes failure_line on stderr, then a line end; returns the exit status 1.
 int report_failure(const std::exception& error, const std::string& consequence,
                    const std::string& context = "");
 

@@ -1,8 +1,8 @@
 #include "run/run_program.h"
 
 #include <cstdio>
-#include <new>
 
+#include "core/failure.h"
 #include "run/run_sequence.h"
 #include "text/separators.h"
 
@@ -14,9 +14,7 @@ const char* const kStopped =
 }  // namespace
 
 std::string error_report(const std::exception& error) {
-  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
-    return "Error: memoria insuficiente.\n" + std::string(kStopped);
-  return std::string("Error: ") + error.what() + ".\n" + kStopped;
+  return "Error: " + what_failed(error) + ".\n" + kStopped;
 }
 
 std::string run_description() {
@@ -26,9 +24,9 @@ std::string run_description() {
          "\"E\" + nombre del problema + \".TXT\".\n";
 }
 
-int run_program(Dialogue& dialogue) {
+int run_program(Dialogue& dialogue, const std::string& folder) {
   try {
-    run_sequence(dialogue, separators_from_locale());
+    run_sequence(dialogue, separators_from_locale(), folder);
     return 0;
   } catch (const std::exception& error) {
     dialogue.show_failure(error_report(error));

@@ -13,9 +13,10 @@ namespace tendencia {
 // The description of the run every front end shares, for its --help.
 std::string run_description();
 
-// One whole run through `dialogue` with the locale's separators. A failure is
-// shown through the dialogue itself. Returns the exit status: 0 or 1.
-int run_program(Dialogue& dialogue);
+// One whole run through `dialogue` with the locale's separators, on the
+// problem's files in `folder` (io/problem_files.h). A failure is shown
+// through the dialogue itself. Returns the exit status: 0 or 1.
+int run_program(Dialogue& dialogue, const std::string& folder);
 
 // The error report for a run stopped by an exception.
 std::string error_report(const std::exception& error);

@@ -4,6 +4,7 @@
 #include "io/problem_files.h"
 #include "io/report_texts.h"
 #include "io/results_report.h"
+#include "model/student_table.h"
 #include "run/coefficient_entry.h"
 #include "run/flushing_dialogue.h"
 #include "run/regression_report.h"
@@ -39,22 +40,13 @@ std::string confidence_prompt() {
          "tendrá que introducir posteriormente la t de Student correspondiente";
 }
 
-int confidence_index(Int16 level) {
-  switch (level) {
-    case 90: return 1;
-    case 95: return 2;
-    case 99: return 3;
-    default: return 0;
-  }
-}
-
 }  // namespace
 
-void run_sequence(Dialogue& user, const Separators& separators) {
+void run_sequence(Dialogue& user, const Separators& separators, const std::string& folder) {
   std::string name = ask_problem_name(user);
   user.show_message(data_file_instructions(name));
 
-  ResultsReport report = ResultsReport::create(results_file_name(name), separators);
+  ResultsReport report = ResultsReport::create(folder, results_file_name(name), separators);
   FlushingDialogue dialogue(user, report);
 
   std::string answer = dialogue.ask("¿CUANTOS PUNTOS DESEA EXTRAPOLAR?");
@@ -79,7 +71,7 @@ void run_sequence(Dialogue& user, const Separators& separators) {
                      .text(report_text::kConfidenceLevel)
                      .text(sign_blank_form(level) + " %"));
     report.flush();  // the data file may be missing: keep the level line
-    series = read_data_file(name);
+    series = read_data_file(folder, name);
     coefficients = enter_coefficients(dialogue);
     index = confidence_index(level);
   }

@@ -2,6 +2,7 @@
 
 #include "core/failure.h"
 #include "io/report_texts.h"
+#include "io/run_answers.h"
 #include "text/conversions.h"
 
 namespace tendencia {
@@ -13,7 +14,7 @@ TSelection select_t(int confidence_index, Int16 values_read, Dialogue& dialogue,
   selection.points = values_read;
   bool typed = false;
   const std::string where = "respuesta a la pregunta de la t de Student";
-  if (values_read >= 33) {
+  if (run_asks_t(static_cast<std::size_t>(values_read))) {
     for (;;) {
       std::string answer =
           dialogue.ask("INTRODUZCA EL VALOR DE LA T DE STUDENT O UN NUMERO DE PUNTOS < 33");

@@ -9,7 +9,7 @@
 
 namespace tendencia {
 
-// Asks for t or a shorter count when the series has 33 or more values, looks t up
+// Asks for t or a shorter count where run_asks_t (io/run_answers.h), looks t up
 // otherwise, and writes the t and N report lines.
 TSelection select_t(int confidence_index, Int16 values_read, Dialogue& dialogue,
                     ResultsReport& report);

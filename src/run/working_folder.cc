@@ -1,5 +1,6 @@
 #include "run/working_folder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,9 +21,13 @@ std::string reason(int error) {
 
 }  // namespace
 
-std::string enter_folder(const std::string& folder) {
+std::string folder_refusal(const std::string& folder) {
   const std::string which = "No se puede entrar en la carpeta \"" + folder + "\": ";
-  if (::chdir(folder.c_str()) != 0) return which + reason(errno);
+  struct stat status;
+  if (::stat(folder.c_str(), &status) != 0) return which + reason(errno);
+  if (!S_ISDIR(status.st_mode)) return which + reason(ENOTDIR);
+  // Its files are reached through it: it must let us search it.
+  if (::access(folder.c_str(), X_OK) != 0) return which + reason(errno);
   return {};
 }
 

@@ -19,10 +19,10 @@ using namespace testing;
 // The example's report as the run writes it with `separators`.
 std::string example_report(const Separators& separators, const std::string& level = "95") {
   TempDirectory directory;
-  write_file("Dventas.TXT", read_file(std::string(TENDENCIA_EXAMPLES) + "/Dventas.TXT"));
+  write_file(directory.file("Dventas.TXT"), read_file(std::string(TENDENCIA_EXAMPLES) + "/Dventas.TXT"));
   ScriptedDialogue dialogue(run_answers("ventas", "5", level, {"120", "15", "0.9"}, {"2001"}));
-  run_sequence(dialogue, separators);
-  return read_file("Eventas.TXT");
+  run_sequence(dialogue, separators, directory.folder());
+  return read_file(directory.file("Eventas.TXT"));
 }
 
 const ChartBand& band_at(const FanChart& chart, double level) {

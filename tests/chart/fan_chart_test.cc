@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "support/forecast_report_text.h"
-#include "support/temp_directory.h"
+#include "support/command.h"
 
 namespace tendencia {
 namespace {
@@ -78,9 +78,9 @@ TEST_F(FanChartDrawing, TheSvgHoldsEveryPointAndABandAroundTheTrend) {
   ForecastReport report = parse_forecast_report(text);
   ASSERT_EQ(report.observed.size(), 3u);  // a text value is skipped
   const FanChart chart = fan_chart_of(report, {});
-  write_fan_chart(chart, "k");
-  std::vector<SvgPath> paths = svg_paths(read_file("Gk.SVG"));
-  EXPECT_TRUE(std::filesystem::exists("Gk.PNG"));
+  write_fan_chart(chart, directory.folder(), "k");
+  std::vector<SvgPath> paths = svg_paths(read_file(directory.file("Gk.SVG")));
+  EXPECT_TRUE(std::filesystem::exists(directory.file("Gk.PNG")));
 
   int markers = 0;
   for (const SvgPath& p : paths)
@@ -114,8 +114,8 @@ TEST_F(FanChartDrawing, TheSvgHoldsEveryPointAndABandAroundTheTrend) {
 
 TEST_F(FanChartDrawing, NoProjectedPointsDrawsTheObservedValuesOnly) {
   ForecastReport report = parse_forecast_report(known_report(0, 0));
-  write_fan_chart(fan_chart_of(report, {}), "z");
-  std::vector<SvgPath> paths = svg_paths(read_file("Gz.SVG"));
+  write_fan_chart(fan_chart_of(report, {}), directory.folder(), "z");
+  std::vector<SvgPath> paths = svg_paths(read_file(directory.file("Gz.SVG")));
   // No band, not even in the legend.
   for (Rgb colour : kBandColours) EXPECT_EQ(largest(paths, "fill:" + svg_colour(colour)), nullptr);
   EXPECT_EQ(largest(paths, "stroke:" + svg_colour(kObservedColour))->points.size(), 4u);
@@ -129,8 +129,8 @@ TEST_F(FanChartDrawing, HandlesTheLongestReport) {
          std::to_string(l * 0.5 - 1) + "   " + std::to_string(l * 0.5 + 1) + " \r\n";
   ForecastReport report = parse_forecast_report(r);
   ASSERT_EQ(report.projected.size(), 32000u);
-  write_fan_chart(fan_chart_of(report, {}), "h");
-  EXPECT_GT(std::filesystem::file_size("Gh.PNG"), 1000u);
+  write_fan_chart(fan_chart_of(report, {}), directory.folder(), "h");
+  EXPECT_GT(std::filesystem::file_size(directory.file("Gh.PNG")), 1000u);
 }
 
 // A report of `observed` values from `first_period` on and `projected` rows,
@@ -344,24 +344,25 @@ TEST(FanChartText, CalendarLabelsStayInsideTheImageAndApart) {
 }
 
 // The program as the user calls it.
-TEST_F(FanChartDrawing, TheProgramRefusesAndWritesNothing) {
-  auto run = [](const std::string& name) {
-    std::string command = std::string(TENDENCIA_GRAFICO_BINARY) + " '" + name + "' > out.txt 2> err.txt";
-    int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+TEST(FanChartProgram, RefusesAndWritesNothing) {
+  WorkFolder work;
+  CommandResult printed;
+  auto run = [&](const std::string& name) {
+    printed = work.run(std::string(TENDENCIA_GRAFICO_BINARY) + " '" + name + "'");
+    return printed.status;
   };
   EXPECT_EQ(run("nada"), 1);  // missing
-  EXPECT_NE(read_file("err.txt").find("no se encuentra el fichero Enada.TXT"), std::string::npos);
-  write_file("Ecorto.TXT", known_report(3, 1));
+  EXPECT_NE(printed.err.find("no se encuentra el fichero Enada.TXT"), std::string::npos);
+  write_file(work.file("Ecorto.TXT"), known_report(3, 1));
   EXPECT_EQ(run("corto"), 1);
-  EXPECT_NE(read_file("err.txt").find("incompleto"), std::string::npos) << read_file("err.txt");
-  write_file("Eotro.TXT", "Not a report\r\n");
+  EXPECT_NE(printed.err.find("incompleto"), std::string::npos) << printed.err;
+  write_file(work.file("Eotro.TXT"), "Not a report\r\n");
   EXPECT_EQ(run("otro"), 1);
-  EXPECT_FALSE(std::filesystem::exists("Gnada.SVG") || std::filesystem::exists("Gcorto.SVG") ||
-               std::filesystem::exists("Gcorto.PNG") || std::filesystem::exists("Gotro.PNG"));
-  write_file("Ebien.TXT", known_report());
+  EXPECT_EQ(files_in(work.folder()), (std::vector<std::string>{"Ecorto.TXT", "Eotro.TXT"}));
+  write_file(work.file("Ebien.TXT"), known_report());
   EXPECT_EQ(run("bien"), 0);
-  EXPECT_TRUE(std::filesystem::exists("Gbien.SVG") && std::filesystem::exists("Gbien.PNG"));
+  EXPECT_TRUE(std::filesystem::exists(work.file("Gbien.SVG")) &&
+              std::filesystem::exists(work.file("Gbien.PNG")));
 }
 
 }  // namespace

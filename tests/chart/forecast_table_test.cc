@@ -39,10 +39,10 @@ TEST(ForecastTable, TheExamplesTableReadsBackAsTheReportsNumbers) {
   for (const Separators& separators : {Separators{}, Separators{",", "."}}) {
     SCOPED_TRACE(separators.decimal);
     TempDirectory directory;
-    write_file("Dventas.TXT", read_file(std::string(TENDENCIA_EXAMPLES) + "/Dventas.TXT"));
+    write_file(directory.file("Dventas.TXT"), read_file(std::string(TENDENCIA_EXAMPLES) + "/Dventas.TXT"));
     ScriptedDialogue dialogue(run_answers("ventas", "5", "95", {"120", "15", "0.9"}, {"2001"}));
-    run_sequence(dialogue, separators);
-    const std::string text = read_file("Eventas.TXT");
+    run_sequence(dialogue, separators, directory.folder());
+    const std::string text = read_file(directory.file("Eventas.TXT"));
     ForecastReport report = parse_forecast_report(text);
 
     EXPECT_EQ(report.separators.decimal, separators.decimal);

@@ -46,7 +46,7 @@ TEST(AnswerScript, TheAnswersCarryTendenciasRunWithAndWithoutItsTQuestion) {
     std::string data = "Periodo NUMERO\n";
     for (int x = 1; x <= values; ++x)
       data += std::to_string(x) + " " + std::to_string(100 + 2 * x + (x % 3)) + "\n";
-    write_file("Dserie.TXT", data);
+    write_file(folder.file("Dserie.TXT"), data);
     std::string script =
         answer_script({"serie", 4, 99, 1990}, c, values, 2.5, Separators{});
     std::vector<std::string> answers = lines_of(script);
@@ -60,9 +60,9 @@ TEST(AnswerScript, TheAnswersCarryTendenciasRunWithAndWithoutItsTQuestion) {
       EXPECT_EQ(answers[28], "2.500000");
     }
     ScriptedDialogue dialogue(answers);
-    run_sequence(dialogue, Separators{});
+    run_sequence(dialogue, Separators{}, folder.folder());
     EXPECT_EQ(dialogue.shown().back().text, "¡Hasta la proxima!") << values;
-    std::string results = read_file("Eserie.TXT");
+    std::string results = read_file(folder.file("Eserie.TXT"));
     EXPECT_NE(results.find(std::to_string(1990 + values + 3)), std::string::npos) << results;
   }
 }

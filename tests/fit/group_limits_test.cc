@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/synthetic_series.h"
+#include "support/test_size.h"
 
 namespace tendencia {
 namespace {
@@ -14,12 +15,12 @@ using G = TermGroup;
 
 // A straight line with a slight upward bend: a concave logarithm or hyperbola
 // can only flatten its bend by growing its shift without end.
-std::vector<double> bent_line() {
+std::vector<double> bent_line(int values = 100) {
   Coefficients truth;
   truth.b[0] = 50;
   truth.b[1] = 2;
   truth.b[2] = 1.02;
-  return synthetic_series(truth, 100, 1.0, 2);
+  return synthetic_series(truth, values, 1.0, 2);
 }
 
 std::string refusal_of(const std::vector<double>& y, const std::vector<TermGroup>& groups) {
@@ -32,7 +33,7 @@ std::string refusal_of(const std::vector<double>& y, const std::vector<TermGroup
 }
 
 TEST(GroupLimits, AShiftRunningToInfinityIsNamedAsAStraightLine) {
-  const std::vector<double> y = bent_line();
+  const std::vector<double> y = bent_line(sized(100, 60));
   EXPECT_EQ(refusal_of(y, {G::Constant, G::Logarithm}),
             "el mejor ajuste lleva logaritmo a un límite (b8 → ∞), donde se vuelve una recta; "
             "use constante potencia");
@@ -40,7 +41,7 @@ TEST(GroupLimits, AShiftRunningToInfinityIsNamedAsAStraightLine) {
             "el mejor ajuste lleva hiperbola a un límite (b16 → ∞), donde se vuelve una recta; "
             "use constante potencia");
   // The same rule in a warm start from a shorter part's fit.
-  FittedTrend part = fit_trend(std::vector<double>(y.begin(), y.begin() + 60),
+  FittedTrend part = fit_trend(std::vector<double>(y.begin(), y.begin() + y.size() * 3 / 5),
                                {G::Constant, G::Power}, {});
   Coefficients start = part.coefficients;
   start.b[7] = 50;

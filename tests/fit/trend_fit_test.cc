@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -56,14 +57,13 @@ std::string data_file_text(const std::vector<double>& y) {
 // failure it stops with, or "" when it reaches its farewell.
 std::string tendencia_run(const std::vector<double>& y, const Coefficients& fitted) {
   TempDirectory folder;
-  write_file("Dserie.TXT", data_file_text(y));
-  std::vector<std::string> answers = {"serie", "3", "95"};
-  for (const std::string& line : lines_of(coefficient_answers(fitted))) answers.push_back(line);
-  if (y.size() >= 33) answers.push_back("2.01");  // a typed t: every point is used
-  answers.push_back("2001");
-  ScriptedDialogue dialogue(answers);
+  write_file(folder.file("Dserie.TXT"), data_file_text(y));
+  RunAnswers answers{"serie", "3", "95", {}, "2.01", "2001"};  // a typed t: every point is used
+  const std::vector<std::string> lines = lines_of(coefficient_answers(fitted));
+  std::copy(lines.begin(), lines.end(), answers.coefficients.begin());
+  ScriptedDialogue dialogue(answer_lines(answers, y.size()));
   try {
-    run_sequence(dialogue, Separators{});
+    run_sequence(dialogue, Separators{}, folder.folder());
   } catch (const std::exception& e) {
     return e.what();
   }

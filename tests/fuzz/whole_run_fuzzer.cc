@@ -18,29 +18,21 @@
 
 namespace {
 
-// The run works in the current directory; libFuzzer reads and writes its corpus
-// by relative paths, so each input runs in a scratch directory and comes back.
-class ScratchDirectory {
- public:
-  ScratchDirectory() : home_(std::filesystem::current_path()) {
-    static const std::filesystem::path scratch = [] {
-      char pattern[] = "/tmp/tendencia-fuzz-XXXXXX";
-      if (mkdtemp(pattern) == nullptr) std::abort();
-      return std::filesystem::path(pattern);
-    }();
-    std::filesystem::current_path(scratch);
-  }
-  ~ScratchDirectory() { std::filesystem::current_path(home_); }
-
- private:
-  std::filesystem::path home_;
-};
+// The folder every input's run works in, made once.
+const std::string& scratch_folder() {
+  static const std::string folder = [] {
+    char pattern[] = "/tmp/tendencia-fuzz-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) std::abort();
+    return std::string(pattern);
+  }();
+  return folder;
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tendencia;
-  ScratchDirectory scratch;
+  const std::string& folder = scratch_folder();
   std::string input(reinterpret_cast<const char*>(data), size);
   std::size_t split = input.find('\0');
   std::string data_file = input.substr(0, split);
@@ -56,15 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   // Long projections are valid but slow; keep the fuzzer exploring.
   if (answers.size() > 1 && answers[1].size() > 3) answers[1] = answers[1].substr(0, 3);
-  std::ofstream("Df.TXT", std::ios::binary) << data_file;
-  std::filesystem::remove("Ef.TXT");
+  std::ofstream(folder + "/Df.TXT", std::ios::binary) << data_file;
+  std::filesystem::remove(folder + "/Ef.TXT");
 
   ScriptedDialogue dialogue(answers);
   try {
-    run_sequence(dialogue, Separators{});
+    run_sequence(dialogue, Separators{}, folder);
   } catch (const Failure&) {
   }
-  std::ifstream in("Ef.TXT", std::ios::binary);
+  std::ifstream in(folder + "/Ef.TXT", std::ios::binary);
   std::string report(std::istreambuf_iterator<char>(in), {});
   if (report.find("INF") != std::string::npos || report.find("NAN") != std::string::npos)
     std::abort();

@@ -34,6 +34,10 @@ open series and the report.
 dated-series: AirPassengers as R's write.csv2 writes it (a "Mes" column 1949-01 ...),
 "Automático" and 24 points: the initial period proposed is 1, and the data file, report and
 chart files equal the terminal programs' (their table's periods run 1949-01 ... 1962-12).
+save-in-background: Guardar runs tendencia-grafico while the window goes on:
+with a tendencia-grafico that never ends, the window still opens its file
+chooser, refuses to project or save again until the chart is saved (the
+report stays as the chart program reads it), and reports the end when it comes.
 command-line: --help, --version, and a wrong command line (exit 2, usage line).
 
 Any missing piece (no Xvfb, no window manager, no xdotool, a window that never
@@ -440,6 +444,50 @@ def dated_series(env, bin_dir, examples, shots):
             fail("the report does not number its periods from 1")
     print("dated series: initial period 1, files identical to the terminal programs', "
           "the table's periods 1949-01 ... 1962-12")
+HANGING_CHART = """#!/bin/sh
+echo $$ > started
+echo dibujando
+exec sleep 600
+"""
+
+
+def save_in_background(env, bin_dir, examples, shots):
+    with tempfile.TemporaryDirectory() as desk, tempfile.TemporaryDirectory() as bins:
+        shutil.copy(os.path.join(examples, "Dventas.TXT"), desk)
+        # The studio finds tendencia-grafico beside its own binary: here, one that hangs.
+        shutil.copy(os.path.join(bin_dir, "tendencia-estudio"), bins)
+        chart = os.path.join(bins, "tendencia-grafico")
+        open(chart, "w").write(HANGING_CHART)
+        os.chmod(chart, 0o755)
+        s = Studio(env, bins, desk, ["Dventas.TXT", "--terminos", "constante,potencia",
+                                     "--inicio", "2001"])
+        s.keys("ctrl+j", "ctrl+p")
+        report = os.path.join(desk, "Eventas.TXT")
+        wait_for_file(report, "Eventas.TXT")
+        s.keys("ctrl+s")
+        started = os.path.join(desk, "started")
+        wait_for_file(started, "the chart program's start")
+        projected = open(report, "rb").read()
+        try:
+            # While it runs, the window answers: its file chooser opens and closes.
+            s.keys("ctrl+o")
+            s.next_box("the file chooser while the chart is saved", caption="Abrir una serie")
+            s.xdotool("key", "Escape")
+            time.sleep(0.5)
+            # Neither a projection nor a second Guardar meanwhile.
+            s.keys("ctrl+p", "ctrl+s")
+            time.sleep(0.5)
+        finally:
+            os.kill(int(open(started).read()), 9)
+        time.sleep(0.5)
+        err = quit_studio(s)
+        if err.count("se está guardando todavía") != 2:
+            fail("a projection or a second Guardar went on while the chart was saved: %r" % err)
+        if "dibujando" not in err:
+            fail("the end of the chart program was not reported: %r" % err)
+        if open(report, "rb").read() != projected:
+            fail("the report changed while the chart program was reading it")
+    print("save in background: the window goes on while tendencia-grafico runs, and says so")
 
 
 def command_line(bin_dir):
@@ -492,6 +540,8 @@ def main():
             other_data_file(env, bin_dir, examples, shots)
         elif mode == "dated-series":
             dated_series(env, bin_dir, examples, shots)
+        elif mode == "save-in-background":
+            save_in_background(env, bin_dir, examples, shots)
         else:
             fail("unknown mode " + mode)
     finally:

@@ -55,8 +55,8 @@ TEST(CsvImport, EveryDialectReadsBackAsTheSameDoublesAndRuns) {
   for (const Dialect& dialect : dialects()) {
     SCOPED_TRACE(dialect.name);
     TempDirectory directory;
-    write_file("serie.csv", dialect.bytes);
-    CsvImport import = import_csv_file({"serie.csv", "s", "", false});
+    write_file(directory.file("serie.csv"), dialect.bytes);
+    CsvImport import = import_csv_file({directory.file("serie.csv"), "s", "", false, directory.folder()});
     if (import.columns > 1) {
       EXPECT_EQ(import.delimiter, dialect.delimiter);
     }
@@ -64,18 +64,18 @@ TEST(CsvImport, EveryDialectReadsBackAsTheSameDoublesAndRuns) {
     EXPECT_EQ(import.encoding, dialect.encoding);
     EXPECT_EQ(import.series.values, kValues);
 
-    const std::string written = read_file("Ds.TXT");
+    const std::string written = read_file(directory.file("Ds.TXT"));
     EXPECT_EQ(written.substr(0, written.find("\r\n")), dialect.title);
     std::string first_row = dialect.first_period;
     first_row.resize(22, ' ');
     EXPECT_EQ(written.substr(written.find("\r\n") + 2, 30), first_row + "132.89\r\n");
-    DataSeries series = read_data_file("s");
+    DataSeries series = read_data_file(directory.folder(), "s");
     ASSERT_EQ(series.values.size(), kValues.size());
     for (std::size_t i = 0; i < kValues.size(); ++i) EXPECT_EQ(series.values[i].number, kValues[i]);
 
     ScriptedDialogue dialogue(run_answers("s", "2", "95", {}, {"2001"}));
-    EXPECT_NO_THROW(run_sequence(dialogue, Separators{}));
-    EXPECT_NE(read_file("Es.TXT").find(" 2007 "), std::string::npos);
+    EXPECT_NO_THROW(run_sequence(dialogue, Separators{}, directory.folder()));
+    EXPECT_NE(read_file(directory.file("Es.TXT")).find(" 2007 "), std::string::npos);
   }
 }
 
@@ -84,10 +84,10 @@ TEST(CsvImport, EveryDialectReadsBackAsTheSameDoublesAndRuns) {
 TEST(CsvImport, TheExamplesSpreadsheetGivesTheExamplesReport) {
   auto report_of = [](const std::string& data_file) {
     TempDirectory directory;
-    write_file("Dventas.TXT", data_file);
+    write_file(directory.file("Dventas.TXT"), data_file);
     ScriptedDialogue dialogue(run_answers("ventas", "5", "95", {"120", "15", "0.9"}, {"2001"}));
-    run_sequence(dialogue, Separators{",", "."});
-    return read_file("Eventas.TXT");
+    run_sequence(dialogue, Separators{",", "."}, directory.folder());
+    return read_file(directory.file("Eventas.TXT"));
   };
   const std::string examples = TENDENCIA_EXAMPLES;
   CsvImport import = read_csv_import(read_file(examples + "/ventas.csv"), "");
@@ -121,19 +121,19 @@ TEST(CsvImport, BytesThatAreNoTextAreRefused) {
 
 TEST(CsvImport, AnExistingDataFileIsKeptUnlessReplacedAndBadNamesWriteNothing) {
   TempDirectory directory;
-  write_file("serie.csv", "1\n2\n");
-  write_file("Dx.TXT", "anterior");
-  EXPECT_THROW(import_csv_file({"serie.csv", "x", "", false}), ImportRefused);
-  EXPECT_EQ(read_file("Dx.TXT"), "anterior");
-  import_csv_file({"serie.csv", "x", "", true});
-  EXPECT_EQ(read_file("Dx.TXT").substr(0, 6), "A\xf1o o ");
+  write_file(directory.file("serie.csv"), "1\n2\n");
+  write_file(directory.file("Dx.TXT"), "anterior");
+  EXPECT_THROW(import_csv_file({directory.file("serie.csv"), "x", "", false, directory.folder()}), ImportRefused);
+  EXPECT_EQ(read_file(directory.file("Dx.TXT")), "anterior");
+  import_csv_file({directory.file("serie.csv"), "x", "", true, directory.folder()});
+  EXPECT_EQ(read_file(directory.file("Dx.TXT")).substr(0, 6), "A\xf1o o ");
 
-  EXPECT_THROW(import_csv_file({"serie.csv", "a/b", "", false}), ImportRefused);
-  EXPECT_THROW(import_csv_file({"serie.csv", "ocho_car", "", false}), ImportRefused);
-  import_csv_file({"serie.csv", "sie7e\xc3\xb1o", "", false});  // 7 characters, 8 bytes
-  EXPECT_THROW(import_csv_file({"falta.csv", "y", "", false}), Failure);
-  EXPECT_THROW(import_csv_file({".", "y", "", false}), ImportRefused);
-  EXPECT_FALSE(std::filesystem::exists("Dy.TXT"));
+  EXPECT_THROW(import_csv_file({directory.file("serie.csv"), "a/b", "", false, directory.folder()}), ImportRefused);
+  EXPECT_THROW(import_csv_file({directory.file("serie.csv"), "ocho_car", "", false, directory.folder()}), ImportRefused);
+  import_csv_file({directory.file("serie.csv"), "sie7e\xc3\xb1o", "", false, directory.folder()});  // 7 characters, 8 bytes
+  EXPECT_THROW(import_csv_file({directory.file("falta.csv"), "y", "", false, directory.folder()}), Failure);
+  EXPECT_THROW(import_csv_file({directory.file("."), "y", "", false, directory.folder()}), ImportRefused);
+  EXPECT_FALSE(std::filesystem::exists(directory.file("Dy.TXT")));
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/failure.h"
 #include "support/recording_sink.h"
+#include "support/temp_directory.h"
 
 namespace tendencia {
 namespace {
@@ -130,16 +133,24 @@ TEST(ResultsReport, PiecesEndOn64KiBBoundariesAndStopAtARefusal) {
   EXPECT_EQ(log.written.size(), before);
 }
 
-TEST(ResultsReport, CannotBeCreatedOutsideTheCurrentDirectory) {
+TEST(ResultsReport, IsCreatedInItsFolderAndNeverOutsideIt) {
+  testing::TempDirectory directory;
+  std::filesystem::create_directory(directory.file("Ea"));
   for (const char* name : {"Ea/b.TXT", "E/tmp/x.TXT"}) {
     try {
-      ResultsReport::create(name, kC);
+      ResultsReport::create(directory.folder(), name, kC);
       FAIL() << name;
     } catch (const Failure& f) {
       EXPECT_EQ(f.kind(), FailureKind::FileNotCreatable);
+      EXPECT_EQ(f.place(), std::string("fichero de resultados ") + name);
     }
   }
-  EXPECT_THROW(ResultsReport::create(std::string("Ea\0b.TXT", 8), kC), Failure);
+  EXPECT_TRUE(std::filesystem::is_empty(directory.file("Ea")));
+  EXPECT_THROW(ResultsReport::create(directory.folder(), std::string("Ea\0b.TXT", 8), kC), Failure);
+  ResultsReport report = ResultsReport::create(directory.folder(), "Ex.TXT", kC);
+  report.write(report.line().text("uno"));
+  report.close();
+  EXPECT_EQ(testing::read_file(directory.file("Ex.TXT")), "uno\r\n");
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST(FitCommandLine, RefusesTermsThatAreMissingUnknownOrRepeated) {
 }
 
 TEST(FitCommandLine, RefusesPointsThatAreNotAWholeNumberFrom1To1000) {
-  for (const char* k : {"0", "1001", "-3", "2.5", "012", "", "10000000000", " 5"})
+  for (const char* k : {"0", "1001", "-3", "2.5", "", "10000000000", " 5", "5 "})
     EXPECT_EQ(refusal({"v", "coseno", "--puntos", k}),
               std::string("--puntos necesita un número entero de 1 a 1000, no \"") + k + "\"")
         << k;
@@ -51,6 +51,7 @@ TEST(FitCommandLine, RefusesPointsThatAreNotAWholeNumberFrom1To1000) {
   EXPECT_EQ(refusal({"v", "coseno", "--puntos", "3", "--puntos", "4"}),
             "--puntos aparece más de una vez");
   EXPECT_EQ(ajuste::parse_command_line({"v", "coseno", "--puntos", "1000"}).points, 1000);
+  EXPECT_EQ(ajuste::parse_command_line({"v", "coseno", "--puntos", "012"}).points, 12);
 }
 
 TEST(FitCommandLine, RefusesStartsThatNameNoChosenCoefficientOrHoldNoPlainNumber) {
@@ -65,13 +66,10 @@ TEST(FitCommandLine, RefusesStartsThatNameNoChosenCoefficientOrHoldNoPlainNumber
         std::string::npos)
         << name;
   }
-  EXPECT_EQ(refusal({"v", "potencia", "--inicio", "b2=0,9"}),
-            "el valor de b2 en --inicio no es un número escrito con \".\" como separador "
-            "decimal: \"0,9\"");
-  EXPECT_EQ(refusal({"v", "potencia", "--inicio", "b2="}).substr(0, 30),
-            "el valor de b2 en --inicio no ");
-  EXPECT_EQ(refusal({"v", "potencia", "--inicio", "b2=1e999"}),
-            "el valor de b2 en --inicio está fuera de rango: \"1e999\"");
+  for (const char* value : {"0,9", "", "1e999", " 1"})
+    EXPECT_EQ(refusal({"v", "potencia", "--inicio", std::string("b2=") + value}),
+              std::string("b2 en --inicio necesita un número escrito con \".\" como separador "
+                          "decimal, no \"") + value + "\"");
   EXPECT_EQ(refusal({"v", "potencia", "--inicio", "b2=1", "b2=2"}),
             "b2 aparece más de una vez en --inicio");
   EXPECT_EQ(refusal({"v", "potencia", "--inicio", "b5=1"}),
@@ -101,11 +99,11 @@ TEST(FitCommandLine, ReadsValidationAutomaticChoiceAndScriptOptions) {
 }
 
 TEST(FitCommandLine, RefusesValidationAndScriptValuesOutOfTheirRanges) {
-  for (const char* h : {"0", "1001", "-1", "1.5", "07", "x"})
+  for (const char* h : {"0", "1001", "-1", "1.5", "x"})
     EXPECT_EQ(refusal({"v", "--automatico", "--validar", h}),
-              std::string("--validar H necesita un número entero de 1 a 1000, no \"") + h + "\"");
+              std::string("--validar necesita un número entero de 1 a 1000, no \"") + h + "\"");
   EXPECT_EQ(refusal({"v", "--automatico", "--periodo", "0"}),
-            "--periodo m necesita un número entero de 1 a 1000, no \"0\"");
+            "--periodo necesita un número entero de 1 a 1000, no \"0\"");
   for (const char* p : {"0", "100", "-5", "95,5", "1e999", "nan"})
     EXPECT_EQ(refusal({"v", "--automatico", "--nivel", p}).substr(0, 44),
               "--nivel necesita un porcentaje mayor que 0 y")

@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <sstream>
 
 #include "model/calendar.h"
@@ -21,11 +20,9 @@ using namespace testing;
 
 class CalendarPipeline : public ::testing::Test {
  protected:
-  CalendarPipeline() {
-    std::filesystem::create_directory("work");
-    std::filesystem::current_path("work");
-  }
-  TempDirectory directory;
+  WorkFolder work;
+  // The same values with their rows numbered, run in a folder of their own.
+  WorkFolder numbered_work;
 };
 
 std::vector<std::string> lines_of(const std::string& text, const std::string& end) {
@@ -49,14 +46,13 @@ std::string numbered(const std::string& data_file) {
   return out;
 }
 
-// The report of `name` through tendencia-ajuste's script of answers, in the
-// current folder.
-std::string report_of(const std::string& name, int horizon) {
-  const CommandResult run = run_command(std::string(TENDENCIA_AJUSTE_BINARY) + " " + name +
-                                        " --automatico --guion " + std::to_string(horizon) +
-                                        " 1 --t-calibrada | " + TENDENCIA_BINARY + " > /dev/null");
+// The report of `name` through tendencia-ajuste's script of answers, in `work`.
+std::string report_of(const WorkFolder& work, const std::string& name, int horizon) {
+  const CommandResult run = work.run(std::string(TENDENCIA_AJUSTE_BINARY) + " " + name +
+                                     " --automatico --guion " + std::to_string(horizon) +
+                                     " 1 --t-calibrada | " + TENDENCIA_BINARY + " > /dev/null");
   EXPECT_EQ(run.status, 0) << run.err;
-  return read_file("E" + name + ".TXT");
+  return read_file(work.file("E" + name + ".TXT"));
 }
 
 struct Expected {
@@ -66,12 +62,13 @@ struct Expected {
 
 // Imports `csv` as problem `name`, runs the pipeline at the kind's M4
 // horizon, and checks the data file, the report and the table.
-void check_pipeline(const std::string& csv, const std::string& name, CalendarKind kind,
+void check_pipeline(const WorkFolder& work, const WorkFolder& numbered_work,
+                    const std::string& csv, const std::string& name, CalendarKind kind,
                     const Expected& expected) {
   SCOPED_TRACE(name);
-  write_file(name + ".csv", csv);
+  write_file(work.file(name + ".csv"), csv);
   const CommandResult imported =
-      run_command(std::string(TENDENCIA_IMPORTAR_BINARY) + " " + name + ".csv " + name);
+      work.run(std::string(TENDENCIA_IMPORTAR_BINARY) + " " + name + ".csv " + name);
   ASSERT_EQ(imported.status, 0) << imported.err;
   EXPECT_NE(imported.out.find(": calendario " + expected.kind), std::string::npos) << imported.out;
   EXPECT_NE(imported.out.find("En tendencia, conteste 1 a \"¿Año o Periodo inicial?\": el informe "
@@ -79,21 +76,18 @@ void check_pipeline(const std::string& csv, const std::string& name, CalendarKin
                               "fechas (" + expected.first + "...).\n"),
             std::string::npos)
       << imported.out;
-  const std::string data_file = read_file("D" + name + ".TXT");
+  const std::string data_file = read_file(work.file("D" + name + ".TXT"));
   EXPECT_EQ(lines_of(data_file, "\r\n").at(1).rfind(expected.first + " ", 0), 0u);
 
   const int horizon = m4_horizon(Calendar{kind, 0});
-  const std::string report = report_of(name, horizon);
+  const std::string report = report_of(work, name, horizon);
   EXPECT_NE(report.find("Se extrapolan  " + std::to_string(horizon) + " "), std::string::npos);
-  std::filesystem::create_directory("numerado");
-  std::filesystem::current_path("numerado");
-  write_file("D" + name + ".TXT", numbered(data_file));
-  EXPECT_EQ(report_of(name, horizon), report) << "the report differs with numbered rows";
-  std::filesystem::current_path("..");
+  write_file(numbered_work.file("D" + name + ".TXT"), numbered(data_file));
+  EXPECT_EQ(report_of(numbered_work, name, horizon), report) << "the report differs with numbered rows";
 
-  const CommandResult drawn = run_command(std::string(TENDENCIA_GRAFICO_BINARY) + " " + name + " --csv");
+  const CommandResult drawn = work.run(std::string(TENDENCIA_GRAFICO_BINARY) + " " + name + " --csv");
   ASSERT_EQ(drawn.status, 0) << drawn.err;
-  const std::vector<std::string> table = lines_of(read_file("G" + name + ".CSV"), "\r\n");
+  const std::vector<std::string> table = lines_of(read_file(work.file("G" + name + ".CSV")), "\r\n");
   const std::size_t observed = lines_of(data_file, "\r\n").size() - 1;
   ASSERT_EQ(table.size(), 1 + observed + horizon);
   EXPECT_EQ(first_cell(table[1]), expected.first);
@@ -103,7 +97,7 @@ void check_pipeline(const std::string& csv, const std::string& name, CalendarKin
 }
 
 TEST_F(CalendarPipeline, AirPassengersAsRWritesItKeepsItsMonthsToTheChartsTable) {
-  check_pipeline(read_file(TENDENCIA_SOURCE_DIR "/tests/data/airpassengers.csv"), "pasaj",
+  check_pipeline(work, numbered_work, read_file(TENDENCIA_SOURCE_DIR "/tests/data/airpassengers.csv"), "pasaj",
                  CalendarKind::Monthly, {"mensual", "1949-01", "1960-12", "1961-01", "1962-06"});
 }
 
@@ -119,7 +113,7 @@ TEST_F(CalendarPipeline, AQuarterlySeriesKeepsItsQuarters) {
   }
   for (char& c : csv)
     if (c == '.') c = ',';
-  check_pipeline(csv, "austres", CalendarKind::Quarterly,
+  check_pipeline(work, numbered_work, csv, "austres", CalendarKind::Quarterly,
                  {"trimestral", "1971-Q1", "1985-Q4", "1986-Q1", "1987-Q4"});
 }
 
@@ -133,7 +127,7 @@ TEST_F(CalendarPipeline, ADailySeriesKeepsItsDates) {
                   200 + 1.5 * d + 20 * std::sin(d / 3.0));
     csv += row;
   }
-  check_pipeline(csv, "visitas", CalendarKind::Daily,
+  check_pipeline(work, numbered_work, csv, "visitas", CalendarKind::Daily,
                  {"diario", "2024-02-28", "2024-05-27", "2024-05-28", "2024-06-10"});
 }
 
@@ -151,7 +145,7 @@ TEST_F(CalendarPipeline, AStockIndexOfWorkingDaysSkipsTheWeekendsAhead) {
   for (char& c : csv)
     if (c == '.') c = ',';
   // 500 working days from 2022-01-03 end on Friday 2023-12-01; the next is Monday.
-  check_pipeline(csv, "ibex", CalendarKind::WorkingDays,
+  check_pipeline(work, numbered_work, csv, "ibex", CalendarKind::WorkingDays,
                  {"de días laborables", "2022-01-03", "2023-12-01", "2023-12-04", "2023-12-21"});
 }
 

@@ -15,21 +15,16 @@ using namespace testing;
 
 using Result = CommandResult;
 
-Result import(const std::string& arguments) {
-  return run_command(std::string(TENDENCIA_IMPORTAR_BINARY) + " " + arguments);
-}
-
 class ImportProgram : public ::testing::Test {
  protected:
-  ImportProgram() {
-    std::filesystem::create_directory("work");
-    std::filesystem::current_path("work");
+  Result import(const std::string& arguments) {
+    return work.run(std::string(TENDENCIA_IMPORTAR_BINARY) + " " + arguments);
   }
-  TempDirectory directory;
+  WorkFolder work;
 };
 
 TEST_F(ImportProgram, SaysWhatItFoundAndWhatItWrote) {
-  write_file("ventas.csv", "\xef\xbb\xbf" "A\xc3\xb1o;Ventas\r\n2001;132,89\r\n2002;143,8\r\n");
+  write_file(work.file("ventas.csv"), "\xef\xbb\xbf" "A\xc3\xb1o;Ventas\r\n2001;132,89\r\n2002;143,8\r\n");
   Result r = import("ventas.csv ventas");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
@@ -41,11 +36,11 @@ TEST_F(ImportProgram, SaysWhatItFoundAndWhatItWrote) {
             "Periodos: columna 1 (\"Año\"), de 2001 a 2002: calendario anual.\n"
             "Escrito Dventas.TXT.\n"
             "En tendencia, conteste 2001 a \"¿Año o Periodo inicial?\".\n");
-  EXPECT_EQ(read_file("Dventas.TXT"),
+  EXPECT_EQ(read_file(work.file("Dventas.TXT")),
             "A\xf1o                   Ventas\r\n2001                  132.89\r\n2002                   143.8\r\n");
 
   // Months with a gap are no calendar: the summary says where, and the rows are numbered.
-  write_file("meses.csv", "Mes;Ventas\n2001-01;1\n2001-02;2\n2001-04;3\n");
+  write_file(work.file("meses.csv"), "Mes;Ventas\n2001-01;1\n2001-02;2\n2001-04;3\n");
   r = import("meses.csv meses");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("Periodos: columna 1 (\"Mes\"), de 2001-01 a 2001-04: no forman un "
@@ -55,9 +50,9 @@ TEST_F(ImportProgram, SaysWhatItFoundAndWhatItWrote) {
             std::string::npos)
       << r.out;
   EXPECT_EQ(r.out.find("conteste"), std::string::npos);
-  EXPECT_NE(read_file("Dmeses.TXT").find("\r\n3   "), std::string::npos);
+  EXPECT_NE(read_file(work.file("Dmeses.TXT")).find("\r\n3   "), std::string::npos);
 
-  write_file("tab.csv", "10\t1.5\n11\t2.5\n");
+  write_file(work.file("tab.csv"), "10\t1.5\n11\t2.5\n");
   r = import("tab.csv --columna=2 tab");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("fin de línea LF, delimitador tabulador, separador decimal \".\""), std::string::npos);
@@ -82,31 +77,31 @@ TEST_F(ImportProgram, EveryRefusalNamesItsCauseAndWritesNothing) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
-    write_file("serie.csv", c.bytes);
+    write_file(work.file("serie.csv"), c.bytes);
     Result r = import("serie.csv s " + c.arguments);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.rfind("Error al importar serie.csv: " + c.message, 0), 0u) << r.err;
     EXPECT_TRUE(r.err.find("No se escribe ningún fichero de datos.\n") != std::string::npos) << r.err;
-    EXPECT_EQ(files_here(), std::vector<std::string>{"serie.csv"});
+    EXPECT_EQ(files_in(work.folder()), std::vector<std::string>{"serie.csv"});
   }
 
-  write_file("serie.csv", "1\n2\n");
-  write_file("Ds.TXT", "anterior");
+  write_file(work.file("serie.csv"), "1\n2\n");
+  write_file(work.file("Ds.TXT"), "anterior");
   Result r = import("serie.csv s");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("ya existe el fichero de datos Ds.TXT; se conserva (use --sobrescribir"), std::string::npos);
-  EXPECT_EQ(read_file("Ds.TXT"), "anterior");
+  EXPECT_EQ(read_file(work.file("Ds.TXT")), "anterior");
   EXPECT_EQ(import("serie.csv s --sobrescribir").status, 0);
-  EXPECT_NE(read_file("Ds.TXT"), "anterior");
-  EXPECT_EQ(files_here(), (std::vector<std::string>{"Ds.TXT", "serie.csv"}));
+  EXPECT_NE(read_file(work.file("Ds.TXT")), "anterior");
+  EXPECT_EQ(files_in(work.folder()), (std::vector<std::string>{"Ds.TXT", "serie.csv"}));
   EXPECT_EQ(import("falta.csv t").status, 1);
   EXPECT_EQ(import("serie.csv a/b").status, 1);
-  EXPECT_EQ(files_here(), (std::vector<std::string>{"Ds.TXT", "serie.csv"}));
+  EXPECT_EQ(files_in(work.folder()), (std::vector<std::string>{"Ds.TXT", "serie.csv"}));
 }
 
 TEST_F(ImportProgram, AWrongCommandLineGetsTheUsageLineAndExitStatusTwo) {
-  write_file("serie.csv", "1\n2\n");
+  write_file(work.file("serie.csv"), "1\n2\n");
   for (const char* arguments : {"", "serie.csv", "serie.csv a b", "serie.csv a --columna",
                                 "serie.csv a --columna=", "serie.csv a --otra",
                                 "serie.csv a --columna 1 --columna 2"}) {
@@ -117,7 +112,7 @@ TEST_F(ImportProgram, AWrongCommandLineGetsTheUsageLineAndExitStatusTwo) {
                                  "[--sobrescribir] (--help para la ayuda)\n"))
         << r.err;
   }
-  EXPECT_EQ(files_here(), std::vector<std::string>{"serie.csv"});
+  EXPECT_EQ(files_in(work.folder()), std::vector<std::string>{"serie.csv"});
   Result help = import("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Uso: tendencia-importar FICHERO NOMBRE", 0), 0u);

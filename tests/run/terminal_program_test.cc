@@ -13,21 +13,18 @@ using namespace testing;
 
 using Result = CommandResult;
 
-Result run_program(const std::vector<std::string>& answers, const std::string& arguments = "") {
-  std::string input;
-  for (const std::string& a : answers) input += a + "\n";
-  write_file("../answers.in", input);
-  return run_command(std::string(TENDENCIA_BINARY) + " " + arguments + " < ../answers.in");
-}
-
 class TerminalProgram : public ::testing::Test {
  protected:
-  TerminalProgram() {
-    std::filesystem::create_directory("work");
-    std::filesystem::current_path("work");
-    write_file("Dt.TXT", "A\xf1o   NUMERO\r\n1 2\r\n2 4\r\n3 7\r\n");
+  TerminalProgram() { write_file(work.file("Dt.TXT"), "A\xf1o   NUMERO\r\n1 2\r\n2 4\r\n3 7\r\n"); }
+
+  Result run_program(const std::vector<std::string>& answers, const std::string& arguments = "") {
+    std::string input;
+    for (const std::string& a : answers) input += a + "\n";
+    write_file(work.beside("answers.in"), input);
+    return work.run(std::string(TENDENCIA_BINARY) + " " + arguments + " < ../answers.in");
   }
-  TempDirectory directory;
+
+  WorkFolder work;
 };
 
 // What the report holds is checked byte for byte through the run sequence
@@ -36,7 +33,7 @@ TEST_F(TerminalProgram, ACompleteRunExitsZeroWithTheFarewellLast) {
   Result r = run_program(run_answers("t", "2", "95", {}, {"2001"}));
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
-  EXPECT_TRUE(ends_with(read_file("Et.TXT"),
+  EXPECT_TRUE(ends_with(read_file(work.file("Et.TXT")),
                         " 2005          11.8333333333333           -0.694951620677287"
                         "           24.361618287344 \r\n"));
   std::size_t results = r.out.find("En el fichero Et tiene los resultados");
@@ -47,7 +44,7 @@ TEST_F(TerminalProgram, ACompleteRunExitsZeroWithTheFarewellLast) {
 TEST_F(TerminalProgram, CancelAtThePointsQuestionStopsWithStatusOne) {
   Result r = run_program({"t"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(read_file("Et.TXT"), "");
+  EXPECT_EQ(read_file(work.file("Et.TXT")), "");
   EXPECT_NE(r.err.find("no es un número"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("puntos a extrapolar"), std::string::npos) << r.err;
 }
@@ -57,7 +54,7 @@ TEST_F(TerminalProgram, FailuresSayWhatAndWhereAndKeepTheLines) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("desbordamiento"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("ajuste de la recta"), std::string::npos) << r.err;
-  std::string report = read_file("Et.TXT");
+  std::string report = read_file(work.file("Et.TXT"));
   EXPECT_EQ(report.substr(report.size() - 39), "      +  0*exp( 0*X)/(1+ 0*exp( 0*X))\r\n");
   EXPECT_EQ(r.out.find("¡Hasta la proxima!"), std::string::npos);
 }
@@ -72,7 +69,7 @@ TEST_F(TerminalProgram, OnlyHelpAndVersionAreAccepted) {
   Result other = run_program({"t"}, "ventas");
   EXPECT_EQ(other.status, 2);
   EXPECT_EQ(other.err, "Uso: tendencia (--help para la ayuda)\n");  // one line
-  EXPECT_FALSE(std::filesystem::exists("Et.TXT"));
+  EXPECT_FALSE(std::filesystem::exists(work.file("Et.TXT")));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Starts the terminal program as a child with pipes on stdin and stdout, so a
-// test can answer question by question, send it signals and read its exit.
+// test can answer question by question, send it signals and read its exit. It
+// starts in a folder of the test's, through the shell, as a user starts it
+// there; the test process stays where it is.
 #pragma once
 
 #include <fcntl.h>
@@ -19,9 +21,11 @@ namespace tendencia::testing {
 
 class ChildProcess {
  public:
-  // argv[0] is the program; `file_size_limit` (bytes, 0 for none) sets
-  // RLIMIT_FSIZE in the child, the way a nearly full disk refuses writes.
-  explicit ChildProcess(const std::vector<std::string>& argv, long file_size_limit = 0) {
+  // argv[0] is the program, started in `folder`; `file_size_limit` (bytes, 0
+  // for none) sets RLIMIT_FSIZE in the child, the way a nearly full disk
+  // refuses writes.
+  ChildProcess(const std::vector<std::string>& argv, const std::string& folder,
+               long file_size_limit = 0) {
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) return;
     pid_ = fork();
@@ -34,8 +38,11 @@ class ChildProcess {
         rlimit limit{static_cast<rlim_t>(file_size_limit), static_cast<rlim_t>(file_size_limit)};
         setrlimit(RLIMIT_FSIZE, &limit);
       }
+      // The shell enters the folder, then becomes the program (same process).
+      std::vector<std::string> shell = {"/bin/sh", "-c", "cd \"$0\" && exec \"$@\"", folder};
+      shell.insert(shell.end(), argv.begin(), argv.end());
       std::vector<char*> args;
-      for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+      for (const std::string& a : shell) args.push_back(const_cast<char*>(a.c_str()));
       args.push_back(nullptr);
       setenv("LC_ALL", "C", 1);
       execv(args[0], args.data());

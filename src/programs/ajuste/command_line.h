@@ -45,15 +45,16 @@ extern const char* const kUsage;
 // The whole --help text: the usage, F(X), the terms and the options.
 std::string help_text();
 
-// Reads the arguments after the program's name. Terms and options may come in
-// any order after NOMBRE; --inicio takes every following bI=VALOR argument.
-// Throws CommandLineRefused for no term without --automatico (or a term or
-// --inicio with it), an unknown or repeated term or option, a missing option
-// value, a K, H or m that is not a whole number 1..1000, a P that is not a
-// plain number strictly between 0 and 100, a start that is not "bI=VALOR" with
-// a coefficient of the chosen terms and a plain number ("." as decimal point)
-// within the double range; and, for --guion, an M outside 0..32767, an INICIO
-// outside -32768..32767, a level other than 90, 95 or 99, a name longer than
+// Reads the arguments after the program's name with the one reader of
+// options (programs/command_line_reader.h): the first operand is NOMBRE, the
+// others the terms; --inicio takes every following bI=VALOR argument.
+// Throws CommandLineRefused for what that reader refuses, no term without
+// --automatico (or a term or --inicio with it), an unknown or repeated term, a
+// K, H or m that is not a whole number 1..1000, a P that is not a number with
+// "." strictly between 0 and 100, a start that is not "bI=VALOR" with a
+// coefficient of the chosen terms and a number with "." within the double
+// range; and, for --guion, an M outside 0..32767, an INICIO outside
+// -32768..32767, a level other than 90, 95 or 99, a name longer than
 // tendencia takes, or --respuestas or --puntos beside it; --t-calibrada
 // without --guion; --datos without --automatico, or a NOMBRE that is empty,
 // longer than tendencia takes, not a file name here, or the problem's own.

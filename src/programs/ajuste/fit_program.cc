@@ -7,6 +7,7 @@
 #include "fit/answer_script.h"
 #include "fit/fit_pipeline.h"
 #include "fit/fit_report.h"
+#include "io/run_answers.h"
 #include "io/data_file_writer.h"
 #include "io/data_series.h"
 #include "io/problem_files.h"
@@ -45,7 +46,7 @@ FitPlan plan_of(const FitRequest& request, int values) {
 // The t for the script, with notes on stderr where the calibrated t asked for
 // cannot be used.
 std::optional<double> script_t(const FitRequest& request, const FitOutcome& outcome, int values) {
-  if (!tendencia_asks_t(values)) {
+  if (!run_asks_t(static_cast<std::size_t>(values))) {
     if (request.calibrated_t)
       std::fprintf(stderr,
                    "Aviso: con %d valores (32 o menos) tendencia toma la t de su tabla y no la "
@@ -80,9 +81,9 @@ void check_script_fits(const ScriptAnswers& script, int values) {
 std::string run_problem(const FitRequest& request, const FitOutcome& outcome) {
   if (!request.data_name) return request.problem_name;
   const std::string& name = *request.data_name;
-  const TitleLine title = split_title_line(read_data_title(request.problem_name));
+  const TitleLine title = split_title_line(read_data_title("", request.problem_name));
   const std::string series = title.values_header.empty() ? "serie" : title.values_header;
-  write_data_file(name,
+  write_data_file("", name,
                   data_file_bytes(title.period_header, values_header_for(outcome.data, series),
                                   outcome.run_values),
                   true);
@@ -96,7 +97,7 @@ std::string run_problem(const FitRequest& request, const FitOutcome& outcome) {
 int fit_program(const FitRequest& request) {
   const Separators separators = separators_from_locale();
   const std::string data_file = data_file_name(request.problem_name);
-  DataSeries series = read_data_file(request.problem_name);
+  DataSeries series = read_data_file("", request.problem_name);
   const int rows = static_cast<int>(series.values.size());
   const int points = request.points.value_or(rows);
   if (points > rows)

@@ -27,10 +27,9 @@ namespace estudio {
 // The one-line usage text, without a line end.
 extern const char* const kUsage;
 
-// Reads the arguments after the program's name; each option takes its value as
-// the next argument or after "=". Throws CommandLineRefused (what() in Spanish)
-// for more than one FICHERO or FICHERO with --elegir-fichero, an unknown or
-// repeated option, a missing value,
+// Reads the arguments after the program's name with the one reader of
+// options (programs/command_line_reader.h). Throws CommandLineRefused for what
+// that reader refuses, more than one FICHERO or FICHERO with --elegir-fichero,
 // an unknown or repeated term, --terminos together with --automatico, an M
 // outside 0..32767, a P other than 90, 95 or 99, an I outside -32768..32767.
 StudioOptions parse_command_line(const std::vector<std::string>& arguments);

@@ -1,9 +1,11 @@
 #include "programs/estudio/companion_programs.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -30,52 +32,73 @@ std::string companion_path(const std::string& program) {
   return (self.parent_path() / program).string();
 }
 
-CompanionResult run_companion(const std::string& path, const std::vector<std::string>& arguments) {
-  CompanionResult result;
+std::optional<CollectedCompanion> start_collecting(const std::string& path,
+                                                   const std::vector<std::string>& arguments,
+                                                   const std::string& folder) {
   int pipe_ends[2];
-  if (pipe(pipe_ends) != 0) return result;
+  if (pipe2(pipe_ends, O_CLOEXEC) != 0) return std::nullopt;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
   posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 2);
-  posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
+  // The companion starts in the problem's folder as a user's shell would
+  // start it there; this program's own folder never changes.
+  if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
   std::vector<std::string> copies = arguments;
   std::string program;
   std::vector<char*> argv = argument_vector(path, copies, program);
   pid_t child = 0;
-  int spawned = posix_spawn(&child, path.c_str(), &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawn(&child, path.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(pipe_ends[1]);
   if (spawned != 0) {
     close(pipe_ends[0]);
-    return result;
+    return std::nullopt;
   }
+  fcntl(pipe_ends[0], F_SETFL, fcntl(pipe_ends[0], F_GETFL) | O_NONBLOCK);
+  return CollectedCompanion{child, pipe_ends[0], {}};
+}
+
+bool collect_output(CollectedCompanion& companion) {
   char buffer[4096];
   for (;;) {
-    ssize_t got = read(pipe_ends[0], buffer, sizeof buffer);
-    if (got > 0) result.output.append(buffer, static_cast<std::size_t>(got));
-    else if (got == 0 || errno != EINTR) break;
+    const ssize_t got = read(companion.output, buffer, sizeof buffer);
+    if (got > 0) companion.collected.append(buffer, static_cast<std::size_t>(got));
+    else if (got == 0) return true;
+    else if (errno != EINTR) return errno != EAGAIN && errno != EWOULDBLOCK;
   }
-  close(pipe_ends[0]);
+}
+
+CompanionResult finish(CollectedCompanion& companion) {
+  CompanionResult result;
+  result.output = std::move(companion.collected);
+  if (companion.output >= 0) close(companion.output);
+  companion.output = -1;
   int status = 0;
-  while (waitpid(child, &status, 0) < 0)
+  while (waitpid(companion.pid, &status, 0) < 0)
     if (errno != EINTR) return result;
   if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
   return result;
 }
 
-bool start_companion(const std::string& path, const std::vector<std::string>& arguments) {
+std::optional<pid_t> start_companion(const std::string& path,
+                                     const std::vector<std::string>& arguments) {
   std::vector<std::string> copies = arguments;
   std::string program;
   std::vector<char*> argv = argument_vector(path, copies, program);
   pid_t child = 0;
-  return posix_spawn(&child, path.c_str(), nullptr, nullptr, argv.data(), environ) == 0;
+  if (posix_spawn(&child, path.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
+    return std::nullopt;
+  return child;
 }
 
-void reap_companions() {
-  int status = 0;
-  while (waitpid(-1, &status, WNOHANG) > 0) {
-  }
+void reap_companions(std::vector<pid_t>& started) {
+  started.erase(std::remove_if(started.begin(), started.end(),
+                               [](pid_t pid) {
+                                 int status = 0;
+                                 return waitpid(pid, &status, WNOHANG) != 0;
+                               }),
+                started.end());
 }
 
 }  // namespace tendencia

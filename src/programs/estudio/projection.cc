@@ -9,12 +9,12 @@
 
 namespace tendencia {
 
-ForecastReport project(const std::vector<std::string>& answers, const std::string& problem_name,
-                       const Separators& separators) {
+ForecastReport project(const std::vector<std::string>& answers, const std::string& folder,
+                       const std::string& problem_name, const Separators& separators) {
   AnswerListDialogue dialogue(answers);
-  run_sequence(dialogue, separators);
+  run_sequence(dialogue, separators, folder);
   const std::string file = results_file_name(problem_name);
-  std::ifstream in(file, std::ios::binary);
+  std::ifstream in(path_in(folder, file), std::ios::binary);
   if (!in) throw ReportRefused("no se puede leer el fichero " + file);
   std::string bytes(std::istreambuf_iterator<char>(in), {});
   return parse_forecast_report(bytes);

@@ -10,12 +10,13 @@
 
 namespace tendencia {
 
-// Runs the run sequence in the current folder, every question answered from
-// `answers` (see run_answers), and reads back the results file it wrote.
+// Runs the run sequence on the problem's files in `folder`, every question
+// answered from `answers` (io/run_answers.h), and reads back the results file
+// it wrote.
 // Throws what the run throws (Failure, AnswersExhausted), the report's lines
 // written before the failure kept, as the terminal program keeps them; and
 // ReportRefused when the written report cannot be read back.
-ForecastReport project(const std::vector<std::string>& answers, const std::string& problem_name,
-                       const Separators& separators);
+ForecastReport project(const std::vector<std::string>& answers, const std::string& folder,
+                       const std::string& problem_name, const Separators& separators);
 
 }  // namespace tendencia

@@ -5,13 +5,13 @@
 
 #include "fit/answer_script.h"
 #include "io/csv_import.h"
+#include "io/run_answers.h"
 #include "model/student_quantile.h"
 #include "model/student_table.h"
+#include "text/conversions.h"
 
 namespace tendencia {
 namespace {
-
-int confidence_index(int level) { return level == 90 ? 1 : level == 95 ? 2 : 3; }
 
 std::string with_decimal(std::string text, const Separators& separators) {
   std::size_t dot = text.find('.');
@@ -21,17 +21,8 @@ std::string with_decimal(std::string text, const Separators& separators) {
 
 }  // namespace
 
-std::vector<std::string> run_answers(const RunChoices& choices, std::size_t values) {
-  std::vector<std::string> answers{choices.problem_name, choices.points_to_project,
-                                   std::to_string(choices.level)};
-  answers.insert(answers.end(), choices.coefficients.begin(), choices.coefficients.end());
-  if (tendencia_asks_t(static_cast<int>(values))) answers.push_back(choices.student_t);
-  answers.push_back(choices.first_period);
-  return answers;
-}
-
 std::string proposed_student_t(int level, std::size_t values, const Separators& separators) {
-  if (!tendencia_asks_t(static_cast<int>(values))) {
+  if (!run_asks_t(values)) {
     if (values < 3) return "";
     std::optional<double> t = table_entry(confidence_index(level), static_cast<int>(values) - 2);
     if (!t) return "";
@@ -41,6 +32,14 @@ std::string proposed_student_t(int level, std::size_t values, const Separators& 
   }
   std::optional<double> t = student_quantile(level, static_cast<double>(values) - 2);
   return t ? t_answer_form(*t, separators) : "";
+}
+
+std::optional<int> typed_whole_number(const std::string& text, const Separators& separators) {
+  try {
+    return whole_number(text, separators);
+  } catch (const Failure&) {
+    return std::nullopt;
+  }
 }
 
 std::string problem_name_refusal(const std::string& name) {

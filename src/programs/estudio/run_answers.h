@@ -1,36 +1,27 @@
-// The window's fields as the answers tendencia's run asks for, in its order,
-// so the run writes the report the terminal program writes for them.
+// What the window proposes and refuses before the run gets its answers
+// (io/run_answers.h): the t it would be asked, the problem name it would take.
 #pragma once
 
-#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "text/separators.h"
 
 namespace tendencia {
 
-struct RunChoices {
-  std::string problem_name;
-  std::string points_to_project;              // M, as typed
-  int level = 95;                             // 90, 95 or 99
-  std::array<std::string, 25> coefficients;   // b0..b24, as typed; empty is 0
-  std::string student_t;                      // as typed; asked only for long series
-  std::string first_period;                   // as typed
-};
-
-// The answers, one per question: the name, M, the level, b0..b24, the t when
-// tendencia asks for it (tendencia_asks_t, fit/answer_script.h), the initial
-// period.
-std::vector<std::string> run_answers(const RunChoices& choices, std::size_t values);
-
 // The t the window shows for `values` values at `level`: the table's, as the
 // run takes it, up to 32 values (empty where the table has none: fewer than 3
-// values); above, the exact Student quantile for values - 2 degrees of freedom
+// values, or a level other than 90, 95 and 99); above, the exact Student quantile for values - 2 degrees of freedom
 // as tendencia-ajuste --guion writes it (t_answer_form), an answer the run
 // reads as a t value, never as a count of points.
 std::string proposed_student_t(int level, std::size_t values, const Separators& separators);
+
+// The whole number the run reads from a typed answer (whole_number,
+// text/conversions.h: the locale's separators, rounded, within -32768..32767),
+// for the window's own use of the points and the initial period; none where
+// the run would stop on that answer.
+std::optional<int> typed_whole_number(const std::string& text, const Separators& separators);
 
 // Why `name` cannot be the problem name (empty, too long, or reaching into
 // another folder), in Spanish; empty when it can.

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <new>
 #include <sstream>
+#include <tuple>
+#include <utility>
 
 #include "core/failure.h"
 #include "io/csv_import.h"
@@ -30,13 +32,15 @@ std::string extension_of(const std::string& path) {
 
 bool is_csv(const std::string& path) { return extension_of(path) == ".csv"; }
 
-// The whole data file, refused as the CSV reader refuses: what is not a
-// regular file would be read forever or not at all.
-std::string read_data_bytes(const std::string& path) {
+// The data file's series as the run reads it, with the run's own refusals (a
+// row beyond the last, a field too long), then its bytes, for the data file
+// the run will find: what is not a regular file would be read forever or not
+// at all, and a file of a series and megabytes of blank lines is refused.
+std::pair<DataSeries, std::string> read_data_bytes(const std::string& path) {
   const std::string where = "fichero de datos " + path;
-  std::string bytes = read_regular_file(path, where, kMaxCsvBytes);
-  if (bytes.size() > kMaxCsvBytes) throw Failure(FailureKind::TooManyRows, where);
-  return bytes;
+  std::ifstream in = open_regular_file(path, where);
+  DataSeries series = read_series(in, path);
+  return {std::move(series), read_regular_file(path, where)};
 }
 
 DataSeries series_of(const std::string& data_file_bytes, const std::string& where) {
@@ -82,10 +86,10 @@ OpenedSeries open_series_file(const std::string& path) {
     opened.data_file_bytes = std::move(import.data_file_bytes);
     opened.calendar = import.series.calendar;
     opened.first_period = proposed_initial_period(import.series);
+    opened.series = series_of(opened.data_file_bytes, path);
   } else {
-    opened.data_file_bytes = read_data_bytes(path);
+    std::tie(opened.series, opened.data_file_bytes) = read_data_bytes(path);
   }
-  opened.series = series_of(opened.data_file_bytes, path);
   std::istringstream title(opened.data_file_bytes);
   opened.title_line = read_title_line(title);
   if (!opened.from_csv) {
@@ -110,8 +114,7 @@ std::vector<std::string> period_column(const OpenedSeries& opened, int first_per
 
 std::string open_failure_text(const std::string& path, const std::exception& error) {
   if (is_csv(path)) return import_failure_text(path, error);
-  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return "Error: memoria insuficiente.";
-  return std::string("Error: ") + error.what() + ".";
+  return "Error: " + what_failed(error) + ".";
 }
 
 bool same_series(const DataSeries& a, const DataSeries& b) {
@@ -125,9 +128,10 @@ bool same_series(const DataSeries& a, const DataSeries& b) {
   return true;
 }
 
-DataFileState data_file_state(const std::string& problem_name, const DataSeries& series) {
+DataFileState data_file_state(const std::string& folder, const std::string& problem_name,
+                              const DataSeries& series) {
   try {
-    return same_series(read_data_file(problem_name), series) ? DataFileState::SameSeries
+    return same_series(read_data_file(folder, problem_name), series) ? DataFileState::SameSeries
                                                              : DataFileState::OtherSeries;
   } catch (const Failure& failure) {
     if (failure.kind() == FailureKind::FileNotFound) return DataFileState::Missing;

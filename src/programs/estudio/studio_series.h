@@ -53,9 +53,10 @@ bool same_series(const DataSeries& a, const DataSeries& b);
 
 enum class DataFileState { Missing, SameSeries, OtherSeries };
 
-// Is there, in the current folder, a data file of `problem_name` (found as the
-// run finds it), and does it hold `series`? A file the run cannot read counts
-// as another series.
-DataFileState data_file_state(const std::string& problem_name, const DataSeries& series);
+// Is there, in `folder`, a data file of `problem_name` (found as the run finds
+// it), and does it hold `series`? A file the run cannot read counts as another
+// series.
+DataFileState data_file_state(const std::string& folder, const std::string& problem_name,
+                              const DataSeries& series);
 
 }  // namespace tendencia

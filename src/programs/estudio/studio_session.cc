@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fit/answer_script.h"
+#include "io/run_answers.h"
 #include "model/student_quantile.h"
 #include "programs/estudio/run_answers.h"
 
@@ -13,7 +14,7 @@ StudentTField student_t_field(const StudioSession& session, int level, bool cali
   StudentTField field;
   if (!session.opened) return field;
   const std::size_t values = session.opened->series.values.size();
-  field.editable = tendencia_asks_t(static_cast<int>(values));
+  field.editable = run_asks_t(values);
   field.calibrated_allowed =
       field.editable && session.calibrated_t && session.calibrated_level == level;
   // Never narrower than Student's, as --t-calibrada: a calibrated t below it

@@ -15,14 +15,15 @@
 #include "io/data_file_writer.h"
 #include "io/data_series.h"
 #include "io/problem_files.h"
+#include "io/run_answers.h"
 #include "programs/estudio/chart_picture.h"
 #include "programs/estudio/companion_programs.h"
 #include "programs/estudio/projection.h"
 #include "programs/estudio/run_answers.h"
 #include "programs/estudio/series_fit.h"
+#include "programs/program.h"
 #include "run/run_program.h"
 #include "run/working_folder.h"
-#include "text/number_scanner.h"
 
 namespace tendencia {
 namespace {
@@ -39,6 +40,7 @@ void on_save(Fl_Widget*, void* window) { static_cast<StudioWindow*>(window)->sav
 void on_step_dialogue(Fl_Widget*, void* window) {
   static_cast<StudioWindow*>(window)->start_step_dialogue();
 }
+void on_chart_output(int, void* window) { static_cast<StudioWindow*>(window)->collect_saved_chart(); }
 
 // Escape would close an FLTK window; here only Ctrl+Q and the close button do,
 // so a stray Escape never loses what was typed.
@@ -177,7 +179,7 @@ void StudioWindow::fit() {
     if (name.empty()) name = session_.opened->proposed_name;  // only names the series in the report
     // Validated at the horizon and level of the projection, as --guion does.
     const FitSettings settings = validation_settings_for(
-        static_cast<int>(whole_number_in(projection_->points()).value_or(0)), projection_->level(),
+        typed_whole_number(projection_->points(), separators_).value_or(0), projection_->level(),
         session_.opened->series.values.size());
     SeriesFit fitted = fit_series(session_.opened->series, function_->chosen_groups(),
                                   function_->automatic(), data_file_name(name), settings,
@@ -188,12 +190,12 @@ void StudioWindow::fit() {
     propose_student_t();
     say("Ajuste hecho: los coeficientes están en sus campos. Pulse Proyectar (Ctrl+P).", false);
   } catch (const std::exception& error) {
-    say(std::string("Error: ") + error.what() + ". No se cambia ningún coeficiente.", true);
+    say(failure_line(error, "No se cambia ningún coeficiente."), true);
   }
   fl_cursor(FL_CURSOR_DEFAULT);
 }
 
-// Makes the data file of `name` in the current folder hold the open series:
+// Makes the data file of `name` in the open series' folder hold that series:
 // written when missing, replaced only when the user agrees. False when it is
 // not there to run on (the user kept another series, or it cannot be written;
 // the status line says which).
@@ -201,9 +203,9 @@ bool StudioWindow::place_data_file(const std::string& name) {
   const std::string file = data_file_name(name);
   DataFileState state = DataFileState::Missing;
   try {
-    state = data_file_state(name, session_.opened->series);
+    state = data_file_state(session_.opened->folder, name, session_.opened->series);
   } catch (const std::exception& error) {
-    say(std::string("Error: ") + error.what() + ". No se proyecta.", true);
+    say(failure_line(error, "No se proyecta."), true);
     return false;
   }
   if (state == DataFileState::SameSeries) return true;
@@ -219,13 +221,22 @@ bool StudioWindow::place_data_file(const std::string& name) {
     }
   }
   try {
-    if (!write_data_file(name, session_.opened->data_file_bytes, state == DataFileState::OtherSeries))
+    if (!write_data_file(session_.opened->folder, name, session_.opened->data_file_bytes,
+                         state == DataFileState::OtherSeries))
       throw Failure(FailureKind::FileNotCreatable, file);
   } catch (const std::exception& error) {
-    say(std::string("Error: ") + error.what() + ". No se proyecta.", true);
+    say(failure_line(error, "No se proyecta."), true);
     return false;
   }
   return true;
+}
+
+// While tendencia-grafico reads the report for Guardar, the report stays as it
+// is: a projection then would write it under the program's feet.
+bool StudioWindow::still_saving() {
+  if (saving_)
+    say("El gráfico se está guardando todavía (tendencia-grafico); espere a que termine.", true);
+  return saving_.has_value();
 }
 
 void StudioWindow::project() {
@@ -233,42 +244,44 @@ void StudioWindow::project() {
     say("Abra primero un fichero de datos o un fichero CSV (Ctrl+O).", true);
     return;
   }
+  if (still_saving()) return;
   const std::string name = data_->problem_name();
   std::string refused = problem_name_refusal(name);
-  if (refused.empty()) refused = enter_folder(session_.opened->folder);
+  const std::string folder = session_.opened->folder;
+  if (refused.empty()) refused = folder_refusal(folder);
   if (!refused.empty()) {
     say(refused, true);
     return;
   }
   if (!place_data_file(name)) return;
 
-  RunChoices choices;
-  choices.problem_name = name;
-  choices.points_to_project = projection_->points();
-  choices.level = projection_->level();
-  choices.coefficients = function_->coefficient_answers();
-  choices.student_t = projection_->student_t();
-  choices.first_period = projection_->first_period();
+  RunAnswers answers;
+  answers.problem_name = name;
+  answers.points_to_project = projection_->points();
+  answers.level = std::to_string(projection_->level());
+  answers.coefficients = function_->coefficient_answers();
+  answers.student_t = projection_->student_t();
+  answers.first_period = projection_->first_period();
   session_.projected.reset();
   projection_->clear_projected();
   try {
-    ForecastReport report =
-        tendencia::project(run_answers(choices, session_.opened->series.values.size()), name, separators_);
+    ForecastReport report = tendencia::project(
+        answer_lines(answers, session_.opened->series.values.size()), folder, name, separators_);
     // The chart tendencia-grafico draws of this report, by default, and its
     // periods as the chart's table names them.
-    FanChart chart = fan_chart_of(report, {read_data_title(name), name, {}, data_file_calendar(name)});
+    FanChart chart = fan_chart_of(
+        report, {read_data_title(folder, name), name, {}, data_file_calendar(folder, name)});
     projection_->show_projected(report, chart.calendar);
     chart_->show(std::move(chart));
     session_.projected = std::move(report);
     session_.projected_name = name;
-    session_.projected_folder = session_.opened->folder;
-    say("Informe escrito en " + results_file_name(name) + " (" + session_.opened->folder +
+    session_.projected_folder = folder;
+    say("Informe escrito en " + results_file_name(name) + " (" + folder +
             "). Guardar (Ctrl+S) escribe el gráfico y su tabla.",
         false);
   } catch (const std::exception& error) {
     // No chart of an earlier projection stays beside a run that stopped.
-    const int first_period =
-        static_cast<int>(whole_number_in(projection_->first_period()).value_or(0));
+    const int first_period = typed_whole_number(projection_->first_period(), separators_).value_or(0);
     chart_->show(observed_chart(*session_.opened, first_period, name, separators_.decimal));
     say(error_report(error), true);
   }
@@ -279,35 +292,55 @@ void StudioWindow::save() {
     say("Nada que guardar: pulse antes Proyectar (Ctrl+P).", true);
     return;
   }
-  std::string refused = enter_folder(session_.projected_folder);
+  if (still_saving()) return;
+  std::string refused = folder_refusal(session_.projected_folder);
   if (!refused.empty()) {
     say(refused, true);
     return;
   }
   // tendencia-grafico itself writes the files, so they are its bytes exactly,
-  // whatever this process drew before.
+  // whatever this process drew before. It runs while the window goes on.
   const std::string chart_program = companion_path("tendencia-grafico");
-  CompanionResult result = run_companion(chart_program, {session_.projected_name, "--csv"});
+  saving_ = start_collecting(chart_program, {session_.projected_name, "--csv"},
+                             session_.projected_folder);
+  if (!saving_) {
+    say("Error: no se puede ejecutar " + chart_program + ".", true);
+    return;
+  }
+  Fl::add_fd(saving_->output, FL_READ, on_chart_output, this);
+  say("Guardando el gráfico y su tabla (tendencia-grafico)…", false);
+}
+
+void StudioWindow::collect_saved_chart() {
+  if (!saving_ || !collect_output(*saving_)) return;
+  Fl::remove_fd(saving_->output);
+  CompanionResult result = finish(*saving_);
+  saving_.reset();
   while (!result.output.empty() && result.output.back() == '\n') result.output.pop_back();
   if (result.status == 0) say(result.output, false);
-  else if (result.output.empty()) say("Error: no se puede ejecutar " + chart_program + ".", true);
+  else if (result.output.empty()) say("Error: tendencia-grafico termina sin decir por qué.", true);
   else say(result.output, true);
 }
 
 namespace {
-void reap_step_dialogues(void*) {
-  reap_companions();
-  Fl::repeat_timeout(2.0, reap_step_dialogues);
+void reap_step_dialogues(void* started) {
+  auto* pids = static_cast<std::vector<pid_t>*>(started);
+  reap_companions(*pids);
+  if (!pids->empty()) Fl::repeat_timeout(2.0, reap_step_dialogues, started);
 }
 }  // namespace
 
 void StudioWindow::start_step_dialogue() {
   const std::string program = companion_path("tendencia-gui");
-  if (!start_companion(program, {session_.opened ? session_.opened->folder : std::string("--elegir-carpeta")})) {
+  std::optional<pid_t> started = start_companion(
+      program, {session_.opened ? session_.opened->folder : std::string("--elegir-carpeta")});
+  if (!started) {
     say("Error: no se puede iniciar " + program + ".", true);
     return;
   }
-  if (!Fl::has_timeout(reap_step_dialogues)) Fl::add_timeout(2.0, reap_step_dialogues);
+  step_dialogues_.push_back(*started);
+  if (!Fl::has_timeout(reap_step_dialogues, &step_dialogues_))
+    Fl::add_timeout(2.0, reap_step_dialogues, &step_dialogues_);
   say("Diálogo paso a paso iniciado (tendencia-gui) en " +
           (session_.opened ? session_.opened->folder : std::string("la carpeta que elija")) + ".",
       false);

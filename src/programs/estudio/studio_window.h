@@ -7,9 +7,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "programs/estudio/chart_view.h"
 #include "programs/estudio/command_line.h"
+#include "programs/estudio/companion_programs.h"
 #include "programs/estudio/data_panel.h"
 #include "programs/estudio/function_panel.h"
 #include "programs/estudio/projection_panel.h"
@@ -28,7 +30,8 @@ class StudioWindow : public Fl_Double_Window {
   void choose_file();                       // Ctrl+O: the native chooser, then open_file
   void fit();                               // Ctrl+J
   void project();                           // Ctrl+P
-  void save();                              // Ctrl+S
+  void save();                              // Ctrl+S: starts tendencia-grafico
+  void collect_saved_chart();               // its output, as it comes; its end
   void start_step_dialogue();
   // The t for the open series at the chosen level, in its field.
   void propose_student_t();
@@ -38,6 +41,7 @@ class StudioWindow : public Fl_Double_Window {
 
  private:
   void say(const std::string& text, bool failure);
+  bool still_saving();
   bool place_data_file(const std::string& name);
 
   DataPanel* data_;
@@ -49,6 +53,8 @@ class StudioWindow : public Fl_Double_Window {
   Separators separators_;
   std::optional<int> preset_first_period_;
   StudioSession session_;
+  std::optional<CollectedCompanion> saving_;  // tendencia-grafico, while it runs for Guardar
+  std::vector<pid_t> step_dialogues_;         // the tendencia-gui started, until reaped
 };
 
 }  // namespace tendencia

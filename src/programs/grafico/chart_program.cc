@@ -52,16 +52,16 @@ int grafico::draw_chart(const Request& request) {
   if (!in) throw ReportRefused("no se encuentra el fichero " + file);
   const std::string bytes(std::istreambuf_iterator<char>(in), {});
   const ForecastReport report = parse_forecast_report(bytes);
-  const FanChart chart =
-      fan_chart_of(report, {read_data_title(name), name, request.levels, data_file_calendar(name)});
+  const FanChart chart = fan_chart_of(
+      report, {read_data_title("", name), name, request.levels, data_file_calendar("", name)});
   for (double level : chart.levels_not_drawn)
     std::fprintf(stderr, "Aviso: la banda al %s %% no se dibuja: el informe no da con qué "
                  "calcularla (su t de Student y 3 puntos o más), o sus límites se salen "
                  "de los números.\n",
                  readable_number(level, 4, chart.decimal).c_str());
-  write_fan_chart(chart, name);
+  write_fan_chart(chart, "", name);
   if (request.table)
-    write_whole_file(chart_file_name(name, "CSV"),
+    write_whole_file("", chart_file_name(name, "CSV"),
                      forecast_table_csv(report, table_bands(chart), chart.calendar,
                                         chart.logarithms),
                      true);

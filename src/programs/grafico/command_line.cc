@@ -2,32 +2,26 @@
 
 #include "chart/band_levels.h"
 #include "core/failure.h"
+#include "programs/command_line_reader.h"
 
 namespace tendencia::grafico {
 
 const char* const kUsage = "Uso: tendencia-grafico NOMBRE [--csv] [--niveles 50,80,95]";
 
 Request parse_command_line(const std::vector<std::string>& arguments) {
-  if (arguments.empty() || arguments[0].empty() || arguments[0].rfind("--", 0) == 0)
+  const CommandLine line = read_command_line(arguments, {{"--csv", {}}, {"--niveles", {"LISTA"}}});
+  if (line.operands.empty() || line.operands.front().empty())
     throw CommandLineRefused("falta el nombre del problema");
+  refuse_operands_beyond(line, 1);
   Request request;
-  request.name = arguments[0];
-  bool levels_given = false;
-  for (std::size_t i = 1; i < arguments.size(); ++i) {
-    const std::string& option = arguments[i];
-    if (option == "--csv" && !request.table) {
-      request.table = true;
-    } else if (option == "--niveles" && !levels_given) {
-      if (i + 1 >= arguments.size())
-        throw CommandLineRefused("--niveles necesita una lista, como 50,80,95");
-      try {
-        request.levels = parse_band_levels(arguments[++i]);
-      } catch (const LevelsRefused& refused) {
-        throw CommandLineRefused(std::string("--niveles: ") + refused.what());
-      }
-      levels_given = true;
-    } else {
-      throw CommandLineRefused("opción desconocida o repetida: " + option);
+  request.name = line.operands.front();
+  request.table = line.has("--csv");
+  if (auto list = line.value("--niveles")) {
+    try {
+      request.levels = parse_band_levels(*list);
+    } catch (const LevelsRefused& refused) {
+      refuse_value("--niveles", std::string("una lista como 50,80,95 (") + refused.what() + ")",
+                   *list);
     }
   }
   return request;

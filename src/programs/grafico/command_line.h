@@ -14,10 +14,10 @@ struct Request {
   std::vector<double> levels;  // --niveles; empty: the usual ones
 };
 
-// Reads the arguments after the program's name: the problem name first, then
-// the options in any order, each at most once. Throws CommandLineRefused for a
-// missing name, an unknown or repeated option, a --niveles without its list or
-// with a wrong one (parse_band_levels says why).
+// Reads the arguments after the program's name with the one reader of
+// options (programs/command_line_reader.h). Throws CommandLineRefused for what
+// that reader refuses, a missing or empty name, a second name, and a wrong
+// --niveles list (parse_band_levels says why).
 Request parse_command_line(const std::vector<std::string>& arguments);
 
 }  // namespace tendencia::grafico

@@ -1,6 +1,7 @@
 #include "programs/gui/command_line.h"
 
 #include "core/failure.h"
+#include "programs/command_line_reader.h"
 
 namespace tendencia::gui {
 
@@ -8,16 +9,14 @@ const char* const kUsage = "Uso: tendencia-gui [CARPETA | --elegir-carpeta]";
 
 Request parse_command_line(const std::vector<std::string>& arguments) {
   Request request;
-  // The refusal is the usage line alone, one line, as for tendencia.
-  if (arguments.size() > 1) throw CommandLineRefused("");
-  if (arguments.empty()) return request;
-  const std::string& argument = arguments.front();
-  if (argument == "--elegir-carpeta") {
-    request.choose_folder = true;
-  } else if (!argument.empty() && argument[0] == '-') {
+  try {
+    const CommandLine line = read_command_line(arguments, {{"--elegir-carpeta", {}}});
+    refuse_operands_beyond(line, line.has("--elegir-carpeta") ? 0 : 1);
+    request.choose_folder = line.has("--elegir-carpeta");
+    if (!line.operands.empty()) request.folder = line.operands.front();
+  } catch (const CommandLineRefused&) {
+    // The refusal is the usage line alone, one line, as for tendencia.
     throw CommandLineRefused("");
-  } else {
-    request.folder = argument;
   }
   return request;
 }

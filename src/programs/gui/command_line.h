@@ -14,8 +14,10 @@ struct Request {
   bool choose_folder = false;         // --elegir-carpeta: ask for the folder first
 };
 
-// Throws CommandLineRefused, with no reason beyond the usage line, for more
-// than one argument or an unknown option.
+// Reads the arguments with the one reader of options
+// (programs/command_line_reader.h); "-" alone is a folder's name. Throws
+// CommandLineRefused, with no reason beyond the usage line, for more than one
+// folder, a folder with --elegir-carpeta, or what that reader refuses.
 Request parse_command_line(const std::vector<std::string>& arguments);
 
 }  // namespace tendencia::gui

@@ -14,7 +14,7 @@ namespace {
 
 using namespace tendencia;
 
-// The folder first (chosen, or given), then the run in it.
+// The folder first (chosen, or given), then the run on its files.
 int run_in_folder(const gui::Request& request) {
   stop_on_display_failure();
   DesktopDialogue dialogue;
@@ -24,13 +24,13 @@ int run_in_folder(const gui::Request& request) {
     if (!folder) return 0;
   }
   if (folder) {
-    std::string refused = enter_folder(*folder);
+    std::string refused = folder_refusal(*folder);
     if (!refused.empty()) {
       dialogue.show_failure(refused);
       return 2;
     }
   }
-  return run_program(dialogue);
+  return run_program(dialogue, folder.value_or(""));
 }
 
 }  // namespace

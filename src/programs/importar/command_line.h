@@ -1,5 +1,5 @@
 // The command line of tendencia-importar:
-//   FICHERO NOMBRE [--columna COLUMNA | --columna=COLUMNA] [--sobrescribir]
+//   FICHERO NOMBRE [--columna COLUMNA] [--sobrescribir]
 #pragma once
 
 #include <string>
@@ -11,9 +11,9 @@ namespace tendencia::importar {
 
 extern const char* const kUsage;
 
-// Reads the arguments after the program's name; options may come anywhere.
-// Throws CommandLineRefused for a missing or extra file or name, an unknown or
-// repeated option, or --columna without a column.
+// Reads the arguments after the program's name with the one reader of
+// options (programs/command_line_reader.h). Throws CommandLineRefused for what
+// that reader refuses, a missing or extra file or name, or an empty --columna.
 ImportRequest parse_command_line(const std::vector<std::string>& arguments);
 
 }  // namespace tendencia::importar

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
       argc, argv, texts, terminal::parse_command_line,
       [](const Request&) {
         TerminalDialogue dialogue(stdin, stdout, stderr, isatty(STDIN_FILENO) != 0);
-        return run_program(dialogue);
+        return run_program(dialogue, "");
       },
       [](const Request&, const std::exception& error) {
         return report_failure(error, "El programa se detiene.");

@@ -1,37 +1,91 @@
+// Ajustar's promise, checked against tendencia-ajuste itself: the same
+// coefficients as its --respuestas, the same report and validation as it
+// prints for the same terms (or --automatico), horizon and level.
 #include "programs/estudio/series_fit.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/failure.h"
-#include "fit/fit_report.h"
-#include "fit/trend_fit.h"
+#include "io/data_series.h"
+#include "support/command.h"
 
 namespace tendencia {
 namespace {
 
-const Separators kPoint{".", ""};
+using namespace testing;
 
-DataSeries series_of(const std::vector<double>& values) {
-  DataSeries series;
-  for (double v : values) series.values.push_back(SeriesValue::of_number(v));
-  return series;
-}
-
-const std::vector<double> kVentas = {132.89, 143.8,  162.13, 167.1,  184.28, 193.62, 201.13,
-                                     217.56, 222.82, 238.35, 244.66, 255.48, 269.98, 285.21,
-                                     287.11, 298.56, 313.62, 327.6,  333.23, 341.1};
+const Separators kPoint{".", ""};  // the C locale's, as tendencia-ajuste runs here
 const std::vector<TermGroup> kConstantPower = {TermGroup::Constant, TermGroup::Power};
 
-TEST(FitSeries, GivesTheFitProgramsAnswersReportAndValidation) {
-  SeriesFit fit = fit_series(series_of(kVentas), kConstantPower, false, "Dventas.TXT", {5, 95},
-                             kPoint);
-  FittedTrend direct = fit_trend(kVentas, kConstantPower, {});
-  std::string answers;
-  for (const std::string& b : fit.coefficients) answers += b + "\n";
-  EXPECT_EQ(answers, coefficient_answers(direct.coefficients));
-  EXPECT_EQ(fit.report.rfind(fit_report(direct, "Dventas.TXT", 20, kConstantPower), 0), 0u);
-  EXPECT_NE(fit.report.find("MASE"), std::string::npos);
-  EXPECT_TRUE(fit.calibrated_t.has_value());
+class FitSeries : public ::testing::Test {
+ protected:
+  FitSeries() {
+    std::filesystem::copy_file(TENDENCIA_EXAMPLES "/Dventas.TXT", work.file("Dventas.TXT"));
+  }
+  CommandResult fit_program(const std::string& arguments) {
+    return work.run(std::string(TENDENCIA_AJUSTE_BINARY) + " " + arguments);
+  }
+  std::string answers_of(const SeriesFit& fit) {
+    std::string lines;
+    for (const std::string& b : fit.coefficients) lines += b + "\n";
+    return lines;
+  }
+  DataSeries ventas() { return read_data_file(work.folder(), "ventas"); }
+
+  WorkFolder work;
+};
+
+TEST_F(FitSeries, GivesTheFitProgramsAnswersReportAndValidation) {
+  SeriesFit fit = fit_series(ventas(), kConstantPower, false, "Dventas.TXT", {5, 99}, kPoint);
+  EXPECT_EQ(answers_of(fit), fit_program("ventas constante potencia --respuestas").out);
+  CommandResult printed = fit_program("ventas constante potencia --validar 5 --nivel 99");
+  ASSERT_EQ(printed.status, 0) << printed.err;
+  EXPECT_EQ(fit.report, printed.out);
+  EXPECT_NE(fit.report.find("t calibrada al 99 %"), std::string::npos) << fit.report;
+  ASSERT_TRUE(fit.calibrated_t.has_value());
+  EXPECT_EQ(fit.groups, kConstantPower);
+}
+
+TEST_F(FitSeries, AutomaticChoosesAndReportsAsTheFitProgramDoes) {
+  SeriesFit fit = fit_series(ventas(), {}, true, "Dventas.TXT", {5, 95}, kPoint);
+  CommandResult printed = fit_program("ventas --automatico --validar 5");
+  ASSERT_EQ(printed.status, 0) << printed.err;
+  EXPECT_EQ(fit.report, printed.out);
+  const std::string chosen = "\nElegido: ";
+  const std::size_t at = printed.out.find(chosen);
+  ASSERT_NE(at, std::string::npos);
+  // The studio fits the series itself, as tendencia-ajuste does without --datos.
+  const std::string line = printed.out.substr(at + 1, printed.out.find('\n', at + 1) - at - 1);
+  EXPECT_EQ(line.substr(line.size() - 12), " sobre serie") << line;
+  EXPECT_FALSE(fit.groups.empty());
+}
+
+TEST_F(FitSeries, ASeriesTooShortToValidateStillGetsItsFitWithTheReasonWhyNot) {
+  write_file(work.file("Dx.TXT"), "T\n1 3\n2 5\n3 8\n4 9\n5 12\n");
+  SeriesFit fit = fit_series(read_data_file(work.folder(), "x"), kConstantPower, false, "Dx.TXT",
+                             {6, 95}, kPoint);
+  const CommandResult fitted = fit_program("x constante potencia");
+  const CommandResult refused = fit_program("x constante potencia --validar 6");
+  ASSERT_EQ(refused.status, 1);
+  const std::string reason = refused.err.substr(7, refused.err.find(". No se escribe") - 7);
+  EXPECT_EQ(fit.report, fitted.out + "\nSin validación: " + reason + ".\n");
+  EXPECT_FALSE(fit.calibrated_t.has_value());
+  EXPECT_EQ(answers_of(fit), fit_program("x constante potencia --respuestas").out);
+}
+
+TEST_F(FitSeries, RefusesNoTermsAndATextValueAsTheFitProgramDoes) {
+  EXPECT_THROW(fit_series(ventas(), {}, false, "Dventas.TXT", {5, 95}, kPoint), FitRefused);
+  write_file(work.file("Dtexto.TXT"), "T\n1 10\n2 12\n3 \"n/d\"\n4 15\n5 16\n6 18\n");
+  try {
+    fit_series(read_data_file(work.folder(), "texto"), kConstantPower, false, "Dtexto.TXT",
+               {1, 95}, kPoint);
+    FAIL() << "a text value was fitted";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(fit_program("texto constante potencia").err,
+              "Error: " + std::string(failure.what()) + ". No se escribe ningún coeficiente.\n");
+  }
 }
 
 TEST(ValidationSettingsFor, TakeTheHorizonFromMUpToAThirdOfTheSeries) {
@@ -40,28 +94,6 @@ TEST(ValidationSettingsFor, TakeTheHorizonFromMUpToAThirdOfTheSeries) {
   EXPECT_EQ(validation_settings_for(5, 95, 2).horizon, 1);
   EXPECT_EQ(validation_settings_for(0, 95, 100).horizon, 6);
   EXPECT_EQ(validation_settings_for(5, 99, 20).level_percent, 99);
-}
-
-TEST(FitSeries, ASeriesTooShortToValidateStillGetsItsFit) {
-  SeriesFit fit = fit_series(series_of({3, 5, 8, 9, 12}), kConstantPower, false, "Dx.TXT",
-                             {6, 95}, kPoint);
-  EXPECT_NE(fit.report.find("Sin validación: "), std::string::npos);
-  EXPECT_FALSE(fit.calibrated_t.has_value());
-  EXPECT_NE(fit.coefficients[1], "0");
-}
-
-TEST(FitSeries, RefusesNoTermsAndATextValueAsTheFitProgramDoes) {
-  EXPECT_THROW(fit_series(series_of(kVentas), {}, false, "Dv.TXT", {5, 95}, kPoint), FitRefused);
-  DataSeries with_text = series_of(kVentas);
-  with_text.values[3] = SeriesValue::of_text("\"n/d\"");
-  EXPECT_THROW(fit_series(with_text, kConstantPower, false, "Dv.TXT", {5, 95}, kPoint), Failure);
-}
-
-TEST(FitSeries, AutomaticChoosesTheTermsItFits) {
-  SeriesFit fit = fit_series(series_of(kVentas), {}, true, "Dventas.TXT", {5, 95}, kPoint);
-  ASSERT_FALSE(fit.groups.empty());
-  EXPECT_EQ(fit.groups.front(), TermGroup::Constant);
-  EXPECT_NE(fit.report.find("Elección automática"), std::string::npos);
 }
 
 }  // namespace

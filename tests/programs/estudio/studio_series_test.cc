@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <new>
 
+#include "core/failure.h"
 #include "io/csv_import.h"
+#include "io/file_bytes.h"
 #include "io/import_refused.h"
 #include "io/import_summary.h"
 #include "support/temp_directory.h"
@@ -28,25 +32,25 @@ TEST(ProposedProblemName, ComesFromTheFileNameCutToSevenCharacters) {
 
 TEST(OpenSeriesFile, ReadsACsvFileAsTheImporterDoesAndWritesNothing) {
   TempDirectory folder;
-  write_file("ventas.csv", kCsv);
-  OpenedSeries opened = open_series_file("ventas.csv");
+  write_file(folder.file("ventas.csv"), kCsv);
+  OpenedSeries opened = open_series_file(folder.file("ventas.csv"));
   EXPECT_TRUE(opened.from_csv);
   EXPECT_EQ(opened.folder, folder.path().string());
   EXPECT_EQ(opened.proposed_name, "ventas");
   EXPECT_EQ(opened.first_period, 2001);
-  CsvImport import = read_csv_file("ventas.csv", "");
-  EXPECT_EQ(opened.summary, import_summary("ventas.csv", import));
+  CsvImport import = read_csv_file(folder.file("ventas.csv"), "");
+  EXPECT_EQ(opened.summary, import_summary(folder.file("ventas.csv"), import));
   EXPECT_EQ(opened.data_file_bytes, import.data_file_bytes);
   ASSERT_EQ(opened.series.values.size(), 3u);
   EXPECT_EQ(opened.series.values[2].number, 162.13);
-  EXPECT_EQ(files_here(), std::vector<std::string>{"ventas.csv"});
+  EXPECT_EQ(files_in(folder.folder()), std::vector<std::string>{"ventas.csv"});
 }
 
 TEST(OpenSeriesFile, ReadsADataFileAsTheRunDoes) {
   TempDirectory folder;
   const std::string bytes = "A\xf1o o periodo   NUMERO\r\n1  132.89\r\n2  \"n/d\"\r\n3  1e3\r\n";
-  write_file("Dventas.TXT", bytes);
-  OpenedSeries opened = open_series_file("Dventas.TXT");
+  write_file(folder.file("Dventas.TXT"), bytes);
+  OpenedSeries opened = open_series_file(folder.file("Dventas.TXT"));
   EXPECT_FALSE(opened.from_csv);
   EXPECT_EQ(opened.data_file_bytes, bytes);
   ASSERT_EQ(opened.series.values.size(), 3u);
@@ -85,24 +89,56 @@ TEST(OpenSeriesFile, ACalendarGivesTheTablesPeriodsAndTheInitialPeriod) {
 
 TEST(OpenSeriesFile, RefusalsSayWhatTheImporterOrTheRunSay) {
   TempDirectory folder;
-  write_file("malo.csv", "A\xf1o;Ventas\n2001;1\n2002;ciento\n");
+  write_file(folder.file("malo.csv"), "A\xf1o;Ventas\n2001;1\n2002;ciento\n");
   try {
-    open_series_file("malo.csv");
+    open_series_file(folder.file("malo.csv"));
     FAIL() << "no refusal";
   } catch (const ImportRefused& refused) {
-    EXPECT_EQ(open_failure_text("malo.csv", refused),
-              "Error al importar malo.csv: " + std::string(refused.what()) +
+    EXPECT_EQ(open_failure_text(folder.file("malo.csv"), refused),
+              "Error al importar " + folder.file("malo.csv") + ": " + std::string(refused.what()) +
                   ". No se escribe ningún fichero de datos.");
   }
   try {
-    open_series_file("Dfalta.TXT");
+    open_series_file(folder.file("Dfalta.TXT"));
     FAIL() << "no failure";
   } catch (const std::exception& missing) {
-    EXPECT_EQ(open_failure_text("Dfalta.TXT", missing), "Error: " + std::string(missing.what()) + ".");
+    EXPECT_EQ(open_failure_text(folder.file("Dfalta.TXT"), missing), "Error: " + std::string(missing.what()) + ".");
   }
-  std::filesystem::create_directory("Dcarpeta.TXT");
-  EXPECT_THROW(open_series_file("Dcarpeta.TXT"), ImportRefused);
-  EXPECT_EQ(files_here(), (std::vector<std::string>{"Dcarpeta.TXT", "malo.csv"}));
+  std::filesystem::create_directory(folder.file("Dcarpeta.TXT"));
+  EXPECT_THROW(open_series_file(folder.file("Dcarpeta.TXT")), ImportRefused);
+  EXPECT_EQ(files_in(folder.folder()), (std::vector<std::string>{"Dcarpeta.TXT", "malo.csv"}));
+}
+
+// A data file far beyond any series is refused as the run refuses it, and one
+// that holds a series and megabytes of nothing as the importer refuses a CSV
+// file that large; memory ran out is said in Spanish.
+TEST(OpenSeriesFile, AnOversizedDataFileIsRefusedForWhatItIs) {
+  TempDirectory folder;
+  {
+    std::ofstream rows(folder.file("Dfilas.TXT"), std::ios::binary);
+    rows << "T\r\n";
+    for (int i = 1; rows.tellp() <= static_cast<std::streamoff>(kMaxWholeFileBytes); ++i)
+      rows << i << "  " << i << ".5\r\n";
+  }
+  try {
+    open_series_file(folder.file("Dfilas.TXT"));
+    FAIL() << "a file of a million rows was opened";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.kind(), FailureKind::TooManyRows);
+    EXPECT_NE(failure.place().find("fila 1001"), std::string::npos) << failure.place();
+  }
+  {
+    std::ofstream blank(folder.file("Dblanco.TXT"), std::ios::binary);
+    blank << "T\r\n1  5\r\n2  6\r\n";
+    blank << std::string(kMaxWholeFileBytes, ' ');
+  }
+  try {
+    open_series_file(folder.file("Dblanco.TXT"));
+    FAIL() << "a data file beyond the limit was opened";
+  } catch (const ImportRefused& refused) {
+    EXPECT_EQ(std::string(refused.what()).find("el fichero pasa de 8 MiB"), 0u) << refused.what();
+  }
+  EXPECT_EQ(open_failure_text("Dx.TXT", std::bad_alloc()), "Error: memoria insuficiente.");
 }
 
 DataSeries series(std::vector<SeriesValue> values) { return DataSeries{std::move(values)}; }
@@ -120,15 +156,15 @@ TEST(SameSeries, ComparesValuesAndCountNotTheTitle) {
 TEST(DataFileState, TellsMissingSameAndOtherSeries) {
   TempDirectory folder;
   DataSeries wanted = series({SeriesValue::of_number(5), SeriesValue::of_number(6)});
-  EXPECT_EQ(data_file_state("v", wanted), DataFileState::Missing);
-  write_file("Dv.TXT", "Otro titulo\r\n1  5\r\n2  6\r\n");
-  EXPECT_EQ(data_file_state("v", wanted), DataFileState::SameSeries);
-  write_file("Dv.TXT", "Otro titulo\r\n1  5\r\n2  6\r\n3  7\r\n");
-  EXPECT_EQ(data_file_state("v", wanted), DataFileState::OtherSeries);
-  write_file("Dv.TXT", "");  // unreadable for the run: another series
-  EXPECT_EQ(data_file_state("v", wanted), DataFileState::OtherSeries);
-  write_file("dW.txt", "T\r\n1  5\r\n2  6\r\n");  // found ignoring case, as the run finds it
-  EXPECT_EQ(data_file_state("W", wanted), DataFileState::SameSeries);
+  EXPECT_EQ(data_file_state(folder.folder(), "v", wanted), DataFileState::Missing);
+  write_file(folder.file("Dv.TXT"), "Otro titulo\r\n1  5\r\n2  6\r\n");
+  EXPECT_EQ(data_file_state(folder.folder(), "v", wanted), DataFileState::SameSeries);
+  write_file(folder.file("Dv.TXT"), "Otro titulo\r\n1  5\r\n2  6\r\n3  7\r\n");
+  EXPECT_EQ(data_file_state(folder.folder(), "v", wanted), DataFileState::OtherSeries);
+  write_file(folder.file("Dv.TXT"), "");  // unreadable for the run: another series
+  EXPECT_EQ(data_file_state(folder.folder(), "v", wanted), DataFileState::OtherSeries);
+  write_file(folder.file("dW.txt"), "T\r\n1  5\r\n2  6\r\n");  // found ignoring case, as the run finds it
+  EXPECT_EQ(data_file_state(folder.folder(), "W", wanted), DataFileState::SameSeries);
 }
 
 }  // namespace
