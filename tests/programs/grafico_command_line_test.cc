@@ -15,6 +15,8 @@ TEST(ChartCommandLine, TheNameThenTheOptionsInAnyOrder) {
   line = grafico::parse_command_line({"ventas", "--niveles", "80,95", "--csv"});
   EXPECT_TRUE(line.table);
   EXPECT_EQ(line.levels, (std::vector<double>{80, 95}));
+  EXPECT_EQ(line.folder, "");
+  EXPECT_EQ(grafico::parse_command_line({"--carpeta=/tmp/x", "ventas"}).folder, "/tmp/x");
   for (std::vector<std::string> wrong :
        std::vector<std::vector<std::string>>{{},
                                              {"--csv"},
@@ -23,7 +25,8 @@ TEST(ChartCommandLine, TheNameThenTheOptionsInAnyOrder) {
                                              {"ventas", "--niveles"},
                                              {"ventas", "--niveles", "200"},
                                              {"ventas", "--niveles", "80", "--niveles", "80"},
-                                             {"ventas", "otra"}})
+                                             {"ventas", "otra"},
+                                             {"ventas", "--carpeta", ""}})
     EXPECT_THROW(grafico::parse_command_line(wrong), CommandLineRefused);
 }
 

@@ -51,6 +51,19 @@ TEST_F(ChartProgram, WritesTheTableOnlyWhenAskedAndOnlyForAReportItAccepts) {
   EXPECT_FALSE(std::filesystem::exists(work.file("Gcorto.CSV")) || std::filesystem::exists(work.file("Gcorto.SVG")));
   EXPECT_EQ(draw("k --tabla"), 2);
   EXPECT_EQ(draw("k --csv otra"), 2);
+
+  // --carpeta: the problem's files in another folder, read and written there.
+  const std::string other = work.beside("otra");
+  std::filesystem::create_directory(other);
+  write_file(other + "/Eotro.TXT", known_report());
+  write_file(other + "/Dotro.TXT", "Mes           log(Pasajeros)\r\n1 2\r\n");
+  EXPECT_EQ(draw("otro --csv --carpeta " + shell_word(other)), 0) << printed.err;
+  EXPECT_TRUE(std::filesystem::exists(other + "/Gotro.SVG"));
+  EXPECT_FALSE(std::filesystem::exists(work.file("Gotro.SVG")));
+  // Its data file held logarithms: the table is in the series' own units.
+  table = read_file(other + "/Gotro.CSV");
+  EXPECT_NE(table.find("\r\n2007,,39824784.3975762,98715.7710107605,"), std::string::npos) << table;
+  EXPECT_EQ(draw("otro --carpeta="), 2);
 }
 
 TEST_F(ChartProgram, AWrongLevelListIsACommandLineError) {

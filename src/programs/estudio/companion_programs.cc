@@ -33,17 +33,13 @@ std::string companion_path(const std::string& program) {
 }
 
 std::optional<CollectedCompanion> start_collecting(const std::string& path,
-                                                   const std::vector<std::string>& arguments,
-                                                   const std::string& folder) {
+                                                   const std::vector<std::string>& arguments) {
   int pipe_ends[2];
   if (pipe2(pipe_ends, O_CLOEXEC) != 0) return std::nullopt;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
   posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 2);
-  // The companion starts in the problem's folder as a user's shell would
-  // start it there; this program's own folder never changes.
-  if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
   std::vector<std::string> copies = arguments;
   std::string program;
   std::vector<char*> argv = argument_vector(path, copies, program);

@@ -26,13 +26,11 @@ struct CompanionResult {
   std::string output;  // what it wrote on stdout and stderr
 };
 
-// Starts `path` with `arguments` (as they are, never through a shell) in
-// `folder`, its start folder (empty: this program's), its stdout and stderr
-// into one pipe. Nothing when it cannot be started (no such program, a folder
-// it cannot start in).
+// Starts `path` with `arguments` (as they are, never through a shell), its
+// stdout and stderr into one pipe; the folder it works in is one of its
+// arguments, as for any other program. Nothing when it cannot be started.
 std::optional<CollectedCompanion> start_collecting(const std::string& path,
-                                                   const std::vector<std::string>& arguments,
-                                                   const std::string& folder);
+                                                   const std::vector<std::string>& arguments);
 
 // Reads what the companion wrote since the last call, never waiting; true
 // once its output has ended (it exited, or closed its output).

@@ -301,8 +301,8 @@ void StudioWindow::save() {
   // tendencia-grafico itself writes the files, so they are its bytes exactly,
   // whatever this process drew before. It runs while the window goes on.
   const std::string chart_program = companion_path("tendencia-grafico");
-  saving_ = start_collecting(chart_program, {session_.projected_name, "--csv"},
-                             session_.projected_folder);
+  saving_ = start_collecting(chart_program, {session_.projected_name, "--csv", "--carpeta",
+                                             session_.projected_folder});
   if (!saving_) {
     say("Error: no se puede ejecutar " + chart_program + ".", true);
     return;

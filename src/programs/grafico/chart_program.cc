@@ -38,7 +38,9 @@ const char* const kHelpAfterUsage =
     "                     coma decimal, las celdas van separadas por \";\".\n"
     "  --niveles LISTA    los niveles de las bandas, en %, separados por comas (entre 1\n"
     "                     y 99.9, con punto decimal); el del informe se dibuja siempre.\n"
-    "                     Sin la opción: el del informe, 80 y 50.\n";
+    "                     Sin la opción: el del informe, 80 y 50.\n"
+    "  --carpeta DIR      los ficheros del problema están en la carpeta DIR, y el\n"
+    "                     gráfico y la tabla se escriben en ella (por omisión, la actual).\n";
 
 }  // namespace
 
@@ -46,22 +48,23 @@ std::string grafico::help_text() { return std::string(kUsage) + "\n" + kHelpAfte
 
 int grafico::draw_chart(const Request& request) {
   const std::string& name = request.name;
+  const std::string& folder = request.folder;
   const std::string file = results_file_name(name);
   if (!names_a_file_here(file)) throw ReportRefused("el nombre del problema no puede contener \"/\"");
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw ReportRefused("no se encuentra el fichero " + file);
+  std::ifstream in(path_in(folder, file), std::ios::binary);
+  if (!in) throw ReportRefused("no se encuentra el fichero " + path_in(folder, file));
   const std::string bytes(std::istreambuf_iterator<char>(in), {});
   const ForecastReport report = parse_forecast_report(bytes);
-  const FanChart chart = fan_chart_of(
-      report, {read_data_title("", name), name, request.levels, data_file_calendar("", name)});
+  const FanChart chart = fan_chart_of(report, {read_data_title(folder, name), name, request.levels,
+                                               data_file_calendar(folder, name)});
   for (double level : chart.levels_not_drawn)
     std::fprintf(stderr, "Aviso: la banda al %s %% no se dibuja: el informe no da con qué "
                  "calcularla (su t de Student y 3 puntos o más), o sus límites se salen "
                  "de los números.\n",
                  readable_number(level, 4, chart.decimal).c_str());
-  write_fan_chart(chart, "", name);
+  write_fan_chart(chart, folder, name);
   if (request.table)
-    write_whole_file("", chart_file_name(name, "CSV"),
+    write_whole_file(folder, chart_file_name(name, "CSV"),
                      forecast_table_csv(report, table_bands(chart), chart.calendar,
                                         chart.logarithms),
                      true);

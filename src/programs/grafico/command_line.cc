@@ -6,10 +6,12 @@
 
 namespace tendencia::grafico {
 
-const char* const kUsage = "Uso: tendencia-grafico NOMBRE [--csv] [--niveles 50,80,95]";
+const char* const kUsage =
+    "Uso: tendencia-grafico NOMBRE [--csv] [--niveles 50,80,95] [--carpeta DIR]";
 
 Request parse_command_line(const std::vector<std::string>& arguments) {
-  const CommandLine line = read_command_line(arguments, {{"--csv", {}}, {"--niveles", {"LISTA"}}});
+  const CommandLine line = read_command_line(
+      arguments, {{"--csv", {}}, {"--niveles", {"LISTA"}}, {"--carpeta", {"DIR"}}});
   if (line.operands.empty() || line.operands.front().empty())
     throw CommandLineRefused("falta el nombre del problema");
   refuse_operands_beyond(line, 1);
@@ -23,6 +25,10 @@ Request parse_command_line(const std::vector<std::string>& arguments) {
       refuse_value("--niveles", std::string("una lista como 50,80,95 (") + refused.what() + ")",
                    *list);
     }
+  }
+  if (auto folder = line.value("--carpeta")) {
+    if (folder->empty()) refuse_value("--carpeta", "el nombre de una carpeta", *folder);
+    request.folder = *folder;
   }
   return request;
 }
