@@ -36,9 +36,9 @@ std::string number_text(double value, const Separators& separators) {
 
 }  // namespace
 
-std::string forecast_table_csv(const ForecastReport& report,
-                               const std::vector<TableBand>& other_levels,
-                               const std::optional<CalendarAxis>& axis, bool logarithms) {
+std::vector<ForecastTableRow> forecast_table_rows(const ForecastReport& report,
+                                                  const std::optional<CalendarAxis>& axis,
+                                                  bool logarithms) {
   // The report's text, or in the series' units the exponential of its number.
   auto shown = [&](const std::string& text, double value) {
     if (!logarithms) return text;
@@ -46,33 +46,39 @@ std::string forecast_table_csv(const ForecastReport& report,
     return std::isfinite(in_units) ? number_text(in_units, report.separators) : std::string();
   };
   const std::vector<std::string> periods = period_labels(report, axis);
+  std::vector<ForecastTableRow> rows;
+  std::size_t numeric = 0;  // report.observed holds the observed rows that are numbers
+  for (const ObservedRow& observed : report.observed_rows) {
+    std::string value = observed.value_text;
+    if (numeric < report.observed.size() && report.observed[numeric].period == observed.period)
+      value = shown(value, report.observed[numeric++].value);
+    rows.push_back({periods[rows.size()], value, "", "", ""});
+  }
+  for (const ProjectedRow& projected : report.projected)
+    rows.push_back({periods[rows.size()], "", shown(projected.trend_text, projected.trend),
+                    shown(projected.lower_text, projected.lower),
+                    shown(projected.upper_text, projected.upper)});
+  return rows;
+}
+
+std::string forecast_table_csv(const ForecastReport& report,
+                               const std::vector<TableBand>& other_levels,
+                               const std::optional<CalendarAxis>& axis, bool logarithms) {
   const char delimiter = report.separators.decimal == "," ? ';' : ',';
   std::vector<std::string> header = {"periodo", "observado", "tendencia", "minimo", "maximo"};
   for (const TableBand& band : other_levels) {
     header.push_back("minimo_" + band.level_text);
     header.push_back("maximo_" + band.level_text);
   }
-  const std::vector<std::string> no_bands(2 * other_levels.size());
   std::string table = row(header, delimiter);
-  std::size_t row_index = 0;
-  std::size_t numeric = 0;  // report.observed holds the observed rows that are numbers
-  for (const ObservedRow& observed : report.observed_rows) {
-    std::string value = observed.value_text;
-    if (numeric < report.observed.size() && report.observed[numeric].period == observed.period)
-      value = shown(value, report.observed[numeric++].value);
-    std::vector<std::string> cells = {periods[row_index++], value, "", "", ""};
-    cells.insert(cells.end(), no_bands.begin(), no_bands.end());
-    table += row(cells, delimiter);
-  }
-  for (std::size_t i = 0; i < report.projected.size(); ++i) {
-    const ProjectedRow& projected = report.projected[i];
-    std::vector<std::string> cells = {periods[row_index++], "",
-                                      shown(projected.trend_text, projected.trend),
-                                      shown(projected.lower_text, projected.lower),
-                                      shown(projected.upper_text, projected.upper)};
+  const std::vector<ForecastTableRow> rows = forecast_table_rows(report, axis, logarithms);
+  const std::size_t observed = report.observed_rows.size();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    std::vector<std::string> cells = {rows[i].period, rows[i].observed, rows[i].trend,
+                                      rows[i].lower, rows[i].upper};
     for (const TableBand& band : other_levels) {
-      cells.push_back(number_text(band.lower.at(i), report.separators));
-      cells.push_back(number_text(band.upper.at(i), report.separators));
+      cells.push_back(i < observed ? "" : number_text(band.lower.at(i - observed), report.separators));
+      cells.push_back(i < observed ? "" : number_text(band.upper.at(i - observed), report.separators));
     }
     table += row(cells, delimiter);
   }

@@ -31,6 +31,18 @@ struct TableBand {
 // spreadsheets of such locales expect; a cell holding the separator, a quote
 // or a line end is quoted (RFC 4180). Each band must have a bound for every
 // projected row.
+// One row of the report's table as the user reads it: the period (its
+// calendar label with an `axis`), the observed value or the projected trend
+// and bounds, as the report writes them, or with `logarithms` their
+// exponentials with 15 significant digits (empty where one leaves the range
+// of numbers).
+struct ForecastTableRow {
+  std::string period, observed, trend, lower, upper;
+};
+std::vector<ForecastTableRow> forecast_table_rows(const ForecastReport& report,
+                                                  const std::optional<CalendarAxis>& axis,
+                                                  bool logarithms);
+
 std::string forecast_table_csv(const ForecastReport& report,
                                const std::vector<TableBand>& other_levels = {},
                                const std::optional<CalendarAxis>& axis = std::nullopt,

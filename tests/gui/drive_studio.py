@@ -21,7 +21,8 @@ step-dialogue: the button starts tendencia-gui, whose run writes its report in
 the data file's folder, not where the studio was started.
 long-series: 40 values, so the run asks for t: the window's t is the one
 tendencia-ajuste --guion writes, and the report is the same byte for byte.
-calibrated-t: the same with "calibrada" ticked: --guion --t-calibrada's t.
+calibrated-t: the same as the fit leaves it, "calibrada" ticked because its t is wider
+than Student's: --guion --t-calibrada's t (unticked, long-series: --guion's).
 choose-file: --elegir-fichero shows the chooser first; cancelled, nothing is
 opened or written; Ctrl+O cancelled keeps the file that was open.
 run-failure: a run that stops shows the terminal program's text and keeps the
@@ -236,8 +237,9 @@ def long_series(env, bin_dir, shots, calibrated=False):
         s = Studio(env, bin_dir, desk, ["largo.csv", "--terminos", "constante,potencia",
                                         "--puntos", "7", "--nivel", "99", "--inicio", "1"])
         s.keys("ctrl+j")
-        if calibrated:
-            # "calibrada" stands right of the t field in the projection panel.
+        # The fit ticks "calibrada" by itself, its t being wider than Student's;
+        # without it the user unticks it ("calibrada" stands right of the t field).
+        if not calibrated:
             time.sleep(0.3)
             s.xdotool("mousemove", "--window", s.window, "1150", "103")
             s.xdotool("click", "1")
@@ -432,7 +434,9 @@ def dated_series(env, bin_dir, examples, shots):
         s.keys("ctrl+s")
         wait_for_file(os.path.join(desk, "Gpasaj.CSV"), "Gpasaj.CSV")
         quit_studio(s)
-        run_terminal_programs(bin_dir, term, "pasaj", ["24", "1"], terms=["--automatico"])
+        # The fit leaves "calibrada" ticked where its t is wider: --t-calibrada.
+        run_terminal_programs(bin_dir, term, "pasaj", ["24", "1", "--t-calibrada"],
+                              terms=["--automatico"])
         for name in ("Dpasaj.TXT", "Epasaj.TXT", "Gpasaj.CSV", "Gpasaj.SVG", "Gpasaj.PNG"):
             if open(os.path.join(desk, name), "rb").read() != open(os.path.join(term, name), "rb").read():
                 fail("%s differs from the terminal programs'" % name)

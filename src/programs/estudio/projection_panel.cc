@@ -68,14 +68,13 @@ void ProjectionPanel::show_student_t(const std::string& t, bool asked) {
 }
 
 void ProjectionPanel::show_projected(const ForecastReport& report,
-                                     const std::optional<CalendarAxis>& axis) {
+                                     const std::optional<CalendarAxis>& axis, bool logarithms) {
   table_->clear();
   table_->add("Periodo\tTendencia\tMínimo\tMáximo");
-  const std::vector<std::string> periods = period_labels(report, axis);
-  std::size_t at = report.observed_rows.size();
-  for (const ProjectedRow& row : report.projected)
-    table_->add((periods[at++] + "\t" + row.trend_text + "\t" + row.lower_text + "\t" +
-                 row.upper_text)
+  const std::vector<ForecastTableRow> rows = forecast_table_rows(report, axis, logarithms);
+  for (std::size_t i = report.observed_rows.size(); i < rows.size(); ++i)
+    table_->add((rows[i].period + "\t" + rows[i].trend + "\t" + rows[i].lower + "\t" +
+                 rows[i].upper)
                     .c_str());
 }
 

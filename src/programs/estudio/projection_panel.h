@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "chart/forecast_table.h"
 #include "chart/calendar_axis.h"
 #include "chart/forecast_report.h"
 #include "programs/estudio/studio_panel.h"
@@ -32,12 +33,15 @@ class ProjectionPanel : public StudioPanel {
   // validation gave a calibrated t.
   bool calibrated_t_chosen() const { return calibrated_->value() != 0; }
   void allow_calibrated_t(bool allowed);
+  void choose_calibrated_t(bool chosen) { calibrated_->value(chosen ? 1 : 0); }
   std::string first_period() const { return first_period_->value(); }
   void set_first_period(int period) { first_period_->value(std::to_string(period).c_str()); }
 
   // The projected rows of the report, as it writes them but for their
-  // periods, which take the calendar's labels when `axis` is given.
-  void show_projected(const ForecastReport& report, const std::optional<CalendarAxis>& axis);
+  // periods, which take the calendar's labels when `axis` is given, and in
+  // the series' own units when the run was on its `logarithms`.
+  void show_projected(const ForecastReport& report, const std::optional<CalendarAxis>& axis,
+                      bool logarithms);
   void clear_projected() { table_->clear(); }
 
  private:

@@ -27,4 +27,12 @@ StudentTField student_t_field(const StudioSession& session, int level, bool cali
   return field;
 }
 
+bool calibrated_t_preferred(const StudioSession& session, int level) {
+  if (!session.opened || !session.calibrated_t || session.calibrated_level != level) return false;
+  const std::size_t values = session.opened->series.values.size();
+  if (!run_asks_t(values)) return false;
+  const std::optional<double> exact = student_quantile(level, static_cast<double>(values) - 2);
+  return exact && *session.calibrated_t > *exact;
+}
+
 }  // namespace tendencia

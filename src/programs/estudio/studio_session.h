@@ -34,4 +34,9 @@ struct StudentTField {
 StudentTField student_t_field(const StudioSession& session, int level, bool calibrated_chosen,
                               const Separators& separators);
 
+// Should "calibrada" be ticked after a fit? When the run asks for t at
+// `level` and the fit's calibrated t there is wider than Student's: the
+// honest interval is the default; the user may still untick it.
+bool calibrated_t_preferred(const StudioSession& session, int level);
+
 }  // namespace tendencia

@@ -187,6 +187,8 @@ void StudioWindow::fit() {
     function_->show_fit(fitted);
     session_.calibrated_t = fitted.calibrated_t;
     session_.calibrated_level = projection_->level();
+    projection_->allow_calibrated_t(true);
+    projection_->choose_calibrated_t(calibrated_t_preferred(session_, projection_->level()));
     propose_student_t();
     say("Ajuste hecho: los coeficientes están en sus campos. Pulse Proyectar (Ctrl+P).", false);
   } catch (const std::exception& error) {
@@ -271,7 +273,7 @@ void StudioWindow::project() {
     // periods as the chart's table names them.
     FanChart chart = fan_chart_of(
         report, {read_data_title(folder, name), name, {}, data_file_calendar(folder, name)});
-    projection_->show_projected(report, chart.calendar);
+    projection_->show_projected(report, chart.calendar, chart.logarithms);
     chart_->show(std::move(chart));
     session_.projected = std::move(report);
     session_.projected_name = name;

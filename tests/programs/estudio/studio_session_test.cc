@@ -41,6 +41,21 @@ TEST(StudentTField, OffersTheCalibratedTOnlyAtTheLevelItWasMeasuredAt) {
   EXPECT_EQ(other_level.text, "2.711558");
 }
 
+TEST(StudentTField, TheCalibratedTIsTheDefaultWhereItIsWiderThanStudents) {
+  StudioSession session = with_values(40);
+  EXPECT_FALSE(calibrated_t_preferred(session, 95));  // no fit yet
+  session.calibrated_t = 3.0;
+  session.calibrated_level = 95;
+  EXPECT_TRUE(calibrated_t_preferred(session, 95));
+  EXPECT_FALSE(calibrated_t_preferred(session, 99));  // measured at another level
+  session.calibrated_t = 1.5;
+  EXPECT_FALSE(calibrated_t_preferred(session, 95));  // narrower: Student's stays
+  StudioSession short_series = with_values(32);
+  short_series.calibrated_t = 3.0;
+  short_series.calibrated_level = 95;
+  EXPECT_FALSE(calibrated_t_preferred(short_series, 95));  // the run takes its table's t
+}
+
 TEST(StudentTField, IsEmptyWithNoSeriesOpen) {
   StudentTField field = student_t_field(StudioSession{}, 95, false, kPoint);
   EXPECT_EQ(field.text, "");
