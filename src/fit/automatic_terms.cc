@@ -193,14 +193,27 @@ AutomaticChoice choose_terms(const std::vector<double>& y, const AutomaticSettin
       reasons += "; " + data_choice_name(c.data) + ", " + term_set_name(c.terms) + ": " + c.skipped;
     throw FitRefused("ningún conjunto de términos candidato se puede ajustar y validar" + reasons);
   }
-  const CandidateOutcome& chosen = choice.ranked.front();
-  choice.validation = *chosen.validation;
-  const std::vector<double> values = values_for_run(chosen.data, y, y.size());
-  FitOptions options;
-  options.held = held_coefficients(chosen.terms, static_cast<int>(values.size()));
-  options.extra_start = choice.validation.last_fit;
-  choice.fit = fit_trend(values, chosen.terms.groups, {}, options);
-  return choice;
+  // The choice is fitted to the whole of its data as it was at every origin.
+  // Where that one fit is refused (a limit reached only with every value),
+  // the next candidate is taken, and the ranking says so.
+  for (std::size_t i = 0; i < choice.ranked.size(); ++i) {
+    const CandidateOutcome& chosen = choice.ranked[i];
+    try {
+      choice.fit = fit_as_validated(values_for_run(chosen.data, y, y.size()), chosen.terms,
+                                    chosen.validation->last_fit);
+    } catch (const FitRefused& refused) {
+      choice.passed_over.push_back(data_choice_name(chosen.data) + ", " +
+                                   term_set_name(chosen.terms) + ": " + refused.what());
+      continue;
+    }
+    choice.validation = *chosen.validation;
+    std::rotate(choice.ranked.begin(), choice.ranked.begin() + static_cast<std::ptrdiff_t>(i),
+                choice.ranked.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+    return choice;
+  }
+  std::string reasons;
+  for (const std::string& reason : choice.passed_over) reasons += "; " + reason;
+  throw FitRefused("ningún candidato validado se puede ajustar a toda la serie" + reasons);
 }
 
 std::string automatic_ranking_report(const AutomaticChoice& choice) {
@@ -244,6 +257,9 @@ std::string automatic_ranking_report(const AutomaticChoice& choice) {
               "\n";
   }
   const CandidateOutcome& chosen = choice.ranked.front();
+  for (const std::string& passed : choice.passed_over)
+    text += "\nNo se puede ajustar a toda la serie, y se pasa al siguiente: " + passed;
+  if (!choice.passed_over.empty()) text += "\n";
   text += "\nElegido: " + term_set_name(chosen.terms) + " sobre " + data_choice_name(chosen.data) +
           "\n";
   const std::string warning = naive_warning(choice.validation);

@@ -43,6 +43,9 @@ struct AutomaticChoice {
   std::vector<double> peak_periods;       // the periodogram's significant peaks (periods)
   ValidationSettings settings;
   int screened = 0;                       // candidates first measured on a few origins
+  // Candidates ranked before the choice whose fit to the whole of their data
+  // was refused: "data, terms: why".
+  std::vector<std::string> passed_over;
 };
 
 // The sets of terms: constante with each trend group (potencia,

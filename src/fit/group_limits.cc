@@ -105,9 +105,15 @@ std::optional<double> refitted_rss(const std::vector<double>& r,
   return fit.rss;
 }
 
-// Only fitted coefficients can run off; a group whose shape is held (a
-// logistic kept as a step) is judged by its outer coefficient alone.
+// Only a fitted shape can run off to a limit: a group whose shape is held (a
+// logistic kept as a step) is linear in its one fitted coefficient, and that
+// coefficient near 0 is a value like any other (no step), never a limit.
 bool ill_determined(const FittedTrend& fit, TermGroup group) {
+  const std::vector<int> own = term_coefficients(group);
+  const bool shape_fitted = std::any_of(own.begin() + 1, own.end(), [&](int k) {
+    return std::find(fit.fitted.begin(), fit.fitted.end(), k) != fit.fitted.end();
+  });
+  if (!shape_fitted && own.size() > 1) return false;
   if (!fit.converged) return true;
   for (int k : term_coefficients(group)) {
     if (std::find(fit.fitted.begin(), fit.fitted.end(), k) == fit.fitted.end()) continue;

@@ -78,15 +78,7 @@ OriginResult score_origin(const std::vector<double>& y, int k, const TermSet& te
                           const ValidationSettings& settings, std::vector<Tally>& tallies) {
   const std::vector<double> part = values_for_run(data, y, static_cast<std::size_t>(k));
   const int points = static_cast<int>(part.size());
-  FitOptions options;
-  options.held = held_coefficients(terms, points);
-  options.extra_start = previous;
-  options.automatic_starts = kOriginStarts;
-  options.survey_iterations = kOriginSurveyIterations;
-  options.polished = kOriginPolished;
-  options.polish_iterations = kOriginPolishIterations;
-  options.tight = false;
-  const FittedTrend fit = fit_trend(part, terms.groups, {}, options);
+  const FittedTrend fit = fit_as_validated(part, terms, previous);
   const RegressionLine line = regression_line(fit.coefficients, part);
   const double t = tendencia_t(settings.level_percent, points);
   std::vector<ProjectedPoint> projected;
@@ -136,6 +128,19 @@ std::string level_text(double level_percent) {
 }
 
 }  // namespace
+
+FittedTrend fit_as_validated(const std::vector<double>& values, const TermSet& terms,
+                             const std::optional<Coefficients>& previous) {
+  FitOptions options;
+  options.held = held_coefficients(terms, static_cast<int>(values.size()));
+  options.extra_start = previous;
+  options.automatic_starts = kOriginStarts;
+  options.survey_iterations = kOriginSurveyIterations;
+  options.polished = kOriginPolished;
+  options.polish_iterations = kOriginPolishIterations;
+  options.tight = false;
+  return fit_trend(values, terms.groups, {}, options);
+}
 
 int values_needed_to_validate(const TermSet& terms, const DataChoice& data, int horizon) {
   return std::max(fewest_points_to_fit(terms), data.latest) + horizon;

@@ -84,6 +84,14 @@ struct Validation {
   int missing_origins() const { return failed_origins + untried_origins; }
 };
 
+// The fit made at every origin, and by the automatic choice at the end of the
+// series, so that what was validated is what projects: a few starts from the
+// values themselves and `previous` (a fit to fewer of them), the best one
+// polished once, with the acceptance rules of fit_trend. Throws FitRefused
+// as fit_trend does.
+FittedTrend fit_as_validated(const std::vector<double>& values, const TermSet& terms,
+                             const std::optional<Coefficients>& previous);
+
 // The values a series needs for one origin at horizon H: the fewest points
 // the set is fitted on (or the window) and H to compare.
 int values_needed_to_validate(const TermSet& terms, const DataChoice& data, int horizon);

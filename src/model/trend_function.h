@@ -48,20 +48,17 @@ T trend_value(const std::array<T, 25>& b, double x, Ops& ops, TermMask terms = k
     T d = ops.add(b[16], x);
     s = ops.add(s, ops.div(n, d));
   }
-  if (has(G::Logistic)) {
-    T e18 = ops.exp(ops.mul(b[18], x));
-    T e20 = ops.exp(ops.mul(b[20], x));
-    T n = ops.mul(b[17], e18);
-    T d = ops.add(1.0, ops.mul(b[19], e20));
-    s = ops.add(s, ops.div(n, d));
-  }
-  if (has(G::SecondLogistic)) {
-    T e22 = ops.exp(ops.mul(b[22], x));
-    T e24 = ops.exp(ops.mul(b[24], x));
-    T n = ops.mul(b[21], e22);
-    T d = ops.add(1.0, ops.mul(b[23], e24));
-    s = ops.add(s, ops.div(n, d));
-  }
+  // b[k]·exp(b[k+1]·X)/(1 + b[k+2]·exp(b[k+3]·X)): both exponentials, then
+  // the numerator, the denominator and the quotient.
+  auto logistic = [&](std::size_t k) {
+    T rising = ops.exp(ops.mul(b[k + 1], x));
+    T falling = ops.exp(ops.mul(b[k + 3], x));
+    T n = ops.mul(b[k], rising);
+    T d = ops.add(1.0, ops.mul(b[k + 2], falling));
+    return ops.div(n, d);
+  };
+  if (has(G::Logistic)) s = ops.add(s, logistic(17));
+  if (has(G::SecondLogistic)) s = ops.add(s, logistic(21));
   return s;
 }
 

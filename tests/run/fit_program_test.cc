@@ -191,6 +191,17 @@ TEST_F(FitProgram, TheAutomaticChoiceScriptedIntoTendenciaAlwaysCompletes) {
   }
 }
 
+TEST_F(FitProgram, AScriptThatCannotFitTheRunsPeriodsIsRefusedBeforeAnyFit) {
+  // Three values cannot fit a logistic: were the fit made first, its failure
+  // (exit 1) would hide the wrong command line.
+  write_file(work.file("Dtres.TXT"), "T\n1 10\n2 12\n3 13\n");
+  Result r = fit("tres constante logistica --guion 32767 1");
+  EXPECT_EQ(r.status, 2) << r.err;
+  EXPECT_NE(r.err.find("--guion 32767 1: los periodos de tendencia saldrían de -32768..32767"),
+            std::string::npos)
+      << r.err;
+}
+
 TEST_F(FitProgram, WithDatosTheRunIsGivenTheChosenDataInAFileOfItsOwn) {
   write_file(work.file("Dmeses.TXT"), seasonal_data_file());
   Result answers = fit("meses --automatico --datos mesesd --guion 6 1990 --t-calibrada");
