@@ -1,7 +1,9 @@
 // The speed of tendencia-ajuste's validation and automatic choice, on series
 // as long as a data file holds: --automatico --validar 18 on 500 monthly
-// values (at most 3 s on 2 cores) and --validar 10 for one set on 1000 values
-// (at most 1 s), each including the fits to the whole series.
+// values (at most 3 s on 2 cores; with every data choice, as --datos weighs
+// them) and --validar 10 for one set on 1000 values (at most 1 s), each
+// including the fit to the whole series. Every origin is fitted on its own
+// values.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -30,32 +32,30 @@ void AutomaticChoice500(benchmark::State& state) {
   AutomaticSettings settings;
   settings.validation.horizon = 18;
   settings.validation.period = 12;
+  settings.data_choices = true;
   for (auto _ : state) benchmark::DoNotOptimize(choose_terms(y, settings));
 }
 BENCHMARK(AutomaticChoice500)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 void OneSetValidated1000(benchmark::State& state) {
   const std::vector<double> y = monthly_series(1000);
-  const std::vector<TermGroup> groups = {TermGroup::Constant, TermGroup::Power,
-                                         TermGroup::Cosine};
+  const TermSet terms = {{TermGroup::Constant, TermGroup::Power, TermGroup::Cosine}, false};
   ValidationSettings settings;
   settings.horizon = 10;
   for (auto _ : state) {
-    FittedTrend fit = fit_trend(y, groups, {});
-    benchmark::DoNotOptimize(validate_terms(y, groups, fit, settings));
+    benchmark::DoNotOptimize(fit_trend(y, terms.groups, {}));
+    benchmark::DoNotOptimize(validate_terms(y, terms, {}, settings));
   }
 }
 BENCHMARK(OneSetValidated1000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
-// The validation alone, from a fit already made: the ten warm-started refits.
+// The validation alone: its 20 origins, each fitted on its own values.
 void ValidationOnly1000(benchmark::State& state) {
   const std::vector<double> y = monthly_series(1000);
-  const std::vector<TermGroup> groups = {TermGroup::Constant, TermGroup::Power,
-                                         TermGroup::Cosine};
-  const FittedTrend fit = fit_trend(y, groups, {});
+  const TermSet terms = {{TermGroup::Constant, TermGroup::Power, TermGroup::Cosine}, false};
   ValidationSettings settings;
   settings.horizon = 10;
-  for (auto _ : state) benchmark::DoNotOptimize(validate_terms(y, groups, fit, settings));
+  for (auto _ : state) benchmark::DoNotOptimize(validate_terms(y, terms, {}, settings));
 }
 BENCHMARK(ValidationOnly1000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 

@@ -26,7 +26,7 @@ struct AutomaticSettings {
 // A set's MASE is raised by this share for every point it needs to be fitted
 // (fewest_points_to_fit): among candidates that project about as well, the
 // plainer one holds better beyond the origins it was measured on.
-constexpr double kPricePerCoefficient = 0.02;
+constexpr double kPricePerCoefficient = 0.04;
 
 struct CandidateOutcome {
   TermSet terms;
@@ -48,10 +48,10 @@ struct AutomaticChoice {
   std::vector<std::string> passed_over;
 };
 
-// The sets of terms: constante with each trend group (potencia,
-// exponencial, logaritmo, hiperbola, logistica; potencia2 and logistica2 alone
-// are the same functions as potencia and logistica); where the periodogram has
-// a peak, constante coseno and constante with each trend group and coseno;
+// The sets of terms: constante with each trend group (potencia, exponencial,
+// logistica; potencia2 and logistica2 alone are the same functions as
+// potencia and logistica); where the periodogram has a peak, constante coseno
+// and constante with each trend group and coseno;
 // with a second peak, the same with coseno and coseno2. Then the recent level:
 // constante escalón and constante potencia escalón (a drift), alone and with
 // each season.
@@ -70,7 +70,7 @@ bool worth_weighing(const TermSet& terms, const DataChoice& data);
 // middle of the series on: first on a few of them, then the best on all, and
 // ranks those that validate: first the ones that fail at no more than a fifth
 // of their origins, then at no more than half; within each by their MASE on
-// the series' own values (sMAPE where no MASE is computable), raised 2 % for
+// the series' own values (sMAPE where no MASE is computable), raised 4 % for
 // every point the set needs; then fewer coefficients. A candidate is skipped,
 // with its reason, when the series is too short to validate it or every
 // origin fails. The choice is then fitted to the whole of its data. Throws
