@@ -98,7 +98,7 @@ def run(command, folder, stdin_text=""):
 
 def write_data_file(folder, s):
     os.makedirs(folder, exist_ok=True)
-    lines = ["Periodo NUMERO"] + [f"{i} {v!r}" for i, v in enumerate(s["train"], 1)]
+    lines = [f"Periodo  {s['name']}"] + [f"{i} {v!r}" for i, v in enumerate(s["train"], 1)]
     with open(os.path.join(folder, f"D{s['name']}.TXT"), "w", newline="") as f:
         f.write("\r\n".join(lines) + "\r\n")
 
