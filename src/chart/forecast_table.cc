@@ -18,7 +18,18 @@ std::string cell(const std::string& text, char delimiter) {
   return quoted + '"';
 }
 
-std::string row(const std::vector<std::string>& cells, char delimiter) {
+// The print form without its blanks: "-8.5", "1.5E-07".
+std::string number_text(double value, const Separators& separators) {
+  return std::string(without_blanks_around(print_form(value, separators)));
+}
+
+}  // namespace
+
+char table_delimiter(const Separators& separators) {
+  return separators.decimal == "," ? ';' : ',';
+}
+
+std::string table_row(const std::vector<std::string>& cells, char delimiter) {
   std::string line;
   bool first = true;
   for (const std::string& text : cells) {
@@ -28,13 +39,6 @@ std::string row(const std::vector<std::string>& cells, char delimiter) {
   }
   return line + "\r\n";
 }
-
-// The print form without its blanks: "-8.5", "1.5E-07".
-std::string number_text(double value, const Separators& separators) {
-  return std::string(without_blanks_around(print_form(value, separators)));
-}
-
-}  // namespace
 
 std::string forecast_table_csv(const ForecastReport& report,
                                const std::vector<TableBand>& other_levels,
@@ -46,14 +50,14 @@ std::string forecast_table_csv(const ForecastReport& report,
     return std::isfinite(in_units) ? number_text(in_units, report.separators) : std::string();
   };
   const std::vector<std::string> periods = period_labels(report, axis);
-  const char delimiter = report.separators.decimal == "," ? ';' : ',';
+  const char delimiter = table_delimiter(report.separators);
   std::vector<std::string> header = {"periodo", "observado", "tendencia", "minimo", "maximo"};
   for (const TableBand& band : other_levels) {
     header.push_back("minimo_" + band.level_text);
     header.push_back("maximo_" + band.level_text);
   }
   const std::vector<std::string> no_bands(2 * other_levels.size());
-  std::string table = row(header, delimiter);
+  std::string table = table_row(header, delimiter);
   std::size_t row_index = 0;
   std::size_t numeric = 0;  // report.observed holds the observed rows that are numbers
   for (const ObservedRow& observed : report.observed_rows) {
@@ -62,7 +66,7 @@ std::string forecast_table_csv(const ForecastReport& report,
       value = shown(value, report.observed[numeric++].value);
     std::vector<std::string> cells = {periods[row_index++], value, "", "", ""};
     cells.insert(cells.end(), no_bands.begin(), no_bands.end());
-    table += row(cells, delimiter);
+    table += table_row(cells, delimiter);
   }
   for (std::size_t i = 0; i < report.projected.size(); ++i) {
     const ProjectedRow& projected = report.projected[i];
@@ -74,7 +78,7 @@ std::string forecast_table_csv(const ForecastReport& report,
       cells.push_back(number_text(band.lower.at(i), report.separators));
       cells.push_back(number_text(band.upper.at(i), report.separators));
     }
-    table += row(cells, delimiter);
+    table += table_row(cells, delimiter);
   }
   return table;
 }
