@@ -149,6 +149,30 @@ TEST(LoteProgram, AWideSheetAndTheSameSeriesAsALongTableGiveTheSameFiles) {
             0u);
 }
 
+TEST(LoteProgram, AWrongCommandLineOrAnUnreadableSheetSaysWhyAndWritesNothing) {
+  WorkFolder work;
+  CommandResult result = work.run(kLote);
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err.rfind("Error: falta la hoja (un fichero CSV).\nUso: tendencia-lote HOJA ", 0), 0u)
+      << result.err;
+  result = work.run(kLote + " no.csv");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("no.csv"), std::string::npos) << result.err;
+  write_file(work.file("hoja.csv"), "2001;1;2\n2002;3;4\n");
+  result = work.run(kLote + " hoja.csv");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err.rfind("Error al leer la hoja hoja.csv: fila 1: \"2001\" no es una cabecera", 0), 0u)
+      << result.err;
+  result = work.run(kLote + " --unir");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "Error al unir las partes: no hay ninguna parte que unir "
+                        "(lote-resumen-K-de-N.csv, de --parte K/N). No se escribe ninguna tabla.\n");
+  EXPECT_EQ(files_in(work.folder()), std::vector<std::string>{"hoja.csv"});
+  result = work.run(kLote + " --help");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.out.find("--parte K/N"), std::string::npos);
+}
+
 // Series of every calendar in one long table, each with the command line
 // lote is equivalent to for it: its M4 horizon, its initial period, its season.
 struct Mixed {

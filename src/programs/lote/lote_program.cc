@@ -171,7 +171,7 @@ int lote_failed(const Request& request, const std::exception& error) {
     return report_failure(error, "No se proyecta ninguna serie.", "al leer la hoja " + request.sheet);
   if (dynamic_cast<const MergeRefused*>(&error))
     return report_failure(error, "No se escribe ninguna tabla.", "al unir las partes");
-  return report_failure(error, "Se detiene.");
+  return report_failure(error, "tendencia-lote se detiene; lo escrito hasta aquí se conserva.");
 }
 
 }  // namespace tendencia::lote
