@@ -202,7 +202,9 @@ std::vector<Mixed> mixed_series() {
 }
 
 TEST(LoteProgram, EveryReportIsThePipelinesOwnForItsCalendar) {
-  const std::vector<Mixed> mixed = mixed_series();
+  std::vector<Mixed> mixed = mixed_series();
+  // Under the sanitizers a season, no calendar and the table's t: a handful of fits.
+  if (kSanitizedTests) mixed = {mixed[0], mixed[4], mixed[5]};
   std::string sheet = "serie;periodo;valor\n";
   for (const Mixed& m : mixed)
     for (std::size_t i = 0; i < m.labels.size(); ++i)
