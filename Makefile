@@ -13,7 +13,7 @@ FUZZ_BUILT = $(call BUILT,build-fuzz,RelWithDebInfo,-DCMAKE_CXX_COMPILER=clang++
 # instead), then what the tests need.
 PROGRAM_PACKAGES := libfltk1.3-dev libcairo2-dev pkg-config libcsv-dev libceres-dev libunwind-dev libboost-math-dev
 TEST_PACKAGES := $(PROGRAM_PACKAGES) xvfb openbox xdotool imagemagick clang libclang-rt-14-dev valgrind \
-	fonts-dejavu-core groff-base desktop-file-utils
+	fonts-dejavu-core groff-base desktop-file-utils parallel
 .PHONY: all build run run-gui run-studio chart check test deps bench bench-forecast fuzz \
 	conformance clean install uninstall package
 all: build
@@ -55,10 +55,11 @@ fuzz: deps
 # Timings belong here, never in make test.
 bench: deps
 	sh tools/install-deps.sh hyperfine
-	$(call BUILT,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON,\
-	  --target report_benchmark tendencia fit_benchmark studio_timing)
+	$(call BUILT,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON \
+	  -DTENDENCIA_REQUIRE_IMPORT=ON,--target report_benchmark tendencia fit_benchmark studio_timing tendencia-lote)
 	cd build-bench && ./bench/report_benchmark && ./bench/fit_benchmark
 	sh bench/whole_run.sh build-bench/tendencia
+	sh bench/lote_run.sh build-bench/tendencia-lote
 	xvfb-run -a build-bench/bench/studio_timing
 # Our whole pipeline against R's forecast package on bench/forecast/series.csv,
 # cut at the M4 horizons. R is needed here only, never by a test.

@@ -18,7 +18,18 @@ std::string cell(const std::string& text, char delimiter) {
   return quoted + '"';
 }
 
-std::string row(const std::vector<std::string>& cells, char delimiter) {
+// The print form without its blanks: "-8.5", "1.5E-07".
+std::string number_text(double value, const Separators& separators) {
+  return std::string(without_blanks_around(print_form(value, separators)));
+}
+
+}  // namespace
+
+char table_delimiter(const Separators& separators) {
+  return separators.decimal == "," ? ';' : ',';
+}
+
+std::string table_row(const std::vector<std::string>& cells, char delimiter) {
   std::string line;
   bool first = true;
   for (const std::string& text : cells) {
@@ -28,13 +39,6 @@ std::string row(const std::vector<std::string>& cells, char delimiter) {
   }
   return line + "\r\n";
 }
-
-// The print form without its blanks: "-8.5", "1.5E-07".
-std::string number_text(double value, const Separators& separators) {
-  return std::string(without_blanks_around(print_form(value, separators)));
-}
-
-}  // namespace
 
 std::vector<ForecastTableRow> forecast_table_rows(const ForecastReport& report,
                                                   const std::optional<CalendarAxis>& axis,
@@ -64,13 +68,13 @@ std::vector<ForecastTableRow> forecast_table_rows(const ForecastReport& report,
 std::string forecast_table_csv(const ForecastReport& report,
                                const std::vector<TableBand>& other_levels,
                                const std::optional<CalendarAxis>& axis, bool logarithms) {
-  const char delimiter = report.separators.decimal == "," ? ';' : ',';
+  const char delimiter = table_delimiter(report.separators);
   std::vector<std::string> header = {"periodo", "observado", "tendencia", "minimo", "maximo"};
   for (const TableBand& band : other_levels) {
     header.push_back("minimo_" + band.level_text);
     header.push_back("maximo_" + band.level_text);
   }
-  std::string table = row(header, delimiter);
+  std::string table = table_row(header, delimiter);
   const std::vector<ForecastTableRow> rows = forecast_table_rows(report, axis, logarithms);
   const std::size_t observed = report.observed_rows.size();
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -80,7 +84,7 @@ std::string forecast_table_csv(const ForecastReport& report,
       cells.push_back(i < observed ? "" : number_text(band.lower.at(i - observed), report.separators));
       cells.push_back(i < observed ? "" : number_text(band.upper.at(i - observed), report.separators));
     }
-    table += row(cells, delimiter);
+    table += table_row(cells, delimiter);
   }
   return table;
 }

@@ -9,6 +9,14 @@
 
 namespace tendencia {
 
+// The delimiter of a table whose numbers use `separators`: ";" with a decimal
+// ",", as spreadsheets of such locales expect; "," otherwise.
+char table_delimiter(const Separators& separators);
+
+// One row of such a table, ended by CR LF: the cells between delimiters, a
+// cell holding the delimiter, a quote or a line end quoted (RFC 4180).
+std::string table_row(const std::vector<std::string>& cells, char delimiter);
+
 // The bounds of a band at a level other than the report's, one pair for each
 // projected row of the report.
 struct TableBand {

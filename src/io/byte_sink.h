@@ -26,6 +26,23 @@ class ByteSink {
   virtual bool close() = 0;
 };
 
+// Keeps the bytes in a text of the caller's: a report gathered whole, to be
+// written at once (io/whole_file_writer.h) only when its run is complete.
+class MemorySink : public ByteSink {
+ public:
+  explicit MemorySink(std::string& bytes) : bytes_(bytes) {}
+  bool write(std::string_view bytes) override {
+    bytes_.append(bytes);
+    return true;
+  }
+  bool flush() override { return true; }
+  bool sync() override { return true; }
+  bool close() override { return true; }
+
+ private:
+  std::string& bytes_;
+};
+
 class FileSink : public ByteSink {
  public:
   // Creates or replaces `path`. Returns nullptr when it cannot be created: a

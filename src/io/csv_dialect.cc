@@ -44,7 +44,7 @@ bool looks_like_number(std::string_view cell) {
   return false;
 }
 
-CsvTable read_csv_any_delimiter(std::string_view text) {
+CsvTable read_csv_any_delimiter(std::string_view text, const CsvLimits& limits) {
   std::optional<CsvTable> best;
   bool best_alike = false;
   std::size_t best_numbers = 0;
@@ -52,7 +52,7 @@ CsvTable read_csv_any_delimiter(std::string_view text) {
   std::size_t furthest_uses = 0;
   for (char delimiter : kCsvDelimiters) {
     try {
-      CsvTable table = read_csv_table(text, delimiter);
+      CsvTable table = read_csv_table(text, delimiter, limits);
       bool alike = every_row_alike(table);
       std::size_t numbers = cells_like_numbers(table);
       if (!best || (alike && !best_alike) || (alike == best_alike && numbers > best_numbers)) {

@@ -26,7 +26,7 @@ bool looks_like_number(std::string_view cell);
 // column fits them all alike. ImportRefused when no delimiter reads the file:
 // the refusal of the delimiter that read furthest into it (at the same row, of
 // the one the file holds most often).
-CsvTable read_csv_any_delimiter(std::string_view text);
+CsvTable read_csv_any_delimiter(std::string_view text, const CsvLimits& limits = {});
 
 // A cell of the values column and where it stands in the file.
 struct PlacedCell {

@@ -70,13 +70,23 @@ ImportRefused data_file_exists(const std::string& name) {
 
 }  // namespace
 
+CsvText csv_text(std::string_view bytes) {
+  CsvText text;
+  text.encoding = detect_encoding(bytes);
+  check_text(bytes, text.encoding);
+  text.byte_order_mark = has_utf8_byte_order_mark(bytes);
+  text.line_ends = line_ends_of(bytes);
+  text.utf8 = as_utf8(bytes, text.encoding);
+  return text;
+}
+
 CsvImport read_csv_import(std::string_view bytes, const std::string& column) {
   CsvImport import;
-  import.encoding = detect_encoding(bytes);
-  check_text(bytes, import.encoding);
-  import.byte_order_mark = has_utf8_byte_order_mark(bytes);
-  import.line_ends = line_ends_of(bytes);
-  CsvTable table = read_csv_any_delimiter(as_utf8(bytes, import.encoding));
+  const CsvText text = csv_text(bytes);
+  import.encoding = text.encoding;
+  import.byte_order_mark = text.byte_order_mark;
+  import.line_ends = text.line_ends;
+  CsvTable table = read_csv_any_delimiter(text.utf8);
   import.delimiter = table.delimiter;
   import.columns = table.columns;
   import.series = series_from_table(table, column);

@@ -11,6 +11,19 @@
 
 namespace tendencia {
 
+// A CSV file's bytes as text: how they are written, and the text in UTF-8.
+struct CsvText {
+  TextEncoding encoding = TextEncoding::Utf8;
+  bool byte_order_mark = false;
+  std::string line_ends;  // "CR LF", "LF", "CR", or "" for a single line
+  std::string utf8;
+};
+
+// Tells the encoding and the line ends and decodes the bytes. ImportRefused
+// for bytes that are not text (NUL and other control bytes, UTF-16, a UTF-8
+// byte-order mark before bytes that are not UTF-8).
+CsvText csv_text(std::string_view bytes);
+
 struct CsvImport {
   TextEncoding encoding = TextEncoding::Utf8;
   bool byte_order_mark = false;
@@ -22,9 +35,7 @@ struct CsvImport {
 };
 
 // Everything but the writing, on the bytes of a CSV file (at most kMaxWholeFileBytes):
-// ImportRefused for bytes that are not text (NUL and other control bytes, UTF-16,
-// a UTF-8 byte-order mark before bytes that are not UTF-8), and everything
-// read_csv_any_delimiter and series_from_table refuse.
+// what csv_text, read_csv_any_delimiter and series_from_table refuse.
 CsvImport read_csv_import(std::string_view bytes, const std::string& column);
 
 // read_csv_import on the file at `path`: Failure FileNotFound or FileNotReadable

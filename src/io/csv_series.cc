@@ -24,11 +24,7 @@ std::string cell(const CsvRow& row, std::size_t column) {
   return column < row.cells.size() ? trimmed(row.cells[column]) : std::string();
 }
 
-// The rows of values, the header left out, and the header if there is one.
-struct Rows {
-  const CsvRow* header = nullptr;
-  std::vector<const CsvRow*> data;
-};
+using Rows = CsvRows;
 
 Rows split_header(const CsvTable& table) {
   Rows rows;
@@ -69,10 +65,10 @@ bool labels_only(const Rows& rows, std::size_t column) {
   });
 }
 
-bool consecutive_whole_numbers(const Rows& rows) {
+bool consecutive_whole_numbers(const Rows& rows, std::size_t column) {
   std::optional<long long> previous;
   for (const CsvRow* row : rows.data) {
-    std::optional<long long> period = whole_number_in(cell(*row, 0));
+    std::optional<long long> period = whole_number_in(cell(*row, column));
     if (!period || (previous && *period != *previous + 1)) return false;
     previous = period;
   }
@@ -154,6 +150,7 @@ std::optional<std::size_t> later_calendar_column(const Rows& rows, std::size_t c
 
 void set_periods(const Rows& rows, std::size_t column, ImportedSeries& series) {
   series.period_column = column + 1;
+  series.whole_periods = consecutive_whole_numbers(rows, column);
   series.first_period = cell(*rows.data.front(), column);
   series.last_period = cell(*rows.data.back(), column);
   series.period_header = header_of(rows, column);
@@ -167,28 +164,17 @@ void set_periods(const Rows& rows, std::size_t column, ImportedSeries& series) {
 
 }  // namespace
 
-ImportedSeries series_from_table(const CsvTable& table, const std::string& column) {
-  if (table.rows.empty()) throw ImportRefused("el fichero no tiene ninguna fila con datos");
-  Rows rows = split_header(table);
-  if (rows.data.empty()) throw ImportRefused("el fichero solo tiene la fila de cabecera");
+bool holds_periods(const CsvRows& rows, std::size_t column) {
+  return labels_only(rows, column) || consecutive_whole_numbers(rows, column);
+}
 
+ImportedSeries series_in_columns(const CsvRows& rows, std::optional<std::size_t> period_column,
+                                 std::size_t values, char delimiter) {
   ImportedSeries series;
   series.has_header = rows.header != nullptr;
-  const bool labels = table.columns > 1 && labels_only(rows, 0);
-  const bool whole = table.columns > 1 && !labels && consecutive_whole_numbers(rows);
-  const std::size_t values =
-      column.empty() ? only_column_of_numbers(rows, table.columns, labels || whole ? 1 : 0, whole)
-                     : named_column(rows, table.columns, column);
   series.values_column = values + 1;
-  const bool first_is_periods = (labels || whole) && values != 0;
-  std::optional<std::size_t> dates;
-  if (!first_is_periods || !calendar_in(rows, 0).calendar)
-    dates = later_calendar_column(rows, table.columns, values);
-  if (dates) {
-    set_periods(rows, *dates, series);
-  } else if (first_is_periods) {
-    series.whole_periods = whole;
-    set_periods(rows, 0, series);
+  if (period_column) {
+    set_periods(rows, *period_column, series);
   } else {
     series.first_period = "1";
     series.last_period = std::to_string(rows.data.size());
@@ -198,7 +184,7 @@ ImportedSeries series_from_table(const CsvTable& table, const std::string& colum
   std::vector<PlacedCell> cells;
   for (const CsvRow* row : rows.data)
     if (values < row->cells.size()) cells.push_back({row->cells[values], row->record, values + 1});
-  series.decimal_separator = decimal_separator_of(cells, table.delimiter);
+  series.decimal_separator = decimal_separator_of(cells, delimiter);
 
   for (const CsvRow* row : rows.data) {
     if (series.values.size() == kMaxSeriesValues)
@@ -210,6 +196,24 @@ ImportedSeries series_from_table(const CsvTable& table, const std::string& colum
   series.first_row = rows.data.front()->record;
   series.last_row = rows.data.back()->record;
   return series;
+}
+
+ImportedSeries series_from_table(const CsvTable& table, const std::string& column) {
+  if (table.rows.empty()) throw ImportRefused("el fichero no tiene ninguna fila con datos");
+  Rows rows = split_header(table);
+  if (rows.data.empty()) throw ImportRefused("el fichero solo tiene la fila de cabecera");
+
+  const bool labels = table.columns > 1 && labels_only(rows, 0);
+  const bool whole = table.columns > 1 && !labels && consecutive_whole_numbers(rows, 0);
+  const std::size_t values =
+      column.empty() ? only_column_of_numbers(rows, table.columns, labels || whole ? 1 : 0, whole)
+                     : named_column(rows, table.columns, column);
+  const bool first_is_periods = (labels || whole) && values != 0;
+  std::optional<std::size_t> periods;
+  if (!first_is_periods || !calendar_in(rows, 0).calendar)
+    periods = later_calendar_column(rows, table.columns, values);
+  if (!periods && first_is_periods) periods = 0;
+  return series_in_columns(rows, periods, values, table.delimiter);
 }
 
 }  // namespace tendencia

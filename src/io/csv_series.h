@@ -46,4 +46,24 @@ struct ImportedSeries {
 // numbers, several and no `column`, a `column` the table does not have.
 ImportedSeries series_from_table(const CsvTable& table, const std::string& column);
 
+// The rows of a table that hold one series: its header row, or none, and the
+// rows of its values, in order.
+struct CsvRows {
+  const CsvRow* header = nullptr;
+  std::vector<const CsvRow*> data;
+};
+
+// The importer's rule for a column of periods: every cell a label that is not
+// a number ("2001-01"), or consecutive whole numbers (1, 2, 3 or 2001, 2002).
+bool holds_periods(const CsvRows& rows, std::size_t column);
+
+// The series of `rows` once its columns are known (counted from 0: the
+// periods', or none, and the values'), read as series_from_table reads the
+// columns it finds: titles, periods and their calendar, the decimal separator
+// of the values' cells (in a table of `delimiter`), the values. `rows.data`
+// holds at least one row. ImportRefused, naming the row and column, for what
+// series_from_table refuses in a value.
+ImportedSeries series_in_columns(const CsvRows& rows, std::optional<std::size_t> period_column,
+                                 std::size_t values_column, char delimiter);
+
 }  // namespace tendencia

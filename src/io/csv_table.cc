@@ -16,6 +16,7 @@ namespace {
 // callbacks note the first refusal and ignore the rest of the input, and the
 // caller throws it once libcsv has returned.
 struct Collector {
+  CsvLimits limits;
   CsvTable table;
   CsvRow row;
   std::size_t records = 0;   // records ended so far
@@ -42,8 +43,9 @@ void take_cell(void* bytes, std::size_t size, void* data) {
   if (!collector.refusal.empty()) return;
   if (size > kMaxFieldBytes)
     return collector.refuse("una celda tiene más de " + std::to_string(kMaxFieldBytes) + " bytes");
-  if (collector.row.cells.size() >= kMaxCsvColumns)
-    return collector.refuse("la fila tiene más de " + std::to_string(kMaxCsvColumns) + " columnas");
+  if (collector.row.cells.size() >= collector.limits.columns)
+    return collector.refuse("la fila tiene más de " + std::to_string(collector.limits.columns) +
+                            " columnas");
   try {
     collector.row.cells.emplace_back(static_cast<const char*>(bytes), size);
   } catch (const std::bad_alloc&) {
@@ -63,10 +65,12 @@ void end_row(int terminator, void* data) {
   }
   collector.last_ended_by_cr = terminator == '\r';
   if (holds_a_cell(row)) {
-    if (collector.table.rows.size() >= kMaxCsvRows)
-      return collector.refuse("el fichero tiene más de " + std::to_string(kMaxCsvRows) +
-                              " filas con datos (una cabecera y " + std::to_string(kMaxSeriesValues) +
-                              " valores como mucho)");
+    if (collector.table.rows.size() >= collector.limits.rows)
+      return collector.refuse(
+          "el fichero tiene más de " + std::to_string(collector.limits.rows) + " filas con datos" +
+          (collector.limits.rows == kMaxCsvRows
+               ? " (una cabecera y " + std::to_string(kMaxSeriesValues) + " valores como mucho)"
+               : ""));
     row.record = collector.current_record();
     collector.table.columns = std::max(collector.table.columns, row.cells.size());
     try {
@@ -88,7 +92,7 @@ struct ParserDeleter {
 
 }  // namespace
 
-CsvTable read_csv_table(std::string_view text, char delimiter) {
+CsvTable read_csv_table(std::string_view text, char delimiter, const CsvLimits& limits) {
   std::unique_ptr<csv_parser, ParserDeleter> parser(new csv_parser);
   // Strict: a stray quote is refused instead of being read as some guess.
   // CSV_REPALL_NL reports blank lines too, so records keep a spreadsheet's numbers.
@@ -97,6 +101,7 @@ CsvTable read_csv_table(std::string_view text, char delimiter) {
   csv_set_delim(parser.get(), static_cast<unsigned char>(delimiter));
 
   Collector collector;
+  collector.limits = limits;
   collector.table.delimiter = delimiter;
   // Fed in small pieces so a refusal, or a cell growing past the limit inside
   // libcsv's own buffer, stops the reading early.

@@ -28,11 +28,18 @@ constexpr std::size_t kMaxCsvRows = kMaxSeriesValues + 1;
 // Far more than a series needs; the limit keeps memory bounded on any file.
 constexpr std::size_t kMaxCsvColumns = 256;
 
+// How large a table may be: a series' file by default; a sheet of many series
+// (io/csv_sheet.h) has limits of its own.
+struct CsvLimits {
+  std::size_t rows = kMaxCsvRows;        // rows that hold a cell
+  std::size_t columns = kMaxCsvColumns;  // cells in a row
+};
+
 // Reads `text` (cells come out in its encoding) with `delimiter`. ImportRefused,
 // naming the row, for quotes that break RFC 4180 (a quote inside an unquoted
 // cell, text after a closing quote, a quoted cell never closed), a cell longer
-// than kMaxFieldBytes, more than kMaxCsvColumns cells in a row or more than
-// kMaxCsvRows rows that hold a cell.
-CsvTable read_csv_table(std::string_view text, char delimiter);
+// than kMaxFieldBytes, more cells in a row or more rows that hold a cell than
+// `limits` allow.
+CsvTable read_csv_table(std::string_view text, char delimiter, const CsvLimits& limits = {});
 
 }  // namespace tendencia

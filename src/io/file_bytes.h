@@ -25,4 +25,9 @@ std::ifstream open_regular_file(const std::string& path, const std::string& wher
 // it holds more than kMaxWholeFileBytes ("el fichero pasa de 8 MiB: ...").
 std::string read_regular_file(const std::string& path, const std::string& where);
 
+// The same with a limit of its own, `most` bytes (a whole number of MiB):
+// ImportRefused "el fichero pasa de N MiB: <beyond>" past it.
+std::string read_regular_file(const std::string& path, const std::string& where,
+                              std::size_t most, const std::string& beyond);
+
 }  // namespace tendencia

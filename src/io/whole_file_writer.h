@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 namespace tendencia {
 
@@ -16,5 +17,12 @@ namespace tendencia {
 // Failure FileNotCreatable or WriteFailed, naming the file, when it cannot.
 bool write_whole_file(const std::string& folder, const std::string& file_name,
                       std::string_view bytes, bool replace_existing);
+
+// Removes the temporary files write_whole_file left in `folder` for the files
+// named in `file_names` when its process was killed before it could remove
+// them: those of a process that no longer runs. Nothing else is touched, and
+// what cannot be removed is left.
+void remove_abandoned_temporaries(const std::string& folder,
+                                  const std::unordered_set<std::string>& file_names);
 
 }  // namespace tendencia

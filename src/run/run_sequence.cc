@@ -1,5 +1,7 @@
 #include "run/run_sequence.h"
 
+#include <memory>
+
 #include "io/data_series.h"
 #include "io/problem_files.h"
 #include "io/report_texts.h"
@@ -40,13 +42,15 @@ std::string confidence_prompt() {
          "tendrá que introducir posteriormente la t de Student correspondiente";
 }
 
-}  // namespace
-
-void run_sequence(Dialogue& user, const Separators& separators, const std::string& folder) {
+// The run from the problem name on; `report_for` gives the report of the
+// problem named.
+template <typename ReportFor>
+void run_with(Dialogue& user, const Separators& separators, const std::string& folder,
+              ReportFor report_for) {
   std::string name = ask_problem_name(user);
   user.show_message(data_file_instructions(name));
 
-  ResultsReport report = ResultsReport::create(folder, results_file_name(name), separators);
+  ResultsReport report = report_for(name);
   FlushingDialogue dialogue(user, report);
 
   std::string answer = dialogue.ask("¿CUANTOS PUNTOS DESEA EXTRAPOLAR?");
@@ -89,6 +93,23 @@ void run_sequence(Dialogue& user, const Separators& separators, const std::strin
   dialogue.show_message("En el fichero " + results_file_stem(name) + " tiene los resultados");
   dialogue.show_message("¡Hasta la proxima!");
   report.close();
+}
+
+}  // namespace
+
+void run_sequence(Dialogue& user, const Separators& separators, const std::string& folder) {
+  run_with(user, separators, folder, [&](const std::string& name) {
+    return ResultsReport::create(folder, results_file_name(name), separators);
+  });
+}
+
+std::string run_sequence_report(Dialogue& user, const Separators& separators,
+                                const std::string& folder) {
+  std::string bytes;
+  run_with(user, separators, folder, [&](const std::string&) {
+    return ResultsReport(std::make_unique<MemorySink>(bytes), separators);
+  });
+  return bytes;
 }
 
 }  // namespace tendencia

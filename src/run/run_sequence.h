@@ -13,4 +13,11 @@ namespace tendencia {
 // report line written before it already in the results file.
 void run_sequence(Dialogue& dialogue, const Separators& separators, const std::string& folder);
 
+// The same run, the data file read from `folder`, with its report gathered in
+// memory instead of the results file: returns the bytes the results file
+// would hold, for a program that writes it whole once the run is complete.
+// A failure leaves as run_sequence's does, and the lines written are lost.
+std::string run_sequence_report(Dialogue& dialogue, const Separators& separators,
+                                const std::string& folder);
+
 }  // namespace tendencia

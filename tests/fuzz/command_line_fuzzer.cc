@@ -15,6 +15,7 @@
 #include "programs/grafico/command_line.h"
 #include "programs/gui/command_line.h"
 #include "programs/importar/command_line.h"
+#include "programs/lote/command_line.h"
 #include "programs/tendencia/command_line.h"
 #include "support/fuzz_arguments.h"
 
@@ -92,6 +93,18 @@ void check_import(const ImportRequest& request) {
   if (looks_like_option(request.csv_file) || looks_like_option(request.problem_name)) std::abort();
 }
 
+void check_batch(const lote::Request& request) {
+  if (request.merge) {
+    if (!request.sheet.empty() || request.points || request.threads || request.parts != 1) std::abort();
+    return;
+  }
+  if (looks_like_option(request.sheet)) std::abort();
+  if (request.points && (*request.points < 0 || *request.points > 32767)) std::abort();
+  if (request.level != 90 && request.level != 95 && request.level != 99) std::abort();
+  if (request.threads && (*request.threads < 1 || *request.threads > 1024)) std::abort();
+  if (request.part < 1 || request.part > request.parts || request.parts > 9999) std::abort();
+}
+
 void check_desktop(const gui::Request& request) {
   if (request.folder && (request.choose_folder || looks_like_option(*request.folder))) std::abort();
 }
@@ -104,6 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   read_with(arguments, estudio::parse_command_line, check_studio);
   read_with(arguments, grafico::parse_command_line, check_chart);
   read_with(arguments, importar::parse_command_line, check_import);
+  read_with(arguments, lote::parse_command_line, check_batch);
   read_with(arguments, gui::parse_command_line, check_desktop, false);
   read_with(arguments, terminal::parse_command_line, [](const terminal::Request&) {}, false);
   return 0;

@@ -1,6 +1,6 @@
 // Every program's command line is read by one reader of options: the same
 // grammar, the same refusals in the same words, the same numbers. Checked here
-// on the reader and on each of the six programs; each program's own options
+// on the reader and on each of the seven programs; each program's own options
 // are tested beside its parser (ajuste_command_line_test.cc, ...).
 #include "programs/command_line_reader.h"
 
@@ -14,6 +14,7 @@
 #include "programs/grafico/command_line.h"
 #include "programs/gui/command_line.h"
 #include "programs/importar/command_line.h"
+#include "programs/lote/command_line.h"
 #include "programs/tendencia/command_line.h"
 
 namespace tendencia {
@@ -160,6 +161,15 @@ std::string import(const Arguments& arguments) {
                                 });
 }
 
+std::string batch(const Arguments& arguments) {
+  return outcome<lote::Request>(lote::parse_command_line, arguments, [](const lote::Request& r) {
+    return r.sheet + " " + std::to_string(r.points.value_or(-1)) + " " + std::to_string(r.level) +
+           " " + std::to_string(r.threads.value_or(-1)) + " " + std::to_string(r.part) + "/" +
+           std::to_string(r.parts) + (r.data_choices ? " datos" : "") + (r.redo ? " rehacer" : "") +
+           (r.merge ? " unir" : "");
+  });
+}
+
 std::string desktop(const Arguments& arguments) {
   return outcome<gui::Request>(gui::parse_command_line, arguments, [](const gui::Request& r) {
     return r.folder.value_or("") + (r.choose_folder ? " elegir" : "");
@@ -185,6 +195,7 @@ const std::vector<Program>& programs() {
       {"tendencia-estudio", studio, {"ventas.csv"}, "--puntos", "12"},
       {"tendencia-grafico", chart, {"ventas"}, "--niveles", "80,95"},
       {"tendencia-importar", import, {"s.csv", "s"}, "--columna", "Ventas"},
+      {"tendencia-lote", batch, {"hoja.csv"}, "--puntos", "12"},
       {"tendencia-gui", desktop, {"datos"}, "", "", false},
       {"tendencia", terminal, {}, "", "", false},
   };
@@ -222,6 +233,8 @@ TEST(EveryProgramsCommandLine, ReadsNumbersAlike) {
   // A leading zero is a digit like any other, as in the run's answers.
   EXPECT_EQ(fit({"v", "potencia", "--puntos", "007"}), fit({"v", "potencia", "--puntos", "7"}));
   EXPECT_EQ(studio({"--puntos", "007"}), studio({"--puntos", "7"}));
+  EXPECT_EQ(batch({"h.csv", "--puntos", "007", "--parte", "+1/04"}),
+            batch({"h.csv", "--puntos", "7", "--parte", "1/4"}));
   EXPECT_EQ(fit({"v", "--automatico", "--guion", "+5", "-02001"}),
             fit({"v", "--automatico", "--guion", "5", "-2001"}));
   EXPECT_EQ(studio({"--inicio", "-02001"}), studio({"--inicio", "-2001"}));

@@ -100,6 +100,20 @@ TEST_F(RunSequence, TheWholeReportIsOnDiskWhenItIsAnnounced) {
   EXPECT_EQ(dialogue.on_disk_at_announcement, read_file(directory.file("Et.TXT")));
 }
 
+TEST_F(RunSequence, AReportGatheredInMemoryIsTheFilesBytesAndWritesNoFile) {
+  write_file(directory.file("Dt.TXT"), "A\xf1o   NUMERO\r\n1 2\r\n2 4\r\n3 7\r\n");
+  EXPECT_EQ(run(run_answers("t", "4", "99", {"1", "2", "0.5"}, {"1990"})).failure, "");
+  const std::string on_disk = read_file(directory.file("Et.TXT"));
+  std::filesystem::remove(directory.file("Et.TXT"));
+  ScriptedDialogue dialogue(run_answers("t", "4", "99", {"1", "2", "0.5"}, {"1990"}));
+  EXPECT_EQ(run_sequence_report(dialogue, Separators{}, directory.folder()), on_disk);
+  EXPECT_EQ(files_in(directory.folder()), std::vector<std::string>{"Dt.TXT"});
+  // A run that stops gives no report at all, where the file would keep its lines.
+  ScriptedDialogue stopped(run_answers("t", "4", "99", {"1", "2", "0.5"}, {"x"}));
+  EXPECT_THROW(run_sequence_report(stopped, Separators{}, directory.folder()), Failure);
+  EXPECT_EQ(files_in(directory.folder()), std::vector<std::string>{"Dt.TXT"});
+}
+
 TEST_F(RunSequence, ASpanishLocaleWritesDecimalCommasInTheReportOnly) {
   write_file(directory.file("Dt.TXT"), "T\r\n1 2\r\n2 4\r\n3 7\r\n");
   Outcome outcome = run(run_answers("t", "1", "95", {"0,5", "1", "1"}, {"2001"}),

@@ -43,26 +43,55 @@ FitPlan plan_of(const FitRequest& request, int values) {
   return plan;
 }
 
-// The t for the script, with notes on stderr where the calibrated t asked for
-// cannot be used.
-std::optional<double> script_t(const FitRequest& request, const FitOutcome& outcome, int values) {
+// The t for the script, with notes where the calibrated t asked for cannot be
+// used.
+std::optional<double> script_t(const FitRequest& request, const FitOutcome& outcome, int values,
+                               std::vector<std::string>& notes) {
   if (!run_asks_t(static_cast<std::size_t>(values))) {
     if (request.calibrated_t)
-      std::fprintf(stderr,
-                   "Aviso: con %d valores (32 o menos) tendencia toma la t de su tabla y no la "
-                   "pregunta; la t calibrada no se puede usar.\n",
-                   values);
+      notes.push_back("Aviso: con " + std::to_string(values) +
+                      " valores (32 o menos) tendencia toma la t de su tabla y no la "
+                      "pregunta; la t calibrada no se puede usar.");
     return std::nullopt;
   }
   if (request.calibrated_t && !outcome.no_validation.empty())
-    std::fprintf(stderr, "Aviso: %s.\n", outcome.no_validation.c_str());
+    notes.push_back("Aviso: " + outcome.no_validation + ".");
   if (request.calibrated_t && !(outcome.validation && outcome.validation->calibrated_t))
-    std::fprintf(stderr,
-                 "Aviso: la validación no da una t calibrada; se escribe la t de Student.\n");
+    notes.push_back("Aviso: la validación no da una t calibrada; se escribe la t de Student.");
   std::optional<double> t = t_for_run(outcome, request.level_percent, values, request.calibrated_t);
   if (!t) throw FitRefused("no se puede calcular la t de Student");
   return t;
 }
+
+// The problem the run is given: the series' own, or with --datos NOMBRE the
+// data file written for it in `folder`, holding exactly the values it must see.
+std::string run_problem(const FitRequest& request, const FitOutcome& outcome,
+                        const std::string& folder, std::vector<std::string>& notes) {
+  if (!request.data_name) return request.problem_name;
+  const std::string& name = *request.data_name;
+  const TitleLine title = split_title_line(read_data_title(folder, request.problem_name));
+  const std::string series = title.values_header.empty() ? "serie" : title.values_header;
+  write_data_file(folder, name,
+                  data_file_bytes(title.period_header, values_header_for(outcome.data, series),
+                                  outcome.run_values),
+                  true);
+  notes.push_back("Los datos de la proyección (" + data_choice_name(outcome.data) + ") están en " +
+                  data_file_name(name) + ".");
+  return name;
+}
+
+// The naive projection's note, when the chosen terms do not beat it.
+void note_naive(const FitOutcome& outcome, std::vector<std::string>& notes) {
+  if (!outcome.validation) return;
+  const std::string warning = naive_warning(*outcome.validation);
+  if (!warning.empty()) notes.push_back(warning);
+}
+
+void print_notes(const std::vector<std::string>& notes) {
+  for (const std::string& note : notes) std::fprintf(stderr, "%s\n", note.c_str());
+}
+
+}  // namespace
 
 // X = N + M, the label before the first period and the last period's label
 // must stay within tendencia's 16-bit periods, or its run would stop half way.
@@ -76,23 +105,24 @@ void check_script_fits(const ScriptAnswers& script, int values) {
                              std::to_string(values) + " valores del fichero");
 }
 
-// The problem the run is given: the series' own, or with --datos NOMBRE the
-// data file written for it, holding exactly the values it must see.
-std::string run_problem(const FitRequest& request, const FitOutcome& outcome) {
-  if (!request.data_name) return request.problem_name;
-  const std::string& name = *request.data_name;
-  const TitleLine title = split_title_line(read_data_title("", request.problem_name));
-  const std::string series = title.values_header.empty() ? "serie" : title.values_header;
-  write_data_file("", name,
-                  data_file_bytes(title.period_header, values_header_for(outcome.data, series),
-                                  outcome.run_values),
-                  true);
-  std::fprintf(stderr, "Los datos de la proyección (%s) están en %s.\n",
-               data_choice_name(outcome.data).c_str(), data_file_name(name).c_str());
-  return name;
+ScriptedFit scripted_fit(const FitRequest& request, const std::vector<double>& y,
+                         const std::string& folder, const Separators& separators) {
+  ScriptedFit scripted;
+  const int rows = static_cast<int>(y.size());
+  scripted.outcome = fit_as_planned(y, plan_of(request, rows));
+  const FitOutcome& outcome = scripted.outcome;
+  note_naive(outcome, scripted.notes);
+  scripted.run_problem = run_problem(request, outcome, folder, scripted.notes);
+  const int run_values = static_cast<int>(outcome.run_values.size());
+  ScriptRequest script{scripted.run_problem, request.script->points_to_project,
+                       static_cast<int>(request.level_percent),
+                       // A window starts later in the series: its periods go on from there.
+                       request.script->first_period + (rows - run_values)};
+  const std::optional<double> t = script_t(request, outcome, run_values, scripted.notes);
+  scripted.answers =
+      answer_script(script, outcome.fit.coefficients, run_values, t, separators);
+  return scripted;
 }
-
-}  // namespace
 
 int fit_program(const FitRequest& request) {
   const Separators separators = separators_from_locale();
@@ -108,21 +138,16 @@ int fit_program(const FitRequest& request) {
   for (int i = 0; i < points; ++i)
     y.push_back(series_number(series.values[static_cast<std::size_t>(i)], i + 1, separators));
 
-  const FitOutcome outcome = fit_as_planned(y, plan_of(request, points));
-  if (outcome.validation) {
-    const std::string warning = naive_warning(*outcome.validation);
-    if (!warning.empty()) std::fprintf(stderr, "%s\n", warning.c_str());
-  }
-  const int run_values = static_cast<int>(outcome.run_values.size());
   if (request.script) {
-    ScriptRequest script{run_problem(request, outcome), request.script->points_to_project,
-                         static_cast<int>(request.level_percent),
-                         // A window starts later in the series: its periods go on from there.
-                         request.script->first_period + (rows - run_values)};
-    return write_out(answer_script(script, outcome.fit.coefficients, run_values,
-                                   script_t(request, outcome, run_values), separators));
+    const ScriptedFit scripted = scripted_fit(request, y, "", separators);
+    print_notes(scripted.notes);
+    return write_out(scripted.answers);
   }
-  run_problem(request, outcome);
+  const FitOutcome outcome = fit_as_planned(y, plan_of(request, points));
+  std::vector<std::string> notes;
+  note_naive(outcome, notes);
+  run_problem(request, outcome, "", notes);
+  print_notes(notes);
   if (request.answers_only) return write_out(coefficient_answers(outcome.fit.coefficients));
   return write_out(fit_outcome_report(outcome, data_file, rows,
                                       request.validation_horizon.has_value()));
