@@ -55,7 +55,7 @@ fuzz: deps
 # Timings belong here, never in make test.
 bench: deps
 	sh tools/install-deps.sh hyperfine
-	$(call BUILT,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON \
+	$(call BUILT,build-bench,Release,-DTENDENCIA_BENCH=ON -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON -DTENDENCIA_IMPORT=ON \
 	  -DTENDENCIA_REQUIRE_IMPORT=ON,--target report_benchmark tendencia fit_benchmark studio_timing tendencia-lote)
 	cd build-bench && ./bench/report_benchmark && ./bench/fit_benchmark
 	sh bench/whole_run.sh build-bench/tendencia
