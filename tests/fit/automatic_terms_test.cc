@@ -114,6 +114,51 @@ TEST(AutomaticTerms, ASeasonalSeriesGetsACosineAndTheRankingListsTheFinalists) {
     EXPECT_NE(report.find(term_set_name(c.terms) + ": " + c.skipped), std::string::npos);
 }
 
+// A planner's monthly series (12 years) whose best-ranked set, an exponential
+// with a season, validates at its origins but runs off to the straight line
+// once fitted to every value. The run must not be refused for it: the next
+// set in the ranking is fitted instead, and the ranking says so.
+TEST(AutomaticTerms, WhenTheFirstSetCannotBeFittedToTheWholeSeriesTheNextOneIs) {
+  const std::vector<double> y = {
+      186.91, 199.44, 191.56, 221.71, 215.38, 198.64, 199.78, 200.96, 194.92, 184.37,
+      171.38, 183.98, 199.4, 193.95, 207.69, 214.87, 207.97, 221.7, 192.44, 189.39,
+      216.99, 206.68, 208.55, 193.47, 200.96, 204.67, 199.85, 189.01, 223.95, 219.12,
+      195.16, 187.75, 211.37, 171.81, 197.86, 208.01, 212.61, 236.38, 219.77, 222.23,
+      216.81, 231.7, 215.67, 212.16, 192.52, 198.1, 196.05, 195.51, 206.83, 210.44,
+      200.91, 223.82, 217.27, 233.81, 205.88, 208.8, 218.49, 192.73, 219.94, 197.53,
+      231.57, 213.45, 222.03, 215.42, 231.55, 234.12, 223.32, 203.49, 210.88, 204.07,
+      206.07, 225.51, 214.23, 219.59, 226.52, 225.5, 229.66, 238.18, 217.76, 222.65,
+      197.21, 209.35, 215.32, 226.34, 220.36, 238.67, 229.77, 230.99, 241.35, 230.57,
+      227.74, 216.65, 215.22, 202.79, 220.68, 218.56, 219.67, 236.99, 232.8, 241.09,
+      235.82, 234.19, 225.53, 219.24, 228.79, 221.98, 225.78, 217.91, 225.64, 232.26,
+      240.26, 244.6, 233.51, 241.07, 237.86, 246.32, 226.29, 233.67, 211.82, 233.27,
+      235.6, 231.34, 241.38, 237.16, 262.55, 240.15, 265.74, 223.33, 227.41, 233.34,
+      218.51, 233.26, 230.91, 256.47, 236.61, 252.59, 262.49, 239.09, 226.42, 241.11,
+      234.02, 240.25, 223.96, 244.34};
+  AutomaticSettings settings;
+  settings.validation.horizon = 18;
+  settings.validation.period = 12;
+  const AutomaticChoice choice = choose_terms(y, settings);
+  ASSERT_EQ(choice.passed_over.size(), 1u)
+      << "this series no longer sends its first set to a limit; find another";
+  EXPECT_NE(choice.passed_over.front().find("constante exponencial coseno: el mejor ajuste lleva "
+                                            "exponencial a un límite"),
+            std::string::npos)
+      << choice.passed_over.front();
+  const CandidateOutcome& chosen = choice.ranked.front();
+  EXPECT_EQ(term_set_name(chosen.terms), "constante potencia coseno");
+  EXPECT_EQ(choice.fit.points, 144);
+  // The validation the run's t comes from is the chosen set's own.
+  EXPECT_EQ(choice.validation.terms, chosen.terms);
+  const std::string report = automatic_ranking_report(choice);
+  EXPECT_NE(report.find("No se puede ajustar a toda la serie, y se pasa al siguiente: serie, "
+                        "constante exponencial coseno"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("Elegido: constante potencia coseno sobre serie"), std::string::npos)
+      << report;
+}
+
 TEST(AutomaticTerms, NoCandidateThatValidatesIsAFitRefusal) {
   AutomaticSettings settings;
   settings.validation.horizon = 6;
