@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Every #include in src/ points down the layers (or within its own folder).
+"""Every #include in src/ points down the layers (or within its own folder),
+and no file includes the same header twice.
 
 The layers, lowest first; a folder may include itself and what is listed for
 it, nothing else. docs/architecture.md explains them.
@@ -34,11 +35,17 @@ def main(src):
         for root, _, files in os.walk(path):
             for name in sorted(files):
                 file = os.path.join(root, name)
+                seen = {}
                 with open(file, encoding="utf-8") as text:
                     for number, line in enumerate(text, 1):
                         match = INCLUDE.match(line)
                         if not match:
                             continue
+                        if match.group(1) in seen:
+                            wrong.append(f"{os.path.relpath(file, src)}:{number}: "
+                                         f"\"{match.group(1)}\" included already on line "
+                                         f"{seen[match.group(1)]}")
+                        seen.setdefault(match.group(1), number)
                         target = match.group(1).split("/")[0]
                         if "/" not in match.group(1):
                             wrong.append(f"{os.path.relpath(file, src)}:{number}: "
@@ -49,7 +56,7 @@ def main(src):
     for line in wrong:
         print(line)
     if not wrong:
-        print("every include points down the layers")
+        print("every include points down the layers, each once")
     return 1 if wrong else 0
 
 
