@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/student_table.h"
 #include "text/conversions.h"
 #include "text/number_scanner.h"
 #include "text/quoted.h"
@@ -87,6 +88,13 @@ int whole_value(const std::string& text, int low, int high, const std::string& w
     refuse_value(what, "un número entero de " + std::to_string(low) + " a " + std::to_string(high),
                  text);
   return static_cast<int>(*value);
+}
+
+int run_level_value(const std::string& text, const std::string& what) {
+  const std::optional<long long> level = whole_number_in(text);
+  if (!level || confidence_index(static_cast<double>(*level)) == 0)
+    refuse_value(what, "90, 95 o 99, los niveles que tendencia acepta", text);
+  return static_cast<int>(*level);
 }
 
 double decimal_value(const std::string& text, const std::string& what, const std::string& needs) {

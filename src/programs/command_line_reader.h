@@ -73,6 +73,10 @@ void refuse_operands_beyond(const CommandLine& line, std::size_t most);
 // low a high".
 int whole_value(const std::string& text, int low, int high, const std::string& what);
 
+// A level `tendencia` runs at, 90, 95 or 99, written as a whole number
+// (its table has those three columns); else refuse_value.
+int run_level_value(const std::string& text, const std::string& what);
+
 // The number `text` holds written with "." as decimal separator,
 // [+-]digits[.digits][(E|e)[+-]digits] and nothing else, within the double
 // range; else refuse_value with `needs`.

@@ -13,17 +13,6 @@ namespace {
 using namespace testing;
 using G = TermGroup;
 
-std::vector<double> seasonal_series(int n) {
-  Coefficients truth;
-  truth.b[0] = 100;
-  truth.b[1] = 0.5;
-  truth.b[2] = 1.0;
-  truth.b[9] = 10;
-  truth.b[10] = kTwoPi / 12;
-  truth.b[11] = 0.3;
-  return synthetic_series(truth, n, 2.0, 5);
-}
-
 TEST(AutomaticTerms, EachTrendComesAloneAndWithEverySeasonAndTheRecentLevelWithEach) {
   auto count = [](const std::vector<TermSet>& sets, TermGroup group, bool step) {
     int n = 0;
@@ -72,7 +61,7 @@ TEST(AutomaticTerms, ASeasonalSeriesGetsACosineAndTheRankingListsTheFinalists) {
   settings.validation.period = 12;
   settings.validation.origins = sized(20, 8);
   const int n = sized(120, 60);
-  const std::vector<double> y = seasonal_series(n);
+  const std::vector<double> y = monthly_seasonal_series(n);
   AutomaticChoice choice = choose_terms(y, settings);
   ASSERT_GE(choice.ranked.size(), 2u);
   const CandidateOutcome& chosen = choice.ranked.front();

@@ -13,19 +13,8 @@ namespace {
 
 using namespace testing;
 
-std::vector<double> seasonal_series(int n) {
-  Coefficients truth;
-  truth.b[0] = 100;
-  truth.b[1] = 0.5;
-  truth.b[2] = 1.0;
-  truth.b[9] = 10;
-  truth.b[10] = kTwoPi / 12;
-  truth.b[11] = 0.3;
-  return synthetic_series(truth, n, 2.0, 5);
-}
-
 TEST(Periodogram, TheFastTransformGivesEveryOrdinateOfTheDirectSum) {
-  const std::vector<double> r = seasonal_series(37);
+  const std::vector<double> r = monthly_seasonal_series(37);
   for (std::size_t size : {37u, 64u, 150u}) {
     const std::vector<double> power = ordinates(r, size);
     ASSERT_EQ(power.size(), size / 2 + 1);
@@ -49,7 +38,7 @@ TEST(Periodogram, TheStrongestFrequenciesFindASeasonUnderATrendAndASecondOne) {
 }
 
 TEST(Periodogram, FishersTestFindsASeasonAndNoPeakInATrendWithNoise) {
-  std::vector<double> peaks = periodogram_peaks(seasonal_series(120));
+  std::vector<double> peaks = periodogram_peaks(monthly_seasonal_series(120));
   ASSERT_EQ(peaks.size(), 1u);
   EXPECT_NEAR(peaks[0], 12.0, 0.2);
 

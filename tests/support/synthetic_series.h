@@ -24,4 +24,16 @@ inline std::vector<double> synthetic_series(const Coefficients& truth, int n, do
   return y;
 }
 
+// A drift and a yearly season of monthly values: 100 + 0.5·X + 10·cos(2πX/12 + 0.3), noise 2.
+inline std::vector<double> monthly_seasonal_series(int n) {
+  Coefficients truth;
+  truth.b[0] = 100;
+  truth.b[1] = 0.5;
+  truth.b[2] = 1.0;
+  truth.b[9] = 10;
+  truth.b[10] = 6.283185307179586 / 12;
+  truth.b[11] = 0.3;
+  return synthetic_series(truth, n, 2.0, 5);
+}
+
 }  // namespace tendencia::testing

@@ -39,12 +39,7 @@ StudioOptions estudio::parse_command_line(const std::vector<std::string>& argume
   options.automatic = line.has("--automatico");
   if (auto terms = line.value("--terminos")) options.groups = chosen_terms(names_in(*terms));
   if (auto m = line.value("--puntos")) options.points = whole_value(*m, 0, 32767, "--puntos");
-  if (auto p = line.value("--nivel")) {
-    const std::optional<long long> level = whole_number_in(*p);
-    if (!level || (*level != 90 && *level != 95 && *level != 99))
-      refuse_value("--nivel", "90, 95 o 99", *p);
-    options.level = static_cast<int>(*level);
-  }
+  if (auto p = line.value("--nivel")) options.level = run_level_value(*p, "--nivel");
   if (auto i = line.value("--inicio")) options.first_period = whole_value(*i, -32768, 32767, "--inicio");
   if (options.file && options.choose_file)
     throw CommandLineRefused("FICHERO y --elegir-fichero no van juntos");

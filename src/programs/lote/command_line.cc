@@ -64,12 +64,7 @@ Request parse_command_line(const std::vector<std::string>& arguments) {
   request.columns = {column_named(line, "--serie"), column_named(line, "--periodo"),
                      column_named(line, "--valor")};
   if (auto m = line.value("--puntos")) request.points = whole_value(*m, 0, 32767, "--puntos");
-  if (auto p = line.value("--nivel")) {
-    const std::optional<long long> level = whole_number_in(*p);
-    if (!level || (*level != 90 && *level != 95 && *level != 99))
-      refuse_value("--nivel", "90, 95 o 99, los niveles que tendencia acepta", *p);
-    request.level = static_cast<int>(*level);
-  }
+  if (auto p = line.value("--nivel")) request.level = run_level_value(*p, "--nivel");
   request.data_choices = line.has("--datos");
   if (auto n = line.value("--hilos")) request.threads = whole_value(*n, 1, 1024, "--hilos");
   if (auto part = line.value("--parte")) read_part(*part, request);
