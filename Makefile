@@ -46,7 +46,7 @@ test: deps
 	  -DTENDENCIA_REQUIRE_IMPORT=ON -DTENDENCIA_REQUIRE_FIT=ON)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 	$(call FUZZ_BUILT,-DFUZZ_BRIEF_SECONDS=6)
-	ctest --test-dir build-fuzz --output-on-failure
+	ctest --test-dir build-fuzz --output-on-failure -j $(JOBS)
 # The fuzz targets, each for FUZZ_SECONDS; what they find stays in build-fuzz/corpus.
 fuzz: deps
 	$(call FUZZ_BUILT,-DFUZZ_BRIEF_SECONDS=$(FUZZ_SECONDS))
