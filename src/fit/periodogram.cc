@@ -87,10 +87,10 @@ std::vector<double> ordinates(const std::vector<double>& r, std::size_t size) {
   std::vector<double> padded(r);
   padded.resize(std::max(size, r.size()), 0.0);
   Eigen::FFT<double> fft;
-  std::vector<std::complex<double>> spectrum;
-  fft.fwd(spectrum, padded);
+  std::vector<std::complex<double>> fourier;
+  fft.fwd(fourier, padded);
   std::vector<double> power;
-  for (std::size_t j = 0; j <= padded.size() / 2; ++j) power.push_back(std::norm(spectrum[j]));
+  for (std::size_t j = 0; j <= padded.size() / 2; ++j) power.push_back(std::norm(fourier[j]));
   return power;
 }
 

@@ -12,14 +12,14 @@ namespace {
 
 bool is_option(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
 
-const OptionSpec& spec_of(const std::string& name, const std::vector<OptionSpec>& specs) {
-  for (const OptionSpec& spec : specs)
-    if (spec.name == name) return spec;
+const OptionRule& rule_of(const std::string& name, const std::vector<OptionRule>& rules) {
+  for (const OptionRule& rule : rules)
+    if (rule.name == name) return rule;
   throw CommandLineRefused("opción desconocida: " + quoted(name));
 }
 
-bool fits(const OptionSpec& spec, const std::string& argument) {
-  return spec.shape == nullptr || spec.shape(argument);
+bool fits(const OptionRule& rule, const std::string& argument) {
+  return rule.shape == nullptr || rule.shape(argument);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ std::vector<std::string> CommandLine::values(const std::string& name) const {
 }
 
 CommandLine read_command_line(const std::vector<std::string>& arguments,
-                              const std::vector<OptionSpec>& specs) {
+                              const std::vector<OptionRule>& rules) {
   CommandLine line;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
@@ -52,22 +52,22 @@ CommandLine read_command_line(const std::vector<std::string>& arguments,
       continue;
     }
     const std::size_t equals = argument.find('=');
-    const OptionSpec& spec = spec_of(argument.substr(0, equals), specs);
-    if (!spec.repeatable && line.has(spec.name))
-      throw CommandLineRefused(spec.name + " aparece más de una vez");
-    CommandLine::Given given{spec.name, {}};
+    const OptionRule& rule = rule_of(argument.substr(0, equals), rules);
+    if (!rule.repeatable && line.has(rule.name))
+      throw CommandLineRefused(rule.name + " aparece más de una vez");
+    CommandLine::Given given{rule.name, {}};
     if (equals != std::string::npos) {
-      if (spec.values.empty()) throw CommandLineRefused(spec.name + " no lleva valor");
+      if (rule.values.empty()) throw CommandLineRefused(rule.name + " no lleva valor");
       given.values.push_back(argument.substr(equals + 1));
     }
-    for (std::size_t k = given.values.size(); k < spec.values.size(); ++k) {
-      if (i + 1 == arguments.size() || !fits(spec, arguments[i + 1]))
-        throw CommandLineRefused("falta " + spec.values[k] + " después de " + spec.name);
+    for (std::size_t k = given.values.size(); k < rule.values.size(); ++k) {
+      if (i + 1 == arguments.size() || !fits(rule, arguments[i + 1]))
+        throw CommandLineRefused("falta " + rule.values[k] + " después de " + rule.name);
       given.values.push_back(arguments[++i]);
     }
-    if (!given.values.empty() && !fits(spec, given.values.front()))
-      throw CommandLineRefused("falta " + spec.values.front() + " después de " + spec.name);
-    while (spec.more && i + 1 < arguments.size() && fits(spec, arguments[i + 1]))
+    if (!given.values.empty() && !fits(rule, given.values.front()))
+      throw CommandLineRefused("falta " + rule.values.front() + " después de " + rule.name);
+    while (rule.more && i + 1 < arguments.size() && fits(rule, arguments[i + 1]))
       given.values.push_back(arguments[++i]);
     line.options.push_back(std::move(given));
   }

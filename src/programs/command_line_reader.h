@@ -27,7 +27,7 @@
 
 namespace tendencia {
 
-struct OptionSpec {
+struct OptionRule {
   std::string name;                 // "--puntos"
   std::vector<std::string> values;  // the names of its values in the usage: {"K"}; none for a flag
   bool repeatable = false;          // may come more than once
@@ -54,10 +54,10 @@ struct CommandLine {
 };
 
 // Reads `arguments` (those after the program's name) with the options of
-// `specs`. Throws CommandLineRefused for an unknown option, an option given
+// `rules`. Throws CommandLineRefused for an unknown option, an option given
 // twice that is not repeatable, a value given to a flag or a missing value.
 CommandLine read_command_line(const std::vector<std::string>& arguments,
-                              const std::vector<OptionSpec>& specs);
+                              const std::vector<OptionRule>& rules);
 
 // Refuses the operands after the first `most`: sobra "x".
 void refuse_operands_beyond(const CommandLine& line, std::size_t most);

@@ -24,7 +24,7 @@ using Arguments = std::vector<std::string>;
 
 bool assignment(const std::string& text) { return text.find('=') != std::string::npos; }
 
-const std::vector<OptionSpec> kSpecs = {
+const std::vector<OptionRule> kRules = {
     {"--flag", {}},
     {"--one", {"K"}},
     {"--two", {"M", "INICIO"}},
@@ -34,7 +34,7 @@ const std::vector<OptionSpec> kSpecs = {
 // What the reader made of the arguments, or its refusal, as one text.
 std::string read(const Arguments& arguments) {
   try {
-    CommandLine line = read_command_line(arguments, kSpecs);
+    CommandLine line = read_command_line(arguments, kRules);
     std::string text;
     for (const std::string& operand : line.operands) text += "[" + operand + "]";
     for (const CommandLine::Given& given : line.options) {

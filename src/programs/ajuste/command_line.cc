@@ -19,8 +19,8 @@ bool is_start_argument(const std::string& text) {
   return text.find('=') != std::string::npos && text.rfind("--", 0) != 0;
 }
 
-const std::vector<OptionSpec>& options() {
-  static const std::vector<OptionSpec> specs = {
+const std::vector<OptionRule>& options() {
+  static const std::vector<OptionRule> rules = {
       {"--puntos", {"K"}},
       {"--inicio", {"bI=VALOR"}, true, is_start_argument, true},
       {"--respuestas", {}},
@@ -32,7 +32,7 @@ const std::vector<OptionSpec>& options() {
       {"--t-calibrada", {}},
       {"--datos", {"NOMBRE"}},
   };
-  return specs;
+  return rules;
 }
 
 // b<index>=<number with ".">, index 0..24 written as the coefficient's name

@@ -7,12 +7,12 @@
 namespace tendencia {
 namespace {
 
-const std::vector<OptionSpec>& options() {
-  static const std::vector<OptionSpec> specs = {
+const std::vector<OptionRule>& options() {
+  static const std::vector<OptionRule> rules = {
       {"--elegir-fichero", {}}, {"--automatico", {}}, {"--terminos", {"T1,T2,..."}},
       {"--puntos", {"M"}},      {"--nivel", {"P"}},   {"--inicio", {"I"}},
   };
-  return specs;
+  return rules;
 }
 
 std::vector<std::string> names_in(const std::string& list) {

@@ -7,14 +7,14 @@
 namespace tendencia::lote {
 namespace {
 
-const std::vector<OptionSpec>& options() {
-  static const std::vector<OptionSpec> specs = {
+const std::vector<OptionRule>& options() {
+  static const std::vector<OptionRule> rules = {
       {"--serie", {"COLUMNA"}},  {"--periodo", {"COLUMNA"}}, {"--valor", {"COLUMNA"}},
       {"--puntos", {"M"}},       {"--nivel", {"P"}},         {"--datos", {}},
       {"--hilos", {"N"}},        {"--parte", {"K/N"}},       {"--rehacer", {}},
       {"--unir", {}},
   };
-  return specs;
+  return rules;
 }
 
 std::string column_named(const CommandLine& line, const std::string& option) {
