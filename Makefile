@@ -66,7 +66,7 @@ bench: deps
 bench-forecast:
 	sh tools/install-deps.sh libceres-dev libunwind-dev libboost-math-dev r-base-core r-cran-forecast \
 	  r-cran-tseries python3-statsmodels
-	$(call BUILT,build-bench,Release,-DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_IMPORT=OFF \
+	$(call BUILT,build-bench,Release,-DTENDENCIA_GUI=OFF -DTENDENCIA_CHART=OFF -DTENDENCIA_IMPORT=OFF -DTENDENCIA_REQUIRE_IMPORT=OFF \
 	  -DTENDENCIA_TESTS=OFF -DTENDENCIA_REQUIRE_FIT=ON,--target tendencia tendencia-ajuste)
 	rm -rf build-bench/forecast
 	Rscript bench/forecast/r_forecasts.R bench/forecast/series.csv build-bench/forecast
