@@ -23,9 +23,12 @@ std::vector<double> values_for_run(const DataChoice& choice, const std::vector<d
     first = k - static_cast<std::size_t>(choice.latest);
   std::vector<double> values(y.begin() + static_cast<std::ptrdiff_t>(first),
                              y.begin() + static_cast<std::ptrdiff_t>(k));
-  if (choice.logarithm)
-    for (double& v : values) v = std::log(v);
+  for (double& v : values) v = in_run_units(choice, v);
   return values;
+}
+
+double in_run_units(const DataChoice& choice, double value) {
+  return choice.logarithm ? std::log(value) : value;
 }
 
 double in_series_units(const DataChoice& choice, double value) {

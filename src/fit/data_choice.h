@@ -34,7 +34,9 @@ bool applies_to(const DataChoice& choice, const std::vector<double>& y);
 std::vector<double> values_for_run(const DataChoice& choice, const std::vector<double>& y,
                                    std::size_t k);
 
-// A value the run projects (a trend value or a bound), in the series' units.
+// A value of the series in the units the run is given, and back: a value the
+// run projects (a trend value or a bound) in the series' units.
+double in_run_units(const DataChoice& choice, double value);
 double in_series_units(const DataChoice& choice, double value);
 
 // "serie", "logaritmo", "últimos 60", "logaritmo de los últimos 60": as the

@@ -105,7 +105,7 @@ OriginResult score_origin(const std::vector<double>& y, int k, const TermSet& te
     }
     result.projected.trend.push_back(p.trend);
     result.projected.half_width.push_back(p.h);
-    const double error = std::abs(values_for_run(data, {observed}, 1).front() - p.trend);
+    const double error = std::abs(in_run_units(data, observed) - p.trend);
     result.scaled_errors.push_back(p.h > 0.0 ? error / p.h : error > 0.0 ? HUGE_VAL : 0.0);
   }
   return result;
@@ -227,11 +227,14 @@ Validation validate_terms(const std::vector<double>& y, const TermSet& terms,
     HorizonScore s = tallies[static_cast<std::size_t>(h)].score(h);
     s.calibrated_t = calibrated_t(v.scaled_errors[static_cast<std::size_t>(h - 1)],
                                   settings.level_percent);
-    if (s.calibrated_t && (!v.calibrated_t || *s.calibrated_t > *v.calibrated_t))
-      v.calibrated_t = s.calibrated_t;
     v.by_horizon.push_back(s);
   }
-  if (v.by_horizon.back().calibrated_t) v.calibrated_t = v.by_horizon.back().calibrated_t;
+  // The far horizon's t; where it has none, the largest another horizon needs.
+  v.calibrated_t = v.by_horizon.back().calibrated_t;
+  for (const HorizonScore& s : v.by_horizon)
+    if (!v.by_horizon.back().calibrated_t && s.calibrated_t &&
+        (!v.calibrated_t || *s.calibrated_t > *v.calibrated_t))
+      v.calibrated_t = s.calibrated_t;
   v.total = tallies[0].score(0);
   if (v.calibrated_t) {
     int inside_all = 0, all = 0;
