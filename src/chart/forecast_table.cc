@@ -18,12 +18,11 @@ std::string cell(const std::string& text, char delimiter) {
   return quoted + '"';
 }
 
-// The print form without its blanks: "-8.5", "1.5E-07".
-std::string number_text(double value, const Separators& separators) {
+}  // namespace
+
+std::string table_number(double value, const Separators& separators) {
   return std::string(without_blanks_around(print_form(value, separators)));
 }
-
-}  // namespace
 
 char table_delimiter(const Separators& separators) {
   return separators.decimal == "," ? ';' : ',';
@@ -47,7 +46,7 @@ std::vector<ForecastTableRow> forecast_table_rows(const ForecastReport& report,
   auto shown = [&](const std::string& text, double value) {
     if (!logarithms) return text;
     const double in_units = std::exp(value);
-    return std::isfinite(in_units) ? number_text(in_units, report.separators) : std::string();
+    return std::isfinite(in_units) ? table_number(in_units, report.separators) : std::string();
   };
   const std::vector<std::string> periods = period_labels(report, axis);
   std::vector<ForecastTableRow> rows;
@@ -81,8 +80,8 @@ std::string forecast_table_csv(const ForecastReport& report,
     std::vector<std::string> cells = {rows[i].period, rows[i].observed, rows[i].trend,
                                       rows[i].lower, rows[i].upper};
     for (const TableBand& band : other_levels) {
-      cells.push_back(i < observed ? "" : number_text(band.lower.at(i - observed), report.separators));
-      cells.push_back(i < observed ? "" : number_text(band.upper.at(i - observed), report.separators));
+      cells.push_back(i < observed ? "" : table_number(band.lower.at(i - observed), report.separators));
+      cells.push_back(i < observed ? "" : table_number(band.upper.at(i - observed), report.separators));
     }
     table += table_row(cells, delimiter);
   }

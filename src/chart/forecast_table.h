@@ -39,6 +39,10 @@ struct TableBand {
 // spreadsheets of such locales expect; a cell holding the separator, a quote
 // or a line end is quoted (RFC 4180). Each band must have a bound for every
 // projected row.
+// A number as the table writes it: its print form without blanks ("-8.5",
+// "1.5E-07").
+std::string table_number(double value, const Separators& separators);
+
 // One row of the report's table as the user reads it: the period (its
 // calendar label with an `axis`), the observed value or the projected trend
 // and bounds, as the report writes them, or with `logarithms` their

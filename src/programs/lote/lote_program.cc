@@ -79,6 +79,7 @@ std::vector<SeriesResult> run_all(const Sheet& sheet, const std::vector<std::siz
     try {
       for (std::size_t i = next++; i < todo.size() && !stop.stop_asked(); i = next++) {
         results[i] = run_series(todo[i], sheet.series[todo[i]], settings);
+        results[i]->sheet_index = todo[i];
         progress.series_done(!results[i]->refusal.empty(), results[i]->taken);
       }
     } catch (...) {
@@ -147,9 +148,10 @@ int lote_program(const Request& request) {
     taken += result.taken;
     if (result.refusal.empty()) continue;
     ++refused;
-    const std::size_t index = todo[static_cast<std::size_t>(&result - results.data())];
+    // By its own index: a stop leaves gaps among the results, not only an end.
     std::fprintf(stderr, "Rechazada %s\n",
-                 refused_line(result.name, sheet.series[index].name, result.refusal).c_str());
+                 refused_line(result.name, sheet.series[result.sheet_index].name, result.refusal)
+                     .c_str());
   }
   std::printf("Escritos %s, %s y %s: %zu series proyectadas (%zu tomadas de una ejecución "
               "anterior), %zu rechazadas.\n",

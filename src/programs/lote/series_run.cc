@@ -1,8 +1,6 @@
 #include "programs/lote/series_run.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "chart/calendar_axis.h"
@@ -11,6 +9,7 @@
 #include "core/failure.h"
 #include "io/csv_table.h"
 #include "io/data_file_writer.h"
+#include "io/file_bytes.h"
 #include "io/problem_files.h"
 #include "io/run_answers.h"
 #include "io/whole_file_writer.h"
@@ -41,12 +40,8 @@ std::string summary_cell(std::string utf8) {
   return cell;
 }
 
-std::string number_cell(double value, const Separators& separators) {
-  return std::string(without_blanks_around(print_form(value, separators)));
-}
-
 std::string optional_cell(const std::optional<double>& value, const Separators& separators) {
-  return value ? number_cell(*value, separators) : "";
+  return value ? table_number(*value, separators) : "";
 }
 
 std::string refused_row(const std::string& name, const std::string& why, char delimiter) {
@@ -69,25 +64,15 @@ std::string forecast_rows(const std::string& name, const ForecastReport& report,
     const std::optional<std::string> label =
         axis ? label_of_period(*axis, axis->first_period + static_cast<long long>(i)) : std::nullopt;
     rows += table_row({name, label.value_or(std::to_string(period)),
-                       number_cell(series.values[i], separators), "", "", ""},
+                       table_number(series.values[i], separators), "", "", ""},
                       delimiter);
   }
-  const std::string table = forecast_table_csv(report, {}, axis, logarithms);
-  const std::string prefix = name + delimiter;
-  for (std::size_t at = table.find("\r\n") + 2; at < table.size();) {
-    const std::size_t end = table.find("\r\n", at) + 2;
-    rows += prefix + table.substr(at, end - at);
-    at = end;
-  }
+  for (const ForecastTableRow& r : forecast_table_rows(report, axis, logarithms))
+    rows += table_row({name, r.period, r.observed, r.trend, r.lower, r.upper}, delimiter);
   return rows;
 }
 
 namespace {
-
-std::string file_bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Is the file there and no older than the sheet?
 bool current(const std::string& path, const BatchSettings& settings) {
@@ -109,17 +94,18 @@ std::optional<SeriesResult> taken_from_files(const std::string& name, const std:
       !current(path_in(settings.folder, data_file_name(problem)), settings))
     return std::nullopt;
   const std::string header = summary_header(settings.separators);
-  const std::string record = file_bytes(record_path);
-  if (record.compare(0, header.size(), header) != 0) return std::nullopt;
-  const std::string row = record.substr(header.size());
   const char delimiter = table_delimiter(settings.separators);
   std::optional<ForecastReport> report;
+  std::string row;
   std::vector<std::string> cells;
   try {
+    const std::string record = read_regular_file(record_path, record_path);
+    if (record.compare(0, header.size(), header) != 0) return std::nullopt;
+    row = record.substr(header.size());
     const CsvTable table = read_csv_table(row, delimiter);
     if (table.rows.size() != 1 || row.find("\r\n") + 2 != row.size()) return std::nullopt;
     cells = table.rows.front().cells;
-    report = parse_forecast_report(file_bytes(report_path));
+    report = parse_forecast_report(read_regular_file(report_path, report_path));
   } catch (const std::exception&) {
     return std::nullopt;
   }
@@ -171,9 +157,15 @@ std::string summary_row(const std::string& name, const ajuste::ScriptedFit& scri
   return table_row({name, summary_cell(term_set_name(outcome.terms)),
                     summary_cell(data_choice_name(outcome.data)), optional_cell(total.mase, s),
                     optional_cell(total.naive_mase, s),
-                    number_cell(100.0 * (calibrated ? total.calibrated_coverage : total.coverage), s),
+                    table_number(100.0 * (calibrated ? total.calibrated_coverage : total.coverage), s),
                     optional_cell(report.student_t, s), kDone},
                    table_delimiter(s));
+}
+
+SeriesPlan plan_for(const ImportedSeries& series, const BatchSettings& settings) {
+  return {settings.points.value_or(m4_horizon(series.calendar)),
+          series.calendar ? initial_period_answer(*series.calendar) : 1,
+          seasonal_period(series.calendar)};
 }
 
 SeriesResult projected(const std::string& name, const std::string& problem,
@@ -202,12 +194,6 @@ SeriesResult projected(const std::string& name, const std::string& problem,
 }
 
 }  // namespace
-
-SeriesPlan plan_for(const ImportedSeries& series, const BatchSettings& settings) {
-  return {settings.points.value_or(m4_horizon(series.calendar)),
-          series.calendar ? initial_period_answer(*series.calendar) : 1,
-          seasonal_period(series.calendar)};
-}
 
 std::string forecasts_header(const Separators& separators) {
   return table_row({"serie", "periodo", "observado", "tendencia", "minimo", "maximo"},

@@ -31,7 +31,6 @@ struct SeriesPlan {
   int first_period = 1;       // INICIO: the first year of a yearly series, else 1
   int season = 1;             // --periodo: 12 for months, 4 for quarters, else 1
 };
-SeriesPlan plan_for(const ImportedSeries& series, const BatchSettings& settings);
 
 struct SeriesResult {
   std::string name;           // "S0007"
@@ -39,6 +38,7 @@ struct SeriesResult {
   std::string summary_row;    // its row of lote-resumen.csv
   std::string refusal;        // why it has no projection; empty when it has one
   bool taken = false;         // taken from an earlier run's files
+  std::size_t sheet_index = 0;  // its place among the sheet's series
 };
 
 // The series' rows of lote-pronosticos.csv, each "name" + the row of the
