@@ -32,10 +32,7 @@ long long unit_number(Unit unit, const CivilDate& date) {
   switch (unit) {
     case Unit::Day: return day_number(date);
     // Weeks from Monday: day 4 since 1970-01-01 was a Monday.
-    case Unit::Week: {
-      const long long days = day_number(date) - 4;
-      return days >= 0 ? days / 7 : -((-days + 6) / 7);
-    }
+    case Unit::Week: return floor_div(day_number(date) - 4, 7);
     case Unit::Month: return date.year * 12LL + date.month - 1;
     case Unit::Quarter: return date.year * 4LL + (date.month - 1) / 3;
     case Unit::Year: return date.year;

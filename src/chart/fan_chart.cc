@@ -166,7 +166,8 @@ std::vector<AxisTick> calendar_period_ticks(Writer& writer, const FanChart& char
   for (const std::vector<AxisTick>& ticks : sets)
     if (ticks.size() <= most(ticks)) return ticks;
   const std::vector<AxisTick>& coarsest = sets.back();
-  const std::size_t every = (coarsest.size() + most(coarsest) - 1) / most(coarsest);
+  const std::size_t fitting = most(coarsest);
+  const std::size_t every = (coarsest.size() + fitting - 1) / fitting;
   std::vector<AxisTick> thinned;
   for (std::size_t i = 0; i < coarsest.size(); i += every) thinned.push_back(coarsest[i]);
   return thinned;

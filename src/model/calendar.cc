@@ -9,8 +9,6 @@ namespace {
 // and the arithmetic below stays far from overflow.
 constexpr long long kMostPeriods = 4000000;
 
-long long floor_div(long long a, long long b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
-
 bool year_in_range(long long year) { return year >= kFirstYear && year <= kLastYear; }
 
 // The day `index` working days after `first` (a Monday to Friday): five

@@ -8,9 +8,9 @@ namespace {
 constexpr long long kDaysPerEra = 146097;
 constexpr long long kDaysBefore1970 = 719468;  // from 0000-03-01 to 1970-01-01
 
-long long floor_div(long long a, long long b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
-
 }  // namespace
+
+long long floor_div(long long a, long long b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
 
 int days_in_month(int year, int month) {
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -12,6 +12,10 @@ struct CivilDate {
   int year = 1970, month = 1, day = 1;  // month 1..12, day 1..31
 };
 
+// a / b rounded toward minus infinity (b != 0): periods and days before an
+// epoch fall in the unit before it.
+long long floor_div(long long a, long long b);
+
 inline bool is_leap_year(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
 // 28..31; `month` must be 1..12.

@@ -187,7 +187,6 @@ void StudioWindow::fit() {
     function_->show_fit(fitted);
     session_.calibrated_t = fitted.calibrated_t;
     session_.calibrated_level = projection_->level();
-    projection_->allow_calibrated_t(true);
     projection_->choose_calibrated_t(calibrated_t_preferred(session_, projection_->level()));
     propose_student_t();
     say("Ajuste hecho: los coeficientes están en sus campos. Pulse Proyectar (Ctrl+P).", false);
