@@ -251,12 +251,18 @@ std::string read_data_title(const std::string& folder, const std::string& proble
   return in ? read_title_line(in) : "";
 }
 
-std::optional<Calendar> data_file_calendar(const std::string& folder,
-                                           const std::string& problem_name) {
+DataFileHeading read_data_heading(const std::string& folder, const std::string& problem_name) {
   std::optional<std::string> found = find_data_file(folder, data_file_name(problem_name));
-  if (!found) return std::nullopt;
+  if (!found) return {};
   std::ifstream in(path_in(folder, *found), std::ios::binary);
-  return in ? read_data_calendar(in) : std::nullopt;
+  if (!in) return {};
+  DataFileHeading heading;
+  heading.title = read_title_line(in);
+  // The rows are read from the start, as the run reads them.
+  in.clear();
+  if (!in.seekg(0)) return heading;
+  heading.calendar = read_data_calendar(in);
+  return heading;
 }
 
 DataSeries read_data_file(const std::string& folder, const std::string& problem_name) {

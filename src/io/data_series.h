@@ -50,10 +50,14 @@ std::vector<std::string> read_period_fields(std::istream& in);
 // periods of the chart and of its table. A calendar is never worth a failure.
 std::optional<Calendar> read_data_calendar(std::istream& in);
 
-// The same for the data file of `problem_name` in `folder`, found as
-// read_data_file finds it; nothing when there is no such file or it cannot be
-// read.
-std::optional<Calendar> data_file_calendar(const std::string& folder,
-                                           const std::string& problem_name);
+// What the chart takes from the data file of `problem_name` in `folder`
+// (found as read_data_file finds it), the file opened once: its title line
+// (read_data_title) and its calendar (read_data_calendar); empty and nothing
+// when there is no such file or it cannot be read.
+struct DataFileHeading {
+  std::string title;
+  std::optional<Calendar> calendar;
+};
+DataFileHeading read_data_heading(const std::string& folder, const std::string& problem_name);
 
 }  // namespace tendencia

@@ -270,8 +270,8 @@ void StudioWindow::project() {
         answer_lines(answers, session_.opened->series.values.size()), folder, name, separators_);
     // The chart tendencia-grafico draws of this report, by default, and its
     // periods as the chart's table names them.
-    FanChart chart = fan_chart_of(
-        report, {read_data_title(folder, name), name, {}, data_file_calendar(folder, name)});
+    const DataFileHeading heading = read_data_heading(folder, name);
+    FanChart chart = fan_chart_of(report, {heading.title, name, {}, heading.calendar});
     projection_->show_projected(report, chart.calendar, chart.logarithms);
     chart_->show(std::move(chart));
     session_.projected = std::move(report);

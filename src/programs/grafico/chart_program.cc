@@ -55,8 +55,8 @@ int grafico::draw_chart(const Request& request) {
   if (!in) throw ReportRefused("no se encuentra el fichero " + path_in(folder, file));
   const std::string bytes(std::istreambuf_iterator<char>(in), {});
   const ForecastReport report = parse_forecast_report(bytes);
-  const FanChart chart = fan_chart_of(report, {read_data_title(folder, name), name, request.levels,
-                                               data_file_calendar(folder, name)});
+  const DataFileHeading heading = read_data_heading(folder, name);
+  const FanChart chart = fan_chart_of(report, {heading.title, name, request.levels, heading.calendar});
   for (double level : chart.levels_not_drawn)
     std::fprintf(stderr, "Aviso: la banda al %s %% no se dibuja: el informe no da con qué "
                  "calcularla (su t de Student y 3 puntos o más), o sus límites se salen "
