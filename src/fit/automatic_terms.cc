@@ -132,6 +132,9 @@ std::vector<TermSet> candidate_sets(int peaks) {
       add(groups, true);
     }
   }
+  // The level of the mean: a series with no trend and no season the family
+  // can express is projected best by its mean, not by its last value.
+  sets.push_back({{G::Constant, G::Logistic}, true, true});
   return sets;
 }
 
@@ -150,8 +153,11 @@ std::vector<DataChoice> candidate_data(const std::vector<double>& y, int horizon
 }
 
 bool worth_weighing(const TermSet& terms, const DataChoice& data) {
-  // The level alone projects the same value on a series and on its
-  // logarithm; only the interval differs, and the exponential widens it.
+  // The recent level alone projects the same value on a series and on its
+  // logarithm; only the interval differs, and the exponential widens it. A
+  // level alone says the series has no trend, and the logarithm is for
+  // series that grow by a share of themselves: the mean's level is not
+  // weighed on it either.
   return !(data.logarithm && terms.level_step && terms.groups.size() == 2);
 }
 

@@ -54,7 +54,7 @@ struct AutomaticChoice {
 // and constante with each trend group and coseno;
 // with a second peak, the same with coseno and coseno2. Then the recent level:
 // constante escalón and constante potencia escalón (a drift), alone and with
-// each season.
+// each season; and the level of the mean, constante media.
 std::vector<TermSet> candidate_sets(int periodogram_peaks);
 
 // The data choices weighed for Y(1..n) at horizon H: the series; its
@@ -62,8 +62,8 @@ std::vector<TermSet> candidate_sets(int periodogram_peaks);
 // values (and their logarithm) when the series holds twice as many and H more.
 std::vector<DataChoice> candidate_data(const std::vector<double>& y, int horizon);
 
-// Is the pair worth a validation? Not the level alone on a logarithm: it
-// projects what the level on the series does, with a wider interval.
+// Is the pair worth a validation? Not a level alone (recent or the mean's)
+// on a logarithm.
 bool worth_weighing(const TermSet& terms, const DataChoice& data);
 
 // Validates every candidate (on two threads) on the same origins, from the

@@ -153,19 +153,34 @@ double tendencia_t(double level_percent, int points) {
   return student_quantile(level_percent, points - 2).value_or(0.0);
 }
 
+// At least P % of `count` values and of the one still to come: the
+// ⌈P·(count + 1)/100⌉-th smallest (conformal prediction's finite-sample
+// rule), kept from rounding up a product that is whole.
+std::size_t conformal_rank(std::size_t count, double level_percent) {
+  const double rank = std::ceil(level_percent * (static_cast<double>(count) + 1) / 100.0 - 1e-9);
+  return std::max<std::size_t>(static_cast<std::size_t>(rank), 1);
+}
+
 std::optional<double> calibrated_t(std::vector<double> scaled_errors, double level_percent) {
   if (scaled_errors.empty()) return std::nullopt;
   std::sort(scaled_errors.begin(), scaled_errors.end());
   const double count = static_cast<double>(scaled_errors.size());
-  // At least P % of these values and of the one still to come: the
-  // ⌈P·(count + 1)/100⌉-th smallest (conformal prediction's finite-sample
-  // rule), kept from rounding up a product that is whole.
-  std::size_t needed =
-      static_cast<std::size_t>(std::ceil(level_percent * (count + 1) / 100.0 - 1e-9));
-  needed = std::clamp<std::size_t>(needed, 1, scaled_errors.size());
-  double t = scaled_errors[needed - 1];
-  if (!std::isfinite(t)) return std::nullopt;
-  return t;
+  const std::size_t needed = conformal_rank(scaled_errors.size(), level_percent);
+  if (needed <= scaled_errors.size()) {
+    const double t = scaled_errors[needed - 1];
+    return std::isfinite(t) ? std::optional<double>(t) : std::nullopt;
+  }
+  // Too few errors for that rule: no order statistic holds P % of one more
+  // value, and the largest of m holds at best m/(m + 1) of it (91 % of 10).
+  // Taken as normal with the spread these errors show, a new one over their
+  // root mean square is Student's T with m degrees of freedom; never narrower
+  // than the largest error seen.
+  double squares = 0;
+  for (double e : scaled_errors) squares += e * e;
+  const std::optional<double> quantile = student_quantile(level_percent, count);
+  if (!quantile) return std::nullopt;
+  const double t = std::max(scaled_errors.back(), std::sqrt(squares / count) * *quantile);
+  return std::isfinite(t) ? std::optional<double>(t) : std::nullopt;
 }
 
 Validation validate_terms(const std::vector<double>& y, const TermSet& terms,
@@ -309,6 +324,13 @@ std::string validation_report(const Validation& v) {
   if (fewest < 20)
     text += "Aviso: la t calibrada descansa en menos de 20 valores por horizonte; tómela con "
             "cautela.\n";
+  const std::size_t far = v.scaled_errors.empty() ? 0 : v.scaled_errors.back().size();
+  if (v.calibrated_t && far > 0 && conformal_rank(far, v.settings.level_percent) > far)
+    text += "Con " + std::to_string(far) + " errores en el horizonte " +
+            std::to_string(v.settings.horizon) + " ninguno basta para el " + level +
+            " % del siguiente: la t sale de su dispersión (su raíz cuadrática media por la t "
+            "de Student con " + std::to_string(far) + " grados de libertad) y nunca es menor "
+            "que el mayor.\n";
   return text;
 }
 

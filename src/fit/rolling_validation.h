@@ -103,10 +103,15 @@ double tendencia_t(double level_percent, int points);
 
 // The smallest t that puts at least level_percent % of these scaled errors
 // inside |e| <= t, counting one more error still to come: the
-// ⌈P·(m + 1)/100⌉-th smallest of the m errors (the largest when that passes
-// m), which holds P % of a new value when the errors are exchangeable.
+// ⌈P·(m + 1)/100⌉-th smallest of the m errors, which holds P % of a new
+// value when the errors are exchangeable. When that rank passes m (fewer than
+// 19 errors at 95 %), the root mean square of the errors times Student's
+// quantile with m degrees of freedom, and at least the largest error.
 // Nothing without errors or when that t is not finite.
 std::optional<double> calibrated_t(std::vector<double> scaled_errors, double level_percent);
+
+// That rank: ⌈P·(count + 1)/100⌉, at least 1.
+std::size_t conformal_rank(std::size_t count, double level_percent);
 
 // Validates `terms` fitted on `data` of Y(1..n) (y[0] is Y(1)) at origins k
 // spread as the settings say (from the middle of the series on, unless they

@@ -11,6 +11,10 @@ namespace {
 // values.
 constexpr double kStepRate = 10.0;
 constexpr double kLargestExponent = 700.0;
+// The mean's step at X = 1.5: X = 1 and X = 2 sit e^-50 from its foot and
+// its top, below a double's rounding, while b19 = e^150 stays far from the
+// double range's end for every program that evaluates F(X).
+constexpr double kMeanStepRate = 100.0;
 
 }  // namespace
 
@@ -19,7 +23,7 @@ std::string term_set_name(const TermSet& set) {
   for (TermGroup g : set.groups) {
     const bool step = set.level_step && g == TermGroup::Logistic;
     std::string word = term_name(g);
-    if (step) word = set.level_values == 1 ? "escalón" : "escalón " + std::to_string(set.level_values);
+    if (step) word = set.mean_level ? "media" : "escalón";
     name += std::string(name.empty() ? "" : " ") + word;
   }
   return name;
@@ -27,8 +31,8 @@ std::string term_set_name(const TermSet& set) {
 
 std::vector<std::pair<int, double>> held_coefficients(const TermSet& set, int n) {
   if (!set.level_step || n < 1) return {};
-  const double centre = std::max(1.5, n - set.level_values + 0.5);
-  const double rate = std::min(kStepRate, kLargestExponent / centre);
+  const double centre = set.mean_level ? 1.5 : std::max(1.5, n - 0.5);
+  const double rate = set.mean_level ? kMeanStepRate : std::min(kStepRate, kLargestExponent / centre);
   return {{coefficient_of(TermGroup::Logistic, kShape), 0.0},
           {coefficient_of(TermGroup::Logistic, kDenominatorScale), std::exp(rate * centre)},
           {coefficient_of(TermGroup::Logistic, kDenominatorRate), -rate}};

@@ -24,13 +24,16 @@ TEST(AutomaticTerms, EachTrendComesAloneAndWithEverySeasonAndTheRecentLevelWithE
   EXPECT_EQ(count(candidate_sets(0), G::Cosine, false), 0);
   for (int peaks = 0; peaks <= 2; ++peaks) {
     const std::vector<TermSet> sets = candidate_sets(peaks);
-    EXPECT_EQ(sets.size(), 3u + 4u * static_cast<std::size_t>(peaks) + 2u * (peaks + 1u));
+    EXPECT_EQ(sets.size(), 3u + 4u * static_cast<std::size_t>(peaks) + 2u * (peaks + 1u) + 1u);
     for (TermGroup trend : {G::Power, G::Exponential, G::Logistic})
       EXPECT_EQ(count(sets, trend, false), peaks + 1) << term_name(trend);
     for (TermGroup left : {G::Logarithm, G::Hyperbola}) EXPECT_EQ(count(sets, left, false), 0);
     EXPECT_EQ(count(sets, G::SecondCosine, false), peaks == 2 ? 4 : 0);
-    // The recent level alone and with a drift, without and with each season.
-    EXPECT_EQ(count(sets, G::Logistic, true), 2 * (peaks + 1));
+    // The recent level alone and with a drift, without and with each season;
+    // the mean's level alone.
+    EXPECT_EQ(count(sets, G::Logistic, true), 2 * (peaks + 1) + 1);
+    const TermSet mean = {{G::Constant, G::Logistic}, true, true};
+    EXPECT_EQ(std::count(sets.begin(), sets.end(), mean), 1);
     EXPECT_EQ(count(sets, G::Power, true), peaks + 1);
     for (const TermSet& set : sets) {
       EXPECT_EQ(set.groups.front(), G::Constant);
@@ -51,6 +54,7 @@ TEST(AutomaticTerms, TheDataChoicesAreTheSeriesItsLogarithmAndWindowsThatLeaveRo
   EXPECT_EQ(candidate_data(std::vector<double>(78, 1.0), 12).size(), 4u);
   // The level alone on a logarithm is the same projection as on the series.
   EXPECT_FALSE(worth_weighing({{G::Constant, G::Logistic}, true}, {true, 0}));
+  EXPECT_FALSE(worth_weighing({{G::Constant, G::Logistic}, true, true}, {true, 0}));
   EXPECT_TRUE(worth_weighing({{G::Constant, G::Logistic}, true}, {false, 33}));
   EXPECT_TRUE(worth_weighing({{G::Constant, G::Power, G::Logistic}, true}, {true, 0}));
 }

@@ -134,6 +134,32 @@ TEST(RollingValidation, TheNaiveProjectionIsScoredOnTheSameValues) {
   }
 }
 
+TEST(RollingValidation, TheMeansLevelProjectsTheMeanWithTheIntervalOfOneMoreValue) {
+  // The step after the first value leaves every other value on its top: from
+  // an origin k the projection is the mean of Y(2..k) at every horizon, and
+  // the half-width's scale is their standard deviation times √(1 + 1/(k − 1)).
+  std::vector<double> y;
+  for (int x = 1; x <= 60; ++x) y.push_back(10.0 + 3.0 * std::sin(1.7 * x) + x % 7);
+  ValidationSettings settings;
+  settings.horizon = 5;
+  const Validation v = validate_terms(y, {{G::Constant, G::Logistic}, true, true}, {}, settings);
+  ASSERT_EQ(v.projected.size(), static_cast<std::size_t>(v.origin_count()));
+  for (const OriginProjection& p : v.projected) {
+    const int values = p.origin - 1;
+    double sum = 0, squares = 0;
+    for (int x = 2; x <= p.origin; ++x) sum += y[static_cast<std::size_t>(x - 1)];
+    const double mean = sum / values;
+    for (int x = 2; x <= p.origin; ++x)
+      squares += (y[static_cast<std::size_t>(x - 1)] - mean) * (y[static_cast<std::size_t>(x - 1)] - mean);
+    const double scale = std::sqrt(squares / (values - 1)) * std::sqrt(1.0 + 1.0 / values);
+    for (std::size_t l = 0; l < p.trend.size(); ++l) {
+      EXPECT_NEAR(p.trend[l], mean, 1e-9) << "k = " << p.origin;
+      EXPECT_NEAR(p.half_width[l], scale, 1e-9) << "k = " << p.origin;
+    }
+  }
+  EXPECT_EQ(term_set_name({{G::Constant, G::Logistic}, true, true}), "constante media");
+}
+
 TEST(RollingValidation, TheCalibratedTIsTheFarHorizonsAndEachHorizonShowsWhatItGives) {
   const std::vector<double> y = seasonal_trend(150, 9);
   ValidationSettings settings;
@@ -162,12 +188,30 @@ TEST(RollingValidation, TheCalibratedTIsTheSmallestThatCoversTheLevel) {
   // With one value still to come: 95 % of 41 is 38.95, so 39 of them.
   EXPECT_DOUBLE_EQ(*calibrated_t(errors, 95), 3.9);
   EXPECT_DOUBLE_EQ(*calibrated_t(errors, 97.5), 4.0);  // 39.975: all 40
-  EXPECT_DOUBLE_EQ(*calibrated_t(errors, 99.9), 4.0);  // more than there are: the largest
   errors.pop_back();                                    // 39 values: 95 % of 40 is exactly 38
   EXPECT_DOUBLE_EQ(*calibrated_t(errors, 95), 3.8);
   EXPECT_DOUBLE_EQ(*calibrated_t(errors, 0.1), 0.1);
   EXPECT_FALSE(calibrated_t({}, 95));
   EXPECT_FALSE(calibrated_t({1.0, HUGE_VAL}, 95));
+}
+
+TEST(RollingValidation, WithTooFewErrorsForTheRankTheTComesFromTheirSpread) {
+  // 10 errors at 95 % would need the 11th smallest. The largest of 10 holds
+  // at best 10/11 of a new one: the t is their root mean square (here 1)
+  // times Student's quantile with 10 degrees of freedom.
+  const std::vector<double> even(10, 1.0);
+  EXPECT_NEAR(*calibrated_t(even, 95), 2.2281, 1e-4);
+  // Never below the largest error seen.
+  std::vector<double> one_far(9, 0.1);
+  one_far.push_back(5.0);
+  EXPECT_DOUBLE_EQ(*calibrated_t(one_far, 95), 5.0);
+  // 40 errors at 99.9 % would need the 41st: the same rule, not the largest.
+  std::vector<double> errors;
+  for (int i = 1; i <= 40; ++i) errors.push_back(i / 10.0);
+  EXPECT_GT(*calibrated_t(errors, 99.9), 4.0);
+  // With 19 the rank is the 19th, the largest: the order statistic holds.
+  EXPECT_DOUBLE_EQ(*calibrated_t(std::vector<double>(19, 1.0), 95), 1.0);
+  EXPECT_FALSE(calibrated_t({1.0, HUGE_VAL}, 99.9));
 }
 
 TEST(RollingValidation, TheTIsTendenciasTableUpTo32PointsAndTheExactQuantileBeyond) {
