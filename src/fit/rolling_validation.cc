@@ -43,6 +43,15 @@ struct Tally {
   }
 };
 
+// At least P % of `count` values and of the one still to come: the
+// ⌈P·(count + 1)/100⌉-th smallest (conformal prediction's finite-sample
+// rule), kept from rounding up a product that is whole. It passes `count`
+// when there are too few values for the rule.
+std::size_t conformal_rank(std::size_t count, double level_percent) {
+  const double rank = std::ceil(level_percent * (static_cast<double>(count) + 1) / 100.0 - 1e-9);
+  return std::max<std::size_t>(static_cast<std::size_t>(rank), 1);
+}
+
 // The naive projection of Y(k + l) from Y(1..k): the last value, or with a
 // season of m the value one season before the projected one.
 double naive_projection(const std::vector<double>& y, int k, int l, int period) {
@@ -153,33 +162,26 @@ double tendencia_t(double level_percent, int points) {
   return student_quantile(level_percent, points - 2).value_or(0.0);
 }
 
-// At least P % of `count` values and of the one still to come: the
-// ⌈P·(count + 1)/100⌉-th smallest (conformal prediction's finite-sample
-// rule), kept from rounding up a product that is whole.
-std::size_t conformal_rank(std::size_t count, double level_percent) {
-  const double rank = std::ceil(level_percent * (static_cast<double>(count) + 1) / 100.0 - 1e-9);
-  return std::max<std::size_t>(static_cast<std::size_t>(rank), 1);
-}
-
 std::optional<double> calibrated_t(std::vector<double> scaled_errors, double level_percent) {
   if (scaled_errors.empty()) return std::nullopt;
   std::sort(scaled_errors.begin(), scaled_errors.end());
   const double count = static_cast<double>(scaled_errors.size());
   const std::size_t needed = conformal_rank(scaled_errors.size(), level_percent);
+  double t = 0;
   if (needed <= scaled_errors.size()) {
-    const double t = scaled_errors[needed - 1];
-    return std::isfinite(t) ? std::optional<double>(t) : std::nullopt;
+    t = scaled_errors[needed - 1];
+  } else {
+    // Too few errors for that rule: no order statistic holds P % of one more
+    // value, and the largest of m holds at best m/(m + 1) of it (91 % of 10).
+    // Taken as normal with the spread these errors show, a new one over their
+    // root mean square is Student's T with m degrees of freedom; never
+    // narrower than the largest error seen.
+    double squares = 0;
+    for (double e : scaled_errors) squares += e * e;
+    const std::optional<double> quantile = student_quantile(level_percent, count);
+    if (!quantile) return std::nullopt;
+    t = std::max(scaled_errors.back(), std::sqrt(squares / count) * *quantile);
   }
-  // Too few errors for that rule: no order statistic holds P % of one more
-  // value, and the largest of m holds at best m/(m + 1) of it (91 % of 10).
-  // Taken as normal with the spread these errors show, a new one over their
-  // root mean square is Student's T with m degrees of freedom; never narrower
-  // than the largest error seen.
-  double squares = 0;
-  for (double e : scaled_errors) squares += e * e;
-  const std::optional<double> quantile = student_quantile(level_percent, count);
-  if (!quantile) return std::nullopt;
-  const double t = std::max(scaled_errors.back(), std::sqrt(squares / count) * *quantile);
   return std::isfinite(t) ? std::optional<double>(t) : std::nullopt;
 }
 
@@ -246,10 +248,10 @@ Validation validate_terms(const std::vector<double>& y, const TermSet& terms,
   }
   // The far horizon's t; where it has none, the largest another horizon needs.
   v.calibrated_t = v.by_horizon.back().calibrated_t;
-  for (const HorizonScore& s : v.by_horizon)
-    if (!v.by_horizon.back().calibrated_t && s.calibrated_t &&
-        (!v.calibrated_t || *s.calibrated_t > *v.calibrated_t))
-      v.calibrated_t = s.calibrated_t;
+  if (!v.calibrated_t)
+    for (const HorizonScore& s : v.by_horizon)
+      if (s.calibrated_t && (!v.calibrated_t || *s.calibrated_t > *v.calibrated_t))
+        v.calibrated_t = s.calibrated_t;
   v.total = tallies[0].score(0);
   if (v.calibrated_t) {
     int inside_all = 0, all = 0;

@@ -110,9 +110,6 @@ double tendencia_t(double level_percent, int points);
 // Nothing without errors or when that t is not finite.
 std::optional<double> calibrated_t(std::vector<double> scaled_errors, double level_percent);
 
-// That rank: ⌈P·(count + 1)/100⌉, at least 1.
-std::size_t conformal_rank(std::size_t count, double level_percent);
-
 // Validates `terms` fitted on `data` of Y(1..n) (y[0] is Y(1)) at origins k
 // spread as the settings say (from the middle of the series on, unless they
 // name the earliest), each with all H values after it observed, each
